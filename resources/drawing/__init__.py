@@ -1,0 +1,1 @@
+"""Drawing and encoding helpers for the program's pictures and sounds."""
