@@ -1,0 +1,61 @@
+#include "about/JpegPicture.h"
+
+#include "win32/Window.h"
+
+#include <ocidl.h>
+#include <olectl.h>
+
+#include <cstring>
+#include <memory>
+
+namespace acordina::about {
+namespace {
+
+struct Releaser {
+    void operator()(IUnknown* p) const noexcept { p->Release(); }
+};
+struct GlobalFreer {
+    void operator()(void* h) const noexcept { GlobalFree(h); }
+};
+
+} // namespace
+
+win32::UniqueBitmap LoadJpegResource(int resourceId) {
+    HMODULE module = win32::ThisModule();
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(resourceId), MAKEINTRESOURCEW(10));
+    if (!found) {
+        return nullptr;
+    }
+    const DWORD size = SizeofResource(module, found);
+    const void* bytes = LockResource(LoadResource(module, found));
+    if (!bytes || size == 0) {
+        return nullptr;
+    }
+    std::unique_ptr<void, GlobalFreer> memory(GlobalAlloc(GMEM_MOVEABLE, size));
+    if (!memory) {
+        return nullptr;
+    }
+    std::memcpy(GlobalLock(memory.get()), bytes, size);
+    GlobalUnlock(memory.get());
+
+    IStream* rawStream = nullptr;
+    // The stream does not free the memory; the unique_ptr above does.
+    if (FAILED(CreateStreamOnHGlobal(memory.get(), FALSE, &rawStream))) {
+        return nullptr;
+    }
+    std::unique_ptr<IStream, Releaser> stream(rawStream);
+    IPicture* rawPicture = nullptr;
+    if (FAILED(OleLoadPicture(stream.get(), static_cast<LONG>(size), FALSE, IID_IPicture,
+                              reinterpret_cast<void**>(&rawPicture)))) {
+        return nullptr;
+    }
+    std::unique_ptr<IPicture, Releaser> picture(rawPicture);
+    OLE_HANDLE handle = 0;
+    picture->get_Handle(&handle);
+    // A copy of our own: the picture object frees its bitmap when released.
+    return win32::UniqueBitmap(static_cast<HBITMAP>(CopyImage(
+        reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(handle)), IMAGE_BITMAP, 0, 0,
+        LR_CREATEDIBSECTION)));
+}
+
+} // namespace acordina::about

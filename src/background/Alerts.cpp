@@ -1,0 +1,79 @@
+// The alerts, the alarm sound and the shutdown request of the background window.
+#include "app/Program.h"
+#include "background/frmAcordina_.h"
+#include "shutdown/clsExitWindows.h"
+
+#include <array>
+
+namespace acordina::background {
+namespace {
+
+constexpr std::uint32_t SND_ASYNC_ = 0x0001;
+constexpr std::uint32_t SND_LOOP_ = 0x0008;
+constexpr std::uint32_t SND_PURGE_ = 0x0040;
+
+struct Alerta {
+    std::uint8_t varOQue;
+    std::wstring Module1::*message;
+};
+constexpr std::array<Alerta, 6> kAlertas = {{
+    {15, &Module1::strMsg15min},
+    {10, &Module1::strMsg10min},
+    {5, &Module1::strMsg05min},
+    {2, &Module1::strMsg02min},
+    {1, &Module1::strMsg01min},
+    {0, &Module1::strMsgDespertar},
+}};
+
+// A plain file, not a folder, hidden or system file.
+bool IsPlainFile(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+}
+
+} // namespace
+
+void frmAcordina_::Avisa(std::uint8_t varOQue) {
+    for (const auto& alerta : kAlertas) {
+        if (alerta.varOQue == varOQue) {
+            objTray().PopupBalloon(program_.module1.*alerta.message, L"Aviso", tray::NIIF_INFO_);
+            return;
+        }
+    }
+}
+
+void frmAcordina_::Tocar() {
+    const std::wstring folder = program_.services.programFolder.Path();
+    std::wstring path = folder + program_.module1.strSom;
+    if (!IsPlainFile(path)) {
+        path = folder + L"\\" + program_.module1.strSom;
+    }
+    strArquivoSom_ = path;
+    PlayWAVFile(strArquivoSom_, true);
+}
+
+bool frmAcordina_::PlayWAVFile(const std::wstring& StrFileName, bool /*blnAsync*/) {
+    // Always asynchronous and looping: the alarm rings until it is switched off.
+    return program_.services.sound.PlaySoundA(win32::ToAnsi(StrFileName).c_str(), 0,
+                                              SND_ASYNC_ | SND_LOOP_);
+}
+
+bool frmAcordina_::StopPlayingWAV() {
+    program_.services.sound.PlaySoundA(nullptr, 0, SND_PURGE_);
+    return false;
+}
+
+void frmAcordina_::Stop_() { StopPlayingWAV(); }
+
+bool frmAcordina_::CanPlayWAVs() { return program_.services.sound.waveOutGetNumDevs() != 0; }
+
+void frmAcordina_::DesligarWindows() {
+    shutdown::clsExitWindows exitWindows(program_.services.shutdown);
+    // Parenthesised: <windows.h> has a function-like macro of the same name.
+    (exitWindows.ExitWindows)(1);
+}
+
+void frmAcordina_::Command3_Click() { DesligarWindows(); }
+
+} // namespace acordina::background

@@ -1,0 +1,187 @@
+#include "background/frmAcordina_.h"
+
+#include "app/Program.h"
+#include "mainwindow/frmAcordina.h"
+#include "resource_ids.h"
+#include "win32/Reflect.h"
+#include "win32/Twips.h"
+
+#include <array>
+
+namespace acordina::background {
+namespace {
+
+constexpr win32::ControlSpec kCommand3{L"Command3", win32::Kind::Button, nullptr, 5760, 240, 615,
+                                       495, L"Command3", {}, win32::kKindDefault,
+                                       win32::kKindDefault, win32::kNone, 0};
+
+struct MenuItem {
+    UINT id; // 0: a separator
+    const wchar_t* caption;
+};
+constexpr std::array<MenuItem, 3> kMnuFile = {{
+    {frmAcordina_::kMnuRestaurar, L"Restaurar"},
+    {0, L"-"},
+    {frmAcordina_::kMnuFechar, L"Fechar"},
+}};
+
+constexpr wchar_t kHiddenHint[] = L"Dê um clique simples ou um clique com o botão direto do mouse "
+                                  L"para restaurar ou fechar o programa ACORDINA";
+constexpr wchar_t kHiddenBalloon[] =
+    L"O programa ACORDINA está oculto\r\ndê um clique simples ou um clique com o botão direto "
+    L"do mouse para restaurá-lo ou fechá-lo.";
+
+} // namespace
+
+frmAcordina_::frmAcordina_(Program& program) : program_(program) {
+    const win32::Dpi dpi = win32::Dpi::Screen();
+    icon_.reset(static_cast<HICON>(LoadImageW(win32::ThisModule(), MAKEINTRESOURCEW(IDI_ACORDINA),
+                                              IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                              GetSystemMetrics(SM_CYSMICON), 0)));
+    // No border, no caption, no task-bar button; never shown.
+    CreateWindowOfClass(L"AcordinaBackground", WS_EX_TOOLWINDOW, WS_POPUP, L"", CW_USEDEFAULT,
+                        CW_USEDEFAULT, dpi.PixelsX(4800), dpi.PixelsY(3600), nullptr, icon_.get());
+    SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.get()));
+    SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
+    Command3.Create(kCommand3, hwnd(), dpi,
+                    static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+    Command3.Click = [this] { Command3_Click(); };
+
+    mnuFile_.reset(CreatePopupMenu());
+    for (const auto& item : kMnuFile) {
+        if (item.id == 0) {
+            AppendMenuW(mnuFile_.get(), MF_SEPARATOR, 0, nullptr);
+        } else {
+            AppendMenuW(mnuFile_.get(), MF_STRING, item.id, item.caption);
+        }
+    }
+    SetTimer(hwnd(), kTimer1, 100, nullptr);
+}
+
+frmAcordina_::~frmAcordina_() {
+    if (hwnd()) {
+        KillTimer(hwnd(), kTimer1);
+        KillTimer(hwnd(), kSingleClickTimer);
+    }
+}
+
+tray::cTrayBalloon& frmAcordina_::objTray() {
+    if (!objTray_) {
+        objTray_ = std::make_unique<tray::cTrayBalloon>(program_.services.shell, &win32::ToAnsi);
+    }
+    return *objTray_;
+}
+
+std::uint32_t frmAcordina_::WindowHandle() const {
+    return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(hwnd()));
+}
+
+std::uint32_t frmAcordina_::IconHandle() const {
+    return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(icon_.get()));
+}
+
+void frmAcordina_::Load() {
+    const win32::Dpi dpi = win32::Dpi::Screen();
+    SetWindowPos(hwnd(), nullptr, 0, 0, dpi.PixelsX(1), dpi.PixelsY(1),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    objTray().FormTarget(this);
+    objTray().AddSystray(L"Acordina");
+    objTray().PopupBalloon(L"O sistema está ativo !", L"TAVU - Acordina", tray::NIIF_WARNING_);
+    // The counts are signed on purpose: a driver error value reads as "no device".
+    const auto waves = static_cast<std::int32_t>(program_.services.sound.waveOutGetNumDevs());
+    const auto midis = static_cast<std::int16_t>(program_.services.sound.midiOutGetNumDevs());
+    if (waves < 1 && midis < 1) {
+        program_.Main().chkDespSom.SetEnabled(false);
+    }
+    program_.Main().Mostrar();
+}
+
+void frmAcordina_::AlertaProgramaOcultado() {
+    objTray().ToolTipChange(kHiddenHint);
+    objTray().PopupBalloon(kHiddenBalloon, L"Aviso", tray::NIIF_INFO_);
+}
+
+void frmAcordina_::Remove_Systray() { objTray().RemoveSysTray(); }
+
+void frmAcordina_::Timer1_Timer() {
+    alarm::VerificarAlarme(program_.module1, program_.services.clock, *this);
+}
+
+void frmAcordina_::Form_MouseMove(float X) {
+    switch (objTray().MouseButton(X)) {
+    case tray::kLeftButtonUp:
+        if (swallowNextLeftUp_) {
+            swallowNextLeftUp_ = false;
+            break;
+        }
+        // Wait whether a second click makes this a double-click; a menu open now
+        // would swallow that click.
+        SetTimer(hwnd(), kSingleClickTimer, GetDoubleClickTime(), nullptr);
+        break;
+    case tray::kRightButtonDown:
+        OpenTrayMenu();
+        break;
+    case tray::kLeftButtonDoubleClick:
+        KillTimer(hwnd(), kSingleClickTimer);
+        swallowNextLeftUp_ = true;
+        if (!program_.Main().Mostrado()) {
+            objTray().SetForeground();
+            objTray().RemoveBalloon();
+            program_.Main().Mostrar();
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void frmAcordina_::OpenTrayMenu() {
+    objTray().SetForeground();
+    objTray().RemoveBalloon();
+    POINT at{};
+    GetCursorPos(&at);
+    const UINT chosen = static_cast<UINT>(TrackPopupMenuEx(
+        mnuFile_.get(), TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y, hwnd(), nullptr));
+    // Lets the menu close properly when the user clicks elsewhere.
+    PostMessageW(hwnd(), WM_NULL, 0, 0);
+    if (chosen == kMnuRestaurar) {
+        mnuRestaurar_Click();
+    } else if (chosen == kMnuFechar) {
+        mnuFechar_Click();
+    }
+}
+
+void frmAcordina_::mnuRestaurar_Click() { program_.Main().Mostrar(); }
+
+void frmAcordina_::mnuFechar_Click() { program_.EndProgram(); }
+
+LRESULT frmAcordina_::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_TIMER:
+        if (wp == kTimer1) {
+            Timer1_Timer();
+        } else if (wp == kSingleClickTimer) {
+            KillTimer(hwnd(), kSingleClickTimer);
+            OpenTrayMenu();
+        }
+        return 0;
+    case WM_MOUSEMOVE: {
+        // The shell reports the icon's mouse events here, the event number as x.
+        const float twipsPerPixel = program_.services.shell.TwipsPerPixelX();
+        Form_MouseMove(static_cast<float>(LOWORD(lp)) * twipsPerPixel);
+        return 0;
+    }
+    case WM_COMMAND: {
+        LRESULT result = 0;
+        if (win32::ReflectToControl(msg, wp, lp, result)) {
+            return result;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return Default(msg, wp, lp);
+}
+
+} // namespace acordina::background

@@ -1,0 +1,78 @@
+#pragma once
+// The invisible start-up window: it owns the notification-area icon and its
+// menu, runs the second alarm timer, and performs the alerts, the sound and
+// the shutdown request.
+
+#include "alarm/AlarmCheck.h"
+#include "tray/cTrayBalloon.h"
+#include "win32/Controls.h"
+#include "win32/Handles.h"
+#include "win32/Window.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace acordina {
+class Program;
+}
+
+namespace acordina::background {
+
+class frmAcordina_ final : public win32::Window,
+                           public alarm::AlarmActions,
+                           private tray::TrayTarget {
+public:
+    explicit frmAcordina_(Program& program);
+    ~frmAcordina_() override;
+
+    void Load();
+
+    // Alerts and sound.
+    void Tocar() override;
+    void DesligarWindows() override;
+    bool CanPlayWAVs();
+    bool PlayWAVFile(const std::wstring& StrFileName, bool blnAsync);
+    bool StopPlayingWAV();
+    void Avisa(std::uint8_t varOQue) override;
+    void AlertaProgramaOcultado();
+    void Remove_Systray();
+    void Stop_();
+
+    const std::wstring& strArquivoSom() const { return strArquivoSom_; }
+    tray::cTrayBalloon& objTray();
+    HMENU mnuFile() const { return mnuFile_.get(); }
+
+    // Command identifiers of the tray menu and timer identifiers, for the tests.
+    static constexpr UINT_PTR kTimer1 = 1;
+    static constexpr UINT_PTR kSingleClickTimer = 2;
+    static constexpr UINT kMnuRestaurar = 101;
+    static constexpr UINT kMnuFechar = 102;
+
+protected:
+    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    // TrayTarget: the icon belongs to this window and shows its icon.
+    std::uint32_t WindowHandle() const override;
+    std::uint32_t IconHandle() const override;
+
+    void Timer1_Timer();
+    void Form_MouseMove(float X);
+    void OpenTrayMenu();
+    void RestoreMainWindow();
+    void mnuRestaurar_Click();
+    void mnuFechar_Click();
+    void Command3_Click();
+
+    Program& program_;
+    std::unique_ptr<tray::cTrayBalloon> objTray_;
+    std::wstring strArquivoSom_;
+    win32::UniqueIcon icon_;
+    win32::UniqueMenu mnuFile_;
+    win32::Button Command3;
+    // The left button's release after a double-click must not open the menu.
+    bool swallowNextLeftUp_ = false;
+};
+
+} // namespace acordina::background

@@ -1,0 +1,98 @@
+// Config.inf: the settings panel's choices written at arming and restored at start.
+#include "app/Program.h"
+#include "mainwindow/frmAcordina.h"
+#include "settings/ConfigFile.h"
+#include "settings/ConfigFormat.h"
+
+#include <array>
+#include <variant>
+
+namespace acordina::mainwindow {
+namespace {
+
+using settings::LineKind;
+
+std::wstring ConfigPath(const std::wstring& folder) {
+    return folder + (folder.ends_with(L'\\') ? L"" : L"\\") + kConfigFileName;
+}
+
+} // namespace
+
+// The controls behind the file's lines, in file order.
+static std::array<win32::Control*, settings::kLineCount> ConfigControls(frmAcordina& f) {
+    return {&f.chkDespSom, &f.cboSom,   &f.chkDesligar, &f.chkDespVisual, &f.txt00min,
+            &f.chk15min,   &f.txt15min, &f.chk10min,    &f.txt10min,      &f.chk05min,
+            &f.txt05min,   &f.chk02min, &f.txt02min,    &f.chk01min,      &f.txt01min};
+}
+
+bool frmAcordina::GravarConfig() {
+    const auto controls = ConfigControls(*this);
+    settings::ConfigValues values;
+    for (std::size_t i = 0; i < settings::kLineCount; ++i) {
+        switch (settings::kLines[i]) {
+        case LineKind::CheckBox:
+            values[i] = static_cast<win32::CheckBox*>(controls[i])->Value();
+            break;
+        case LineKind::SoundIndex:
+            values[i] = cboSom.ListIndex();
+            break;
+        case LineKind::Text:
+            values[i] = controls[i]->Text();
+            break;
+        }
+    }
+    const std::wstring path = ConfigPath(program_.services.programFolder.Path());
+    const settings::WriteResult written =
+        settings::WriteFileAtomically(path, settings::FormatConfig(values));
+
+    // The alarm reads these from now on, not the controls.
+    Module1& m = program_.module1;
+    m.blnDespSom = chkDespSom.Value() == 1;
+    if (cboSom.ListIndex() >= 0) {
+        m.strSom = cboSom.List(cboSom.ListIndex());
+    }
+    m.blnDesligar = chkDesligar.Value() == 1;
+    m.blnDespVisual = chkDespVisual.Value() == 1;
+    if (std::wstring message = txt00min.Text(); !message.empty()) {
+        m.strMsgDespertar = std::move(message);
+    }
+
+    if (!written.ok) {
+        program_.services.messageBoxes.Show(
+            hwnd(),
+            L"Não foi possível gravar as escolhas em " + path + L".\n" + written.reason +
+                L"\nO despertador será ligado mesmo assim; o arquivo anterior não foi alterado.",
+            L"Aviso", win32::kStyleWarning);
+    }
+    return written.ok;
+}
+
+void frmAcordina::LerConfig() {
+    const std::wstring folder = program_.services.programFolder.Path();
+    std::wstring path = folder + kConfigFileName;
+    auto bytes = settings::ReadConfigBytes(path);
+    if (!bytes) {
+        path = folder + L"\\" + kConfigFileName;
+        bytes = settings::ReadConfigBytes(path);
+    }
+    if (!bytes) {
+        return;
+    }
+    const auto controls = ConfigControls(*this);
+    const auto values = settings::ParseConfig(*bytes, cboSom.ListCount());
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        switch (settings::kLines[i]) {
+        case LineKind::CheckBox:
+            static_cast<win32::CheckBox*>(controls[i])->SetValue(std::get<int>(values[i]));
+            break;
+        case LineKind::SoundIndex:
+            cboSom.SetListIndex(std::get<int>(values[i]));
+            break;
+        case LineKind::Text:
+            controls[i]->SetText(std::get<std::wstring>(values[i]));
+            break;
+        }
+    }
+}
+
+} // namespace acordina::mainwindow

@@ -1,0 +1,366 @@
+#include "win32/Controls.h"
+
+#include "win32/Reflect.h"
+#include "win32/Window.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace acordina::win32 {
+
+int FontHeight(const FontSpec& f, int dpiY) { return -MulDiv(f.hundredthsOfPoint, dpiY, 7200); }
+
+namespace {
+// A property, not GWLP_USERDATA: notifications also come from windows that are not ours.
+constexpr wchar_t kControlProp[] = L"AcordinaControl";
+} // namespace
+
+Control* ControlFromHandle(HWND hwnd) {
+    return hwnd ? static_cast<Control*>(GetPropW(hwnd, kControlProp)) : nullptr;
+}
+
+Control::~Control() {
+    if (hwnd_ && IsWindow(hwnd_)) {
+        RemovePropW(hwnd_, kControlProp);
+    }
+}
+
+void Control::Create(const ControlSpec& spec, HWND parent, const Dpi& dpi, HFONT font) {
+    spec_ = &spec;
+    name_ = spec.name;
+    back_ = spec.back == kKindDefault ? DefaultBack() : spec.back;
+    fore_ = spec.fore == kKindDefault ? DefaultFore() : spec.fore;
+    hand_ = (spec.flags & kHandCursor) != 0;
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | Style(spec);
+    if (!(spec.flags & kHidden)) {
+        style |= WS_VISIBLE;
+    }
+    if (spec.flags & kDisabled) {
+        style |= WS_DISABLED;
+    }
+    hwnd_ = CreateWindowExW(ExStyle(), ClassName(), spec.text ? spec.text : L"", style,
+                            dpi.PixelsX(spec.left), dpi.PixelsY(spec.top), dpi.PixelsX(spec.width),
+                            dpi.PixelsY(spec.height), parent, nullptr, ThisModule(), nullptr);
+    SetPropW(hwnd_, kControlProp, this);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
+std::wstring Control::Text() const {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void Control::SetText(std::wstring_view text) { SetWindowTextW(hwnd_, std::wstring(text).c_str()); }
+
+bool Control::Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
+void Control::SetEnabled(bool enabled) { EnableWindow(hwnd_, enabled); }
+bool Control::Visible() const { return (GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
+void Control::SetVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
+
+void Control::SetBackColor(OleColor c) {
+    if (back_ != c) {
+        back_ = c;
+        Invalidate();
+    }
+}
+
+void Control::Invalidate() const { InvalidateRect(hwnd_, nullptr, TRUE); }
+
+HBRUSH Control::OnCtlColor(HDC dc) {
+    SetTextColor(dc, ToColorRef(fore_));
+    SetBkColor(dc, ToColorRef(back_));
+    return brush_.Get(back_);
+}
+
+// --- Frame -----------------------------------------------------------------
+
+const wchar_t* Frame::ClassName() const {
+    static const bool registered = [] {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = &Frame::Proc;
+        wc.hInstance = ThisModule();
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+        wc.lpszClassName = L"AcordinaFrame";
+        return RegisterClassExW(&wc) != 0;
+    }();
+    (void)registered;
+    return L"AcordinaFrame";
+}
+
+DWORD Frame::Style(const ControlSpec&) const { return WS_CLIPCHILDREN; }
+
+LRESULT CALLBACK Frame::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    LRESULT reflected = 0;
+    if (ReflectToControl(msg, wp, lp, reflected)) {
+        return reflected;
+    }
+    if (msg == WM_PAINT) {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd, &ps);
+        RECT rc;
+        GetClientRect(hwnd, &rc);
+        // A captionless group box: its border starts half a text line down.
+        TEXTMETRICW tm{};
+        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
+        GetTextMetricsW(dc, &tm);
+        SelectObject(dc, old);
+        rc.top += tm.tmHeight / 2;
+        DrawEdge(dc, &rc, EDGE_ETCHED, BF_RECT);
+        if (auto* self = static_cast<Frame*>(ControlFromHandle(hwnd))) {
+            for (const auto& line : self->lines_) {
+                RECT r{line.x1, line.y, line.x2, line.y + 1};
+                ColorBrush brush;
+                FillRect(dc, &r, brush.Get(line.color));
+            }
+        }
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
+    if (msg == WM_GETFONT || msg == WM_SETFONT) {
+        // Keep the font for the border's offset.
+        static constexpr wchar_t kFontProp[] = L"AcordinaFrameFont";
+        if (msg == WM_SETFONT) {
+            SetPropW(hwnd, kFontProp, reinterpret_cast<HANDLE>(wp));
+            return 0;
+        }
+        return reinterpret_cast<LRESULT>(GetPropW(hwnd, kFontProp));
+    }
+    if (msg == WM_NCDESTROY) {
+        RemovePropW(hwnd, L"AcordinaFrameFont");
+    }
+    return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+// --- Label -----------------------------------------------------------------
+
+DWORD Label::Style(const ControlSpec& spec) const {
+    DWORD style = SS_NOTIFY;
+    if (spec.flags & kRightAligned) {
+        style |= SS_RIGHT;
+    } else if (spec.flags & kCentered) {
+        style |= SS_CENTER;
+    } else {
+        style |= SS_LEFT;
+    }
+    return style;
+}
+
+void Label::OnCommand(WORD code) {
+    if (code == STN_CLICKED && Click) {
+        Click();
+    }
+}
+
+// --- TextBox ---------------------------------------------------------------
+
+DWORD TextBox::Style(const ControlSpec& spec) const {
+    DWORD style = WS_TABSTOP | ES_AUTOHSCROLL;
+    if (spec.flags & kCentered) {
+        style |= ES_CENTER;
+    }
+    if (spec.flags & kReadOnly) {
+        style |= ES_READONLY;
+    }
+    return style;
+}
+
+void TextBox::OnCommand(WORD code) {
+    if (code == EN_SETFOCUS && GotFocus) {
+        GotFocus();
+    }
+}
+
+// --- CheckBox --------------------------------------------------------------
+
+DWORD CheckBox::Style(const ControlSpec&) const { return WS_TABSTOP | BS_AUTOCHECKBOX; }
+
+void CheckBox::Create(const ControlSpec& spec, HWND parent, const Dpi& dpi, HFONT font) {
+    Control::Create(spec, parent, dpi, font);
+    value_ = (spec.flags & kChecked) ? 1 : 0;
+    SendMessageW(hwnd(), BM_SETCHECK, value_ ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+int CheckBox::Value() const { return value_; }
+
+void CheckBox::SetValue(int value) {
+    value = value ? 1 : 0;
+    if (value == value_) {
+        return;
+    }
+    value_ = value;
+    SendMessageW(hwnd(), BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (Click) {
+        Click();
+    }
+}
+
+void CheckBox::OnCommand(WORD code) {
+    if (code != BN_CLICKED) {
+        return;
+    }
+    const int now = SendMessageW(hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+    if (now != value_) {
+        value_ = now;
+        if (Click) {
+            Click();
+        }
+    }
+}
+
+// --- ComboBox --------------------------------------------------------------
+
+DWORD ComboBox::Style(const ControlSpec&) const {
+    return WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_SORT;
+}
+
+void ComboBox::Create(const ControlSpec& spec, HWND parent, const Dpi& dpi, HFONT font) {
+    Control::Create(spec, parent, dpi, font);
+    // The layout gives the height of the closed list (the selection field and its
+    // border); the height the window is created with is that of the dropped list.
+    const int closed = dpi.PixelsY(spec.height);
+    SendMessageW(hwnd(), CB_SETITEMHEIGHT, WPARAM(-1), closed - 6);
+    SetWindowPos(hwnd(), nullptr, 0, 0, dpi.PixelsX(spec.width), closed * 9,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ComboBox::AddItem(std::wstring_view text) {
+    const int at = static_cast<int>(
+        SendMessageW(hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::wstring(text).c_str())));
+    // An entry sorted in before the selection moves the selected index on.
+    if (index_ >= 0 && at >= 0 && at <= index_) {
+        ++index_;
+    }
+}
+
+int ComboBox::ListCount() const { return static_cast<int>(SendMessageW(hwnd(), CB_GETCOUNT, 0, 0)); }
+int ComboBox::ListIndex() const { return index_; }
+
+std::wstring ComboBox::List(int index) const {
+    const auto len = SendMessageW(hwnd(), CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (len == CB_ERR) {
+        return {};
+    }
+    std::wstring text(static_cast<std::size_t>(len) + 1, L'\0');
+    SendMessageW(hwnd(), CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(len));
+    return text;
+}
+
+void ComboBox::SetListIndex(int index) {
+    if (index < -1 || index >= ListCount() || index == index_) {
+        return;
+    }
+    index_ = index;
+    SendMessageW(hwnd(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    if (Click) {
+        Click();
+    }
+}
+
+void ComboBox::OnCommand(WORD code) {
+    if (code != CBN_SELCHANGE) {
+        return;
+    }
+    const int now = static_cast<int>(SendMessageW(hwnd(), CB_GETCURSEL, 0, 0));
+    if (now != index_) {
+        index_ = now;
+        if (Click) {
+            Click();
+        }
+    }
+}
+
+// --- VScrollBar ------------------------------------------------------------
+
+DWORD VScrollBar::Style(const ControlSpec&) const { return WS_TABSTOP | SBS_VERT; }
+
+void VScrollBar::SetRange(int min, int max) {
+    min_ = min;
+    max_ = max;
+    SetScrollRange(hwnd(), SB_CTL, 0, std::abs(max - min), FALSE);
+    value_ = std::clamp(value_, std::min(min, max), std::max(min, max));
+    SetScrollPos(hwnd(), SB_CTL, Position(), TRUE);
+}
+
+int VScrollBar::Position() const { return std::abs(value_ - min_); }
+
+void VScrollBar::SetValue(int value) {
+    value = std::clamp(value, std::min(min_, max_), std::max(min_, max_));
+    if (value == value_) {
+        return;
+    }
+    value_ = value;
+    SetScrollPos(hwnd(), SB_CTL, Position(), TRUE);
+    if (Change) {
+        Change();
+    }
+}
+
+void VScrollBar::OnVScroll(WORD code) {
+    // Moving down goes from Min towards Max, one step for a line or a page.
+    const int towardsMax = max_ >= min_ ? 1 : -1;
+    switch (code) {
+    case SB_LINEDOWN:
+    case SB_PAGEDOWN:
+        SetValue(value_ + towardsMax);
+        break;
+    case SB_LINEUP:
+    case SB_PAGEUP:
+        SetValue(value_ - towardsMax);
+        break;
+    case SB_TOP:
+        SetValue(min_);
+        break;
+    case SB_BOTTOM:
+        SetValue(max_);
+        break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: {
+        SCROLLINFO si{};
+        si.cbSize = sizeof si;
+        si.fMask = SIF_TRACKPOS;
+        GetScrollInfo(hwnd(), SB_CTL, &si);
+        SetValue(min_ + towardsMax * si.nTrackPos);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+// --- Picture ---------------------------------------------------------------
+
+DWORD Picture::Style(const ControlSpec&) const { return SS_ICON | SS_NOTIFY | SS_REALSIZECONTROL; }
+
+void Picture::Create(const ControlSpec& spec, HWND parent, const Dpi& dpi, HFONT font) {
+    Control::Create(spec, parent, dpi, font);
+    if (spec.resource != 0) {
+        const int w = dpi.PixelsX(spec.width);
+        const int h = dpi.PixelsY(spec.height);
+        icon_.reset(static_cast<HICON>(
+            LoadImageW(ThisModule(), MAKEINTRESOURCEW(spec.resource), IMAGE_ICON, w, h, 0)));
+        SendMessageW(hwnd(), STM_SETICON, reinterpret_cast<WPARAM>(icon_.get()), 0);
+        SetWindowPos(hwnd(), nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void Picture::OnCommand(WORD code) {
+    if (code == STN_CLICKED && Click) {
+        Click();
+    }
+}
+
+// --- Button ----------------------------------------------------------------
+
+DWORD Button::Style(const ControlSpec&) const { return WS_TABSTOP | BS_PUSHBUTTON; }
+
+void Button::OnCommand(WORD code) {
+    if (code == BN_CLICKED && Click) {
+        Click();
+    }
+}
+
+} // namespace acordina::win32

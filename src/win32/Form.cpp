@@ -1,0 +1,111 @@
+#include "win32/Form.h"
+
+#include "resource_ids.h"
+#include "win32/Reflect.h"
+
+#include <algorithm>
+
+namespace acordina::win32 {
+namespace {
+
+bool MakesWindow(Kind kind) {
+    return kind != Kind::Line && kind != Kind::FileList && kind != Kind::Timer;
+}
+
+// Designed tab position first; controls without one come last.
+int TabKey(const ControlSpec* s) { return s->tab < 0 ? 1000 : s->tab; }
+
+} // namespace
+
+Form::Form() : dpi_(Dpi::Screen()) {
+    hand_ = LoadCursorW(ThisModule(), MAKEINTRESOURCEW(IDC_HAND_POINTER));
+    if (!hand_) {
+        hand_ = LoadCursorW(nullptr, IDC_HAND);
+    }
+}
+
+HFONT Form::FontFor(const FontSpec& spec) {
+    const FontSpec& use = spec.face ? spec : kWindowFont;
+    LOGFONTW lf{};
+    lf.lfHeight = FontHeight(use, dpi_.y);
+    lf.lfWeight = use.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynW(lf.lfFaceName, use.face, LF_FACESIZE);
+    for (const auto& font : fonts_) {
+        LOGFONTW have{};
+        GetObjectW(font.get(), sizeof have, &have);
+        if (have.lfHeight == lf.lfHeight && have.lfWeight == lf.lfWeight &&
+            lstrcmpW(have.lfFaceName, lf.lfFaceName) == 0) {
+            return font.get();
+        }
+    }
+    fonts_.emplace_back(CreateFontIndirectW(&lf));
+    return fonts_.back().get();
+}
+
+void Form::CreateControls(std::span<const ControlSpec> layout) {
+    std::vector<const ControlSpec*> rows;
+    for (const auto& spec : layout) {
+        if (MakesWindow(spec.kind)) {
+            rows.push_back(&spec);
+        }
+    }
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const auto* a, const auto* b) { return TabKey(a) < TabKey(b); });
+    SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(kWindowFont)), FALSE);
+    // Containers first, then what they contain; creation order is the tab order.
+    for (const bool contained : {false, true}) {
+        for (const auto* spec : rows) {
+            if ((spec->container != nullptr) != contained) {
+                continue;
+            }
+            HWND parent = contained ? Find(spec->container)->hwnd() : hwnd();
+            Find(spec->name)->Create(*spec, parent, dpi_, FontFor(spec->font));
+        }
+    }
+    // Pictures stand above what they overlap.
+    for (const auto* spec : rows) {
+        if (spec->kind == Kind::PictureBox) {
+            SetWindowPos(Find(spec->name)->hwnd(), HWND_TOP, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
+    }
+    for (const auto& spec : layout) {
+        if (spec.kind == Kind::Line) {
+            static_cast<Frame*>(Find(spec.container))
+                ->AddLine({dpi_.PixelsX(spec.left), dpi_.PixelsX(spec.left + spec.width),
+                           dpi_.PixelsY(spec.top), spec.back});
+        }
+    }
+}
+
+SIZE Form::OuterSize(int clientWidthTwips, int clientHeightTwips, DWORD style,
+                     DWORD exStyle) const {
+    RECT rc{0, 0, dpi_.PixelsX(clientWidthTwips), dpi_.PixelsY(clientHeightTwips)};
+    AdjustWindowRectEx(&rc, style, FALSE, exStyle);
+    return {rc.right - rc.left, rc.bottom - rc.top};
+}
+
+POINT Form::Centred(SIZE size) {
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    return {work.left + (work.right - work.left - size.cx) / 2,
+            work.top + (work.bottom - work.top - size.cy) / 2};
+}
+
+LRESULT Form::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    LRESULT reflected = 0;
+    if (ReflectToControl(msg, wp, lp, reflected)) {
+        return reflected;
+    }
+    if (msg == WM_SETCURSOR) {
+        if (auto* c = ControlFromHandle(reinterpret_cast<HWND>(wp));
+            c && c->WantsHandCursor() && LOWORD(lp) == HTCLIENT) {
+            SetCursor(hand_);
+            return TRUE;
+        }
+    }
+    return Default(msg, wp, lp);
+}
+
+} // namespace acordina::win32

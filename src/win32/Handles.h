@@ -1,0 +1,31 @@
+#pragma once
+// Owning wrappers for the GDI and USER handles the windows create.
+
+#include <windows.h>
+
+#include <memory>
+#include <type_traits>
+
+namespace acordina::win32 {
+
+struct GdiObjectDeleter {
+    void operator()(HGDIOBJ h) const noexcept { DeleteObject(h); }
+};
+struct IconDeleter {
+    void operator()(HICON h) const noexcept { DestroyIcon(h); }
+};
+struct MenuDeleter {
+    void operator()(HMENU h) const noexcept { DestroyMenu(h); }
+};
+struct WindowDeleter {
+    void operator()(HWND h) const noexcept { DestroyWindow(h); }
+};
+
+using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
+using UniqueBrush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiObjectDeleter>;
+using UniqueBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDeleter>;
+using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
+using UniqueMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
+using UniqueWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDeleter>;
+
+} // namespace acordina::win32

@@ -1,0 +1,93 @@
+#include "win32/RealServices.h"
+
+#include "win32/Twips.h"
+
+#include <mmsystem.h>
+#include <shellapi.h>
+
+#include <cstring>
+
+namespace acordina::win32 {
+
+alarm::TimeOfDay LocalClock::Now() const {
+    SYSTEMTIME st;
+    GetLocalTime(&st);
+    return {st.wHour, st.wMinute, st.wSecond};
+}
+
+int SystemMessageBoxes::Show(HWND owner, std::wstring_view text, std::wstring_view title,
+                             unsigned style) {
+    return MessageBoxW(owner, std::wstring(text).c_str(), std::wstring(title).c_str(), style);
+}
+
+bool SystemTrayShell::NotifyIcon(std::uint32_t message, const tray::NotifyRecordBytes& record) {
+    // The record is the 488-byte shell-version-5.0 ANSI layout; the shell reads its size
+    // from cbSize. Copied so the shell gets a correctly aligned structure.
+    NOTIFYICONDATAA data{};
+    static_assert(sizeof data >= tray::kRecordSize);
+    std::memcpy(&data, record.data(), record.size());
+    return Shell_NotifyIconA(message, &data) != FALSE;
+}
+
+std::int32_t SystemTrayShell::SetForegroundWindow(std::uint32_t windowHandle) {
+    return ::SetForegroundWindow(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(windowHandle)));
+}
+
+float SystemTrayShell::TwipsPerPixelX() const { return Dpi::Screen().TwipsPerPixelX(); }
+
+bool WinmmSound::PlaySoundA(const char* name, std::uintptr_t module, std::uint32_t flags) {
+    return ::PlaySoundA(name, reinterpret_cast<HMODULE>(module), flags) != FALSE;
+}
+
+std::uint32_t WinmmSound::waveOutGetNumDevs() { return ::waveOutGetNumDevs(); }
+std::uint32_t WinmmSound::midiOutGetNumDevs() { return ::midiOutGetNumDevs(); }
+
+void SendInputKeyboard::SendTab() {
+    INPUT keys[2]{};
+    keys[0].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = VK_TAB;
+    keys[1] = keys[0];
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+}
+
+std::wstring FolderOfFile(std::wstring_view file) {
+    const auto slash = file.find_last_of(L"\\/");
+    if (slash == std::wstring_view::npos) {
+        return std::wstring(file);
+    }
+    std::wstring folder(file.substr(0, slash));
+    if (folder.size() == 2 && folder[1] == L':') {
+        folder += L'\\';
+    }
+    return folder;
+}
+
+std::wstring ExecutableFolder::Path() const {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n < path.size()) {
+            path.resize(n);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    return FolderOfFile(path);
+}
+
+void ExitProcessNow::ExitNow() { ExitProcess(0); }
+
+std::string ToAnsi(std::wstring_view text) {
+    if (text.empty()) {
+        return {};
+    }
+    const int n = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                      nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out.data(), n,
+                        nullptr, nullptr);
+    return out;
+}
+
+} // namespace acordina::win32

@@ -1,0 +1,50 @@
+#pragma once
+// The real services the program runs with.
+
+#include "win32/Services.h"
+
+namespace acordina::win32 {
+
+class LocalClock final : public alarm::Clock {
+public:
+    alarm::TimeOfDay Now() const override;
+};
+
+class SystemMessageBoxes final : public MessageBoxes {
+public:
+    int Show(HWND owner, std::wstring_view text, std::wstring_view title, unsigned style) override;
+};
+
+class SystemTrayShell final : public tray::TrayShell {
+public:
+    bool NotifyIcon(std::uint32_t message, const tray::NotifyRecordBytes& record) override;
+    std::int32_t SetForegroundWindow(std::uint32_t windowHandle) override;
+    float TwipsPerPixelX() const override;
+};
+
+class WinmmSound final : public SoundSystem {
+public:
+    bool PlaySoundA(const char* name, std::uintptr_t module, std::uint32_t flags) override;
+    std::uint32_t waveOutGetNumDevs() override;
+    std::uint32_t midiOutGetNumDevs() override;
+};
+
+class SendInputKeyboard final : public Keyboard {
+public:
+    void SendTab() override;
+};
+
+class ExecutableFolder final : public ProgramFolder {
+public:
+    std::wstring Path() const override;
+};
+
+class ExitProcessNow final : public Process {
+public:
+    void ExitNow() override;
+};
+
+// "C:\Prog\Acordina.exe" -> "C:\Prog"; "C:\Acordina.exe" -> "C:\".
+std::wstring FolderOfFile(std::wstring_view file);
+
+} // namespace acordina::win32

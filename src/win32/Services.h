@@ -1,0 +1,77 @@
+#pragma once
+// Everything the windows ask of the outside world, in one bundle: main.cpp
+// fills it with the real services, a test with fakes.
+
+#include "alarm/AlarmCheck.h"
+#include "shutdown/clsExitWindows.h"
+#include "tray/cTrayBalloon.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace acordina::win32 {
+
+// Message box answers and styles used by the program.
+inline constexpr int kAnswerOk = 1;
+inline constexpr int kAnswerYes = 6;
+inline constexpr int kAnswerNo = 7;
+inline constexpr unsigned kStyleCritical = 16;    // critical-stop icon, OK
+inline constexpr unsigned kStyleQuestionYesNo = 36;
+inline constexpr unsigned kStyleWarning = 48;     // exclamation icon, OK
+inline constexpr unsigned kStyleInformation = 64; // information icon, OK
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    virtual int Show(HWND owner, std::wstring_view text, std::wstring_view title, unsigned style) = 0;
+};
+
+// PlaySoundA and the device counts of winmm.
+class SoundSystem {
+public:
+    virtual ~SoundSystem() = default;
+    // name == nullptr asks for no sound (used with SND_PURGE).
+    virtual bool PlaySoundA(const char* name, std::uintptr_t module, std::uint32_t flags) = 0;
+    virtual std::uint32_t waveOutGetNumDevs() = 0;
+    virtual std::uint32_t midiOutGetNumDevs() = 0;
+};
+
+class Keyboard {
+public:
+    virtual ~Keyboard() = default;
+    // One Tab key press into the active window's input, not waited for.
+    virtual void SendTab() = 0;
+};
+
+class ProgramFolder {
+public:
+    virtual ~ProgramFolder() = default;
+    // The folder of the executable: no trailing backslash except at a drive's root.
+    virtual std::wstring Path() const = 0;
+};
+
+class Process {
+public:
+    virtual ~Process() = default;
+    // Ends the program at once; the real one does not return.
+    virtual void ExitNow() = 0;
+};
+
+struct Services {
+    alarm::Clock& clock;
+    MessageBoxes& messageBoxes;
+    tray::TrayShell& shell;
+    SoundSystem& sound;
+    shutdown::ShutdownApi& shutdown;
+    Keyboard& keyboard;
+    ProgramFolder& programFolder;
+    Process& process;
+};
+
+// Text for the ANSI services (notification record, PlaySoundA): the system's code page.
+std::string ToAnsi(std::wstring_view text);
+
+} // namespace acordina::win32

@@ -1,0 +1,134 @@
+#include "FakeServices.h"
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace acordina::testing {
+
+int FakeMessageBoxes::Show(HWND owner, std::wstring_view text, std::wstring_view title,
+                           unsigned style) {
+    shown.push_back({owner, std::wstring(text), std::wstring(title), style});
+    if (!answers.empty()) {
+        const int answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    return (style & 0xF) == MB_YESNO ? win32::kAnswerYes : win32::kAnswerOk;
+}
+
+std::uint32_t ShellCall::Field(std::size_t offset) const {
+    std::uint32_t v = 0;
+    std::memcpy(&v, record.data() + offset, sizeof v);
+    return v;
+}
+
+std::string ShellCall::Text(std::size_t offset, std::size_t size) const {
+    const char* begin = reinterpret_cast<const char*>(record.data() + offset);
+    return std::string(begin, strnlen(begin, size));
+}
+
+bool FakeShell::NotifyIcon(std::uint32_t message, const tray::NotifyRecordBytes& record) {
+    calls.push_back({message, record});
+    return true;
+}
+
+std::int32_t FakeShell::SetForegroundWindow(std::uint32_t windowHandle) {
+    foregrounds.push_back(windowHandle);
+    return 1;
+}
+
+std::vector<const ShellCall*> FakeShell::Balloons() const {
+    std::vector<const ShellCall*> balloons;
+    for (const auto& call : calls) {
+        if (call.message == tray::NIM_MODIFY_ && (call.Flags() & 0x10) && !call.Info().empty()) {
+            balloons.push_back(&call);
+        }
+    }
+    return balloons;
+}
+
+bool FakeSound::PlaySoundA(const char* name, std::uintptr_t module, std::uint32_t flags) {
+    calls.push_back({name ? std::optional<std::string>(name) : std::nullopt, module, flags});
+    return accept;
+}
+
+shutdown::Handle FakeShutdownApi::GetCurrentProcess() {
+    calls.push_back({"GetCurrentProcess"});
+    return static_cast<shutdown::Handle>(-1);
+}
+
+bool FakeShutdownApi::OpenProcessToken(shutdown::Handle, std::uint32_t, shutdown::Handle* token) {
+    calls.push_back({"OpenProcessToken"});
+    *token = 0x44;
+    return true;
+}
+
+bool FakeShutdownApi::LookupPrivilegeValueA(const char*, const char*, shutdown::Luid* luid) {
+    calls.push_back({"LookupPrivilegeValueA"});
+    *luid = {19, 0};
+    return true;
+}
+
+bool FakeShutdownApi::AdjustTokenPrivileges(shutdown::Handle, bool, const shutdown::TokenPrivileges&,
+                                            std::uint32_t, shutdown::TokenPrivileges*,
+                                            std::uint32_t*) {
+    calls.push_back({"AdjustTokenPrivileges"});
+    return true;
+}
+
+bool FakeShutdownApi::ExitWindowsEx(std::uint32_t flags, std::uint32_t reason) {
+    calls.push_back({"ExitWindowsEx", flags, reason});
+    return true;
+}
+
+bool FakeShutdownApi::CloseHandle(shutdown::Handle) {
+    calls.push_back({"CloseHandle"});
+    return true;
+}
+
+int FakeShutdownApi::ExitRequests() const {
+    int n = 0;
+    for (const auto& call : calls) {
+        n += call.function == "ExitWindowsEx";
+    }
+    return n;
+}
+
+void FakeKeyboard::SendTab() {
+    ++tabs;
+    if (HWND focus = GetFocus()) {
+        PostMessageW(focus, WM_KEYDOWN, VK_TAB, 0x000F0001);
+        PostMessageW(focus, WM_KEYUP, VK_TAB, 0xC00F0001);
+    }
+}
+
+TempProgramFolder::TempProgramFolder() {
+    static int counter = 0;
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    path_ = std::wstring(temp) + L"acordina-test-" + std::to_wstring(GetCurrentProcessId()) +
+            L"-" + std::to_wstring(++counter);
+    std::filesystem::create_directories(path_);
+}
+
+TempProgramFolder::~TempProgramFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+void TempProgramFolder::Write(const std::wstring& name, const std::string& bytes) const {
+    std::ofstream out(std::filesystem::path(path_) / name, std::ios::binary);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::optional<std::string> TempProgramFolder::Read(const std::wstring& name) const {
+    std::ifstream in(std::filesystem::path(path_) / name, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+} // namespace acordina::testing

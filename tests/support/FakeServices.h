@@ -1,0 +1,149 @@
+#pragma once
+// Recording stand-ins for every service the windows use, so window tests run
+// real windows without real sounds, message boxes, shutdowns or clocks.
+
+#include "win32/Services.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace acordina::testing {
+
+class FakeClock final : public alarm::Clock {
+public:
+    alarm::TimeOfDay Now() const override { return now; }
+    void Set(int h, int m, int s) { now = {h, m, s}; }
+    alarm::TimeOfDay now{12, 0, 0};
+};
+
+struct ShownBox {
+    HWND owner;
+    std::wstring text;
+    std::wstring title;
+    unsigned style;
+};
+
+class FakeMessageBoxes final : public win32::MessageBoxes {
+public:
+    int Show(HWND owner, std::wstring_view text, std::wstring_view title, unsigned style) override;
+    std::vector<ShownBox> shown;
+    // Answers given in turn; when empty: Yes for a question, OK otherwise.
+    std::deque<int> answers;
+};
+
+struct ShellCall {
+    std::uint32_t message;
+    tray::NotifyRecordBytes record;
+
+    std::uint32_t Field(std::size_t offset) const;
+    // A text field up to its NUL, as the ANSI bytes the shell got.
+    std::string Text(std::size_t offset, std::size_t size) const;
+    std::string Tip() const { return Text(24, 128); }
+    std::string Info() const { return Text(160, 256); }
+    std::string InfoTitle() const { return Text(420, 64); }
+    std::uint32_t InfoFlags() const { return Field(484); }
+    std::uint32_t Flags() const { return Field(12); }
+};
+
+class FakeShell final : public tray::TrayShell {
+public:
+    bool NotifyIcon(std::uint32_t message, const tray::NotifyRecordBytes& record) override;
+    std::int32_t SetForegroundWindow(std::uint32_t windowHandle) override;
+    float TwipsPerPixelX() const override { return 15.0f; }
+
+    std::vector<ShellCall> calls;
+    std::vector<std::uint32_t> foregrounds;
+    // The balloons shown (non-empty NIM_MODIFY with NIF_INFO), in order.
+    std::vector<const ShellCall*> Balloons() const;
+};
+
+struct SoundCall {
+    std::optional<std::string> name; // nullopt: no name (a stop)
+    std::uintptr_t module;
+    std::uint32_t flags;
+};
+
+class FakeSound final : public win32::SoundSystem {
+public:
+    bool PlaySoundA(const char* name, std::uintptr_t module, std::uint32_t flags) override;
+    std::uint32_t waveOutGetNumDevs() override { return waveDevices; }
+    std::uint32_t midiOutGetNumDevs() override { return midiDevices; }
+
+    std::vector<SoundCall> calls;
+    std::uint32_t waveDevices = 1;
+    std::uint32_t midiDevices = 1;
+    bool accept = true;
+};
+
+struct ShutdownCall {
+    std::string function;
+    std::uint32_t flags = 0;
+    std::uint32_t reason = 0;
+};
+
+class FakeShutdownApi final : public shutdown::ShutdownApi {
+public:
+    shutdown::Handle GetCurrentProcess() override;
+    bool OpenProcessToken(shutdown::Handle process, std::uint32_t access,
+                          shutdown::Handle* token) override;
+    bool LookupPrivilegeValueA(const char* systemName, const char* name,
+                               shutdown::Luid* luid) override;
+    bool AdjustTokenPrivileges(shutdown::Handle token, bool disableAll,
+                               const shutdown::TokenPrivileges& newState,
+                               std::uint32_t bufferLength,
+                               shutdown::TokenPrivileges* previousState,
+                               std::uint32_t* returnLength) override;
+    bool ExitWindowsEx(std::uint32_t flags, std::uint32_t reason) override;
+    bool CloseHandle(shutdown::Handle handle) override;
+
+    std::vector<ShutdownCall> calls;
+    int ExitRequests() const;
+};
+
+// Posts a Tab key press to the focused window, as the real keystroke would arrive.
+class FakeKeyboard final : public win32::Keyboard {
+public:
+    void SendTab() override;
+    int tabs = 0;
+};
+
+// A fresh folder of its own under the temporary folder, removed afterwards.
+class TempProgramFolder final : public win32::ProgramFolder {
+public:
+    TempProgramFolder();
+    ~TempProgramFolder() override;
+    TempProgramFolder(const TempProgramFolder&) = delete;
+    TempProgramFolder& operator=(const TempProgramFolder&) = delete;
+    std::wstring Path() const override { return path_; }
+
+    // Writes a file into the folder.
+    void Write(const std::wstring& name, const std::string& bytes) const;
+    std::optional<std::string> Read(const std::wstring& name) const;
+
+private:
+    std::wstring path_;
+};
+
+class FakeProcess final : public win32::Process {
+public:
+    void ExitNow() override { ++exits; }
+    int exits = 0;
+};
+
+// Every fake together, and the bundle the program takes.
+struct FakeServices {
+    FakeClock clock;
+    FakeMessageBoxes messageBoxes;
+    FakeShell shell;
+    FakeSound sound;
+    FakeShutdownApi shutdown;
+    FakeKeyboard keyboard;
+    TempProgramFolder folder;
+    FakeProcess process;
+    win32::Services services{clock, messageBoxes, shell, sound, shutdown,
+                             keyboard, folder, process};
+};
+
+} // namespace acordina::testing
