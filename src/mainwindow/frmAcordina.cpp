@@ -30,6 +30,8 @@ frmAcordina::frmAcordina(Program& program) : program_(program) {
     CreateControls(Layout());
     vsHH.SetRange(23, 0);
     vsMM.SetRange(59, 0);
+    // The big clock needs every pixel of its box; the font's own margins would clip it.
+    SendMessageW(txtHora.hwnd(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
     WireHandlers();
     SetTimer(hwnd(), kTimer1, 100, nullptr);
 }
