@@ -1,0 +1,166 @@
+#include "settings/ConfigFormat.h"
+
+#include "text/Windows1252.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <iterator>
+#include <limits>
+#include <optional>
+#include <stdexcept>
+#include <utility>
+
+namespace acordina::settings {
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kBlanks = " \t";
+
+void AppendInteger(std::string& out, int value) {
+    // A non-negative number keeps the place where a minus sign would stand.
+    if (value >= 0) {
+        out.push_back(' ');
+    }
+    char digits[16];
+    const auto result = std::to_chars(std::begin(digits), std::end(digits), value);
+    out.append(digits, result.ptr);
+    out.push_back(' ');
+}
+
+void AppendText(std::string& out, std::wstring_view text) {
+    // A line break inside a text would shift every later line.
+    std::wstring oneLine(text);
+    std::replace_if(
+        oneLine.begin(), oneLine.end(), [](wchar_t c) { return c == L'\r' || c == L'\n'; }, L' ');
+    out += text::ToWindows1252(oneLine);
+}
+
+std::invalid_argument WrongKind(std::size_t line) {
+    return std::invalid_argument("Config.inf line " + std::to_string(line + 1) +
+                                 " holds a value of the wrong kind");
+}
+
+// Hands out one line at a time; a line ends at CR LF, a lone LF or a lone CR,
+// and a last line without an end still counts.
+class LineReader {
+public:
+    explicit LineReader(std::string_view bytes) : rest_(bytes) {}
+
+    std::optional<std::string_view> Next() {
+        if (rest_.empty()) {
+            return std::nullopt;
+        }
+        const std::size_t end = rest_.find_first_of(kLineEnd);
+        if (end == std::string_view::npos) {
+            return std::exchange(rest_, std::string_view{});
+        }
+        const std::string_view line = rest_.substr(0, end);
+        const bool crlf = rest_[end] == '\r' && end + 1 < rest_.size() && rest_[end + 1] == '\n';
+        rest_.remove_prefix(end + (crlf ? 2 : 1));
+        return line;
+    }
+
+private:
+    std::string_view rest_;
+};
+
+std::string_view TrimBlanks(std::string_view s) {
+    const std::size_t first = s.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const std::size_t last = s.find_last_not_of(kBlanks);
+    return s.substr(first, last - first + 1);
+}
+
+// A decimal integer with an optional sign; anything else, or a number beyond
+// int, is no number.
+std::optional<int> ParseInteger(std::string_view line) {
+    std::string_view s = TrimBlanks(line);
+    bool negative = false;
+    if (!s.empty() && (s.front() == '-' || s.front() == '+')) {
+        negative = s.front() == '-';
+        s.remove_prefix(1);
+    }
+    if (s.empty()) {
+        return std::nullopt;
+    }
+    // One past int's largest magnitude, so that the most negative int fits.
+    constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<int>::max()} + 1;
+    std::int64_t magnitude = 0;
+    for (const char c : s) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        magnitude = magnitude * 10 + (c - '0');
+        if (magnitude > kLimit) {
+            return std::nullopt;
+        }
+    }
+    const std::int64_t value = negative ? -magnitude : magnitude;
+    if (value > std::numeric_limits<int>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<int>(value);
+}
+
+bool InRange(LineKind kind, int value, int soundEntries) {
+    switch (kind) {
+    case LineKind::CheckBox:
+        return value == 0 || value == 1;
+    case LineKind::SoundIndex:
+        // -1 is no selection, which every list allows.
+        return value == -1 || (value >= 0 && value < soundEntries);
+    case LineKind::Text:
+        break;
+    }
+    return false;
+}
+
+} // namespace
+
+std::string FormatConfig(const ConfigValues& values) {
+    std::string out;
+    for (std::size_t i = 0; i < kLineCount; ++i) {
+        if (kLines[i] == LineKind::Text) {
+            const auto* text = std::get_if<std::wstring>(&values[i]);
+            if (text == nullptr) {
+                throw WrongKind(i);
+            }
+            AppendText(out, *text);
+        } else {
+            const auto* number = std::get_if<int>(&values[i]);
+            if (number == nullptr) {
+                throw WrongKind(i);
+            }
+            AppendInteger(out, *number);
+        }
+        out += kLineEnd;
+    }
+    return out;
+}
+
+std::vector<LineValue> ParseConfig(std::string_view bytes, int soundEntries) {
+    std::vector<LineValue> values;
+    values.reserve(kLineCount);
+    LineReader lines(bytes);
+    for (const LineKind kind : kLines) {
+        const std::optional<std::string_view> line = lines.Next();
+        if (!line) {
+            break;
+        }
+        if (kind == LineKind::Text) {
+            values.emplace_back(text::FromWindows1252(*line));
+            continue;
+        }
+        const std::optional<int> number = ParseInteger(*line);
+        if (!number || !InRange(kind, *number, soundEntries)) {
+            break;
+        }
+        values.emplace_back(std::in_place_type<int>, *number);
+    }
+    return values;
+}
+
+} // namespace acordina::settings

@@ -1,0 +1,184 @@
+// ParseConfig over a large seeded set of random and mangled inputs; only the
+// invariants that hold for any bytes are checked.
+
+#include "ConfigSamples.h"
+#include "settings/ConfigFormat.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <random>
+#include <string>
+
+namespace acordina::settings {
+namespace {
+
+#if defined(_WIN32)
+constexpr int kInputs = 20'000; // every Wine second counts
+#elif !defined(__OPTIMIZE__)
+constexpr int kInputs = 50'000; // unoptimised (sanitizer) builds are ~20 times slower
+#else
+constexpr int kInputs = 200'000;
+#endif
+
+class InputMaker {
+public:
+    explicit InputMaker(std::uint32_t seed) : random_(seed) {}
+
+    int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+
+    char Byte() {
+        // Mostly the characters the reader cares about, so mutations hit its
+        // decisions rather than only its text lines.
+        static constexpr std::string_view kInteresting = " \t\r\n-+0123456789";
+        const std::uint32_t r = random_();
+        if ((r & 1) != 0) {
+            return kInteresting[(r >> 1) % kInteresting.size()];
+        }
+        return static_cast<char>(r >> 8);
+    }
+
+    ConfigValues ValidValues(int soundEntries) {
+        ConfigValues values = samples::ExampleValues();
+        for (std::size_t i = 0; i < kLineCount; ++i) {
+            switch (kLines[i]) {
+            case LineKind::CheckBox:
+                values[i] = Below(2);
+                break;
+            case LineKind::SoundIndex:
+                values[i] = Below(std::max(soundEntries, 0) + 1) - 1;
+                break;
+            case LineKind::Text:
+                values[i] = RandomText();
+                break;
+            }
+        }
+        return values;
+    }
+
+    std::string Make(int soundEntries) {
+        std::string bytes = FormatConfig(ValidValues(soundEntries));
+        switch (Below(8)) {
+        case 0: // random short data
+            return RandomBytes(static_cast<std::size_t>(Below(64)));
+        case 1: // binary data
+            return RandomBytes(static_cast<std::size_t>(Below(1024)));
+        case 2: // byte flips
+            for (int n = Below(8) + 1; n > 0; --n) {
+                bytes[static_cast<std::size_t>(Below(static_cast<int>(bytes.size())))] = Byte();
+            }
+            return bytes;
+        case 3: // truncation
+            return bytes.substr(0, At(bytes));
+        case 4: // inserted line ends
+            for (int n = Below(4) + 1; n > 0; --n) {
+                static constexpr std::string_view kEnds[] = {"\r", "\n", "\r\n", "\n\r"};
+                bytes.insert(At(bytes), kEnds[Below(4)]);
+            }
+            return bytes;
+        case 5: // a huge line, now and then
+            if (Below(64) == 0) {
+                static constexpr char kFill[] = {'0', '9', ' ', '\t', 'x', '\xE7'};
+                bytes.insert(At(bytes), static_cast<std::size_t>(Below(100'000)), kFill[Below(6)]);
+            }
+            return bytes;
+        case 6: // a valid file with a mangled tail
+            bytes += RandomBytes(static_cast<std::size_t>(Below(32)));
+            return bytes;
+        default: { // spliced from two files
+            const std::string other = FormatConfig(ValidValues(soundEntries));
+            return bytes.substr(0, At(bytes)) + other.substr(At(other));
+        }
+        }
+    }
+
+private:
+    // A place to cut or insert: 0 .. size.
+    std::size_t At(const std::string& bytes) {
+        return static_cast<std::size_t>(Below(static_cast<int>(bytes.size()) + 1));
+    }
+
+    std::string RandomBytes(std::size_t size) {
+        std::string bytes(size, '\0');
+        for (char& b : bytes) {
+            b = Byte();
+        }
+        return bytes;
+    }
+
+    std::wstring RandomText() {
+        static constexpr std::wstring_view kChars = L"aZ 9-ção€\t";
+        std::wstring text(static_cast<std::size_t>(Below(12)), L' ');
+        for (wchar_t& c : text) {
+            c = kChars[static_cast<std::size_t>(Below(static_cast<int>(kChars.size())))];
+        }
+        return text;
+    }
+
+    std::mt19937 random_;
+};
+
+// What must hold for any bytes: at most 15 values, each of its line's kind and
+// range, and writing the values back reads them back the same.
+void ExpectInvariants(const std::vector<LineValue>& values, int soundEntries,
+                      const std::string& input) {
+    ASSERT_LE(values.size(), kLineCount);
+    ConfigValues full = samples::ExampleValues();
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const LineValue& v = values[i];
+        switch (kLines[i]) {
+        case LineKind::CheckBox:
+            ASSERT_TRUE(std::holds_alternative<int>(v)) << i;
+            ASSERT_TRUE(std::get<int>(v) == 0 || std::get<int>(v) == 1) << i;
+            break;
+        case LineKind::SoundIndex:
+            ASSERT_TRUE(std::holds_alternative<int>(v)) << i;
+            ASSERT_GE(std::get<int>(v), -1);
+            ASSERT_TRUE(std::get<int>(v) == -1 || std::get<int>(v) < soundEntries);
+            break;
+        case LineKind::Text:
+            ASSERT_TRUE(std::holds_alternative<std::wstring>(v)) << i;
+            ASSERT_EQ(std::get<std::wstring>(v).find_first_of(L"\r\n"), std::wstring::npos);
+            break;
+        }
+        full[i] = v;
+    }
+    if (full[1] != LineValue(-1) && std::get<int>(full[1]) >= soundEntries) {
+        full[1] = -1; // the example's index may not fit this list
+    }
+    const auto again = ParseConfig(FormatConfig(full), soundEntries);
+    ASSERT_EQ(again.size(), kLineCount) << ::testing::PrintToString(input);
+    ASSERT_TRUE(std::equal(values.begin(), values.end(), again.begin()))
+        << ::testing::PrintToString(input);
+}
+
+TEST(ParseConfigRobustness, HoldsItsInvariantsForRandomAndMangledInput) {
+    InputMaker maker(20240517);
+    std::size_t complete = 0;
+    for (int n = 0; n < kInputs; ++n) {
+        const int soundEntries = maker.Below(6) - 1;
+        const std::string input = maker.Make(soundEntries);
+        const auto values = ParseConfig(input, soundEntries);
+        ExpectInvariants(values, soundEntries, input);
+        if (HasFatalFailure()) {
+            return;
+        }
+        complete += values.size() == kLineCount ? 1 : 0;
+    }
+    // The mix must reach deep into the file as well as fail early.
+    EXPECT_GT(complete, static_cast<std::size_t>(kInputs / 20));
+    EXPECT_LT(complete, static_cast<std::size_t>(kInputs / 2));
+}
+
+TEST(ParseConfigRobustness, ReadsEveryUnmangledFileWhole) {
+    InputMaker maker(7);
+    for (int n = 0; n < kInputs / 10; ++n) {
+        const int soundEntries = maker.Below(40);
+        const ConfigValues values = maker.ValidValues(soundEntries);
+        ASSERT_EQ(ParseConfig(FormatConfig(values), soundEntries), samples::Prefix(values, 15));
+    }
+}
+
+} // namespace
+} // namespace acordina::settings

@@ -1,0 +1,76 @@
+#pragma once
+// The file a typical arming writes, as values and as the exact bytes.
+
+#include "settings/ConfigFormat.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace acordina::settings::samples {
+
+// Sound ticked with the third entry, no shutdown, visual alert with its
+// default message, pre-alerts at 15 and 5 minutes.
+inline ConfigValues ExampleValues() {
+    return {
+        1,
+        2,
+        0,
+        1,
+        L"TRRRIIIMMM!!! Despertando...",
+        1,
+        L"Faltam 15 minutos para despertar.",
+        0,
+        L"Faltam 10 minutos para despertar.",
+        1,
+        L"Faltam 5 minutos para despertar.",
+        0,
+        L"Faltam 2 minutos para despertar.",
+        0,
+        L"Falta 1 minuto para despertar.",
+    };
+}
+
+inline constexpr std::string_view kExampleBytes = " 1 \r\n"
+                                                  " 2 \r\n"
+                                                  " 0 \r\n"
+                                                  " 1 \r\n"
+                                                  "TRRRIIIMMM!!! Despertando...\r\n"
+                                                  " 1 \r\n"
+                                                  "Faltam 15 minutos para despertar.\r\n"
+                                                  " 0 \r\n"
+                                                  "Faltam 10 minutos para despertar.\r\n"
+                                                  " 1 \r\n"
+                                                  "Faltam 5 minutos para despertar.\r\n"
+                                                  " 0 \r\n"
+                                                  "Faltam 2 minutos para despertar.\r\n"
+                                                  " 0 \r\n"
+                                                  "Falta 1 minuto para despertar.\r\n";
+
+// The example's lines without their CR LF.
+inline std::vector<std::string> ExampleLines() {
+    std::vector<std::string> lines;
+    std::string_view rest = kExampleBytes;
+    while (!rest.empty()) {
+        const auto end = rest.find("\r\n");
+        lines.emplace_back(rest.substr(0, end));
+        rest.remove_prefix(end + 2);
+    }
+    return lines;
+}
+
+// The lines joined again, each followed by end.
+inline std::string Join(const std::vector<std::string>& lines, std::string_view end = "\r\n") {
+    std::string bytes;
+    for (const auto& line : lines) {
+        bytes += line;
+        bytes += end;
+    }
+    return bytes;
+}
+
+inline std::vector<LineValue> Prefix(const ConfigValues& values, std::size_t count) {
+    return {values.begin(), values.begin() + static_cast<std::ptrdiff_t>(count)};
+}
+
+} // namespace acordina::settings::samples
