@@ -11,9 +11,9 @@
 namespace acordina::background {
 namespace {
 
-constexpr win32::ControlSpec kCommand3{L"Command3", win32::Kind::Button, nullptr, 5760, 240, 615,
-                                       495, L"Command3", {}, win32::kKindDefault,
-                                       win32::kKindDefault, win32::kNone, 0};
+constexpr win32::ControlSpec kCommand3{
+    L"Command3",         win32::Kind::Button, nullptr,      5760, 240, 615, 495, L"Command3", {},
+    win32::kKindDefault, win32::kKindDefault, win32::kNone, 0};
 
 struct MenuItem {
     UINT id; // 0: a separator
@@ -43,8 +43,7 @@ frmAcordina_::frmAcordina_(Program& program) : program_(program) {
                         CW_USEDEFAULT, dpi.PixelsX(4800), dpi.PixelsY(3600), nullptr, icon_.get());
     SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.get()));
     SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
-    Command3.Create(kCommand3, hwnd(), dpi,
-                    static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+    Command3.Create(kCommand3, hwnd(), dpi, static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
     Command3.Click = [this] { Command3_Click(); };
 
     mnuFile_.reset(CreatePopupMenu());
@@ -101,7 +100,9 @@ void frmAcordina_::AlertaProgramaOcultado() {
     objTray().PopupBalloon(kHiddenBalloon, L"Aviso", tray::NIIF_INFO_);
 }
 
-void frmAcordina_::Remove_Systray() { objTray().RemoveSysTray(); }
+void frmAcordina_::Remove_Systray() {
+    objTray().RemoveSysTray();
+}
 
 void frmAcordina_::Timer1_Timer() {
     alarm::VerificarAlarme(program_.module1, program_.services.clock, *this);
@@ -136,6 +137,8 @@ void frmAcordina_::Form_MouseMove(float X) {
 }
 
 void frmAcordina_::OpenTrayMenu() {
+    // A right click may come while a single click still waits: one menu only.
+    KillTimer(hwnd(), kSingleClickTimer);
     objTray().SetForeground();
     objTray().RemoveBalloon();
     POINT at{};
@@ -151,9 +154,13 @@ void frmAcordina_::OpenTrayMenu() {
     }
 }
 
-void frmAcordina_::mnuRestaurar_Click() { program_.Main().Mostrar(); }
+void frmAcordina_::mnuRestaurar_Click() {
+    program_.Main().Mostrar();
+}
 
-void frmAcordina_::mnuFechar_Click() { program_.EndProgram(); }
+void frmAcordina_::mnuFechar_Click() {
+    program_.EndProgram();
+}
 
 LRESULT frmAcordina_::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
@@ -167,6 +174,10 @@ LRESULT frmAcordina_::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_MOUSEMOVE: {
         // The shell reports the icon's mouse events here, the event number as x.
+        if (LOWORD(lp) == WM_LBUTTONDOWN) {
+            // A new press starts a new click, even if a double-click's release got lost.
+            swallowNextLeftUp_ = false;
+        }
         const float twipsPerPixel = program_.services.shell.TwipsPerPixelX();
         Form_MouseMove(static_cast<float>(LOWORD(lp)) * twipsPerPixel);
         return 0;

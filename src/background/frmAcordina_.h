@@ -39,6 +39,9 @@ public:
     void Remove_Systray();
     void Stop_();
 
+    // Placed beyond the visible area; a click asks for the shutdown.
+    win32::Button Command3;
+
     const std::wstring& strArquivoSom() const { return strArquivoSom_; }
     tray::cTrayBalloon& objTray();
     HMENU mnuFile() const { return mnuFile_.get(); }
@@ -70,7 +73,6 @@ private:
     std::wstring strArquivoSom_;
     win32::UniqueIcon icon_;
     win32::UniqueMenu mnuFile_;
-    win32::Button Command3;
     // The left button's release after a double-click must not open the menu.
     bool swallowNextLeftUp_ = false;
 };

@@ -1,1 +1,417 @@
+// The tray icon's mouse notifications on the real background window: the pop-up menu, its two
+// items, the single click that waits for a possible double-click, and the double-click.
 #include "ProgramFixture.h"
+
+#include <gmock/gmock.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace acordina::testing {
+namespace {
+
+using ::testing::ElementsAre;
+
+// What a menu showed when it opened, and how far the program had got by then.
+struct MenuSeen {
+    HMENU menu = nullptr;
+    RECT rect{};
+    std::vector<std::wstring> items; // "-" for a separator
+    bool anyDefaultOrGrayed = false;
+    std::size_t shellCalls = 0;
+    std::size_t foregrounds = 0;
+};
+
+enum class MenuAnswer { Close, Restaurar, Fechar, ClickElsewhere };
+
+// Looks from inside the menu's own loop, where timers are still dispatched: notes the menu,
+// then answers it as a user would. A menu that does not close is ended after a second.
+class MenuWatcher {
+public:
+    explicit MenuWatcher(const FakeShell& shell) : shell_(shell) {
+        window_.reset(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                      nullptr, nullptr));
+        SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        SetTimer(window_.get(), 1, 10, &MenuWatcher::OnTimer);
+    }
+    ~MenuWatcher() { KillTimer(window_.get(), 1); }
+    MenuWatcher(const MenuWatcher&) = delete;
+    MenuWatcher& operator=(const MenuWatcher&) = delete;
+
+    // How to answer the next menu.
+    void Next(MenuAnswer answer) {
+        answer_ = answer;
+        answered_ = false;
+        waited_ = 0;
+    }
+
+    std::vector<MenuSeen> seen;
+    int forcedClosed = 0;
+
+private:
+    static constexpr int kPatience = 100;
+
+    static void CALLBACK OnTimer(HWND window, UINT, UINT_PTR, DWORD) {
+        reinterpret_cast<MenuWatcher*>(GetWindowLongPtrW(window, GWLP_USERDATA))->Tick();
+    }
+
+    static HWND OpenMenu() {
+        HWND menu = nullptr;
+        while ((menu = FindWindowExW(nullptr, menu, L"#32768", nullptr)) != nullptr) {
+            if (IsWindowVisible(menu)) {
+                return menu;
+            }
+        }
+        return nullptr;
+    }
+
+    void Tick() {
+        const HWND menu = OpenMenu();
+        if (!menu) {
+            return;
+        }
+        if (answered_) {
+            if (++waited_ == kPatience) {
+                ++forcedClosed;
+                EndMenu();
+            }
+            return;
+        }
+        answered_ = true;
+        seen.push_back(Describe(menu));
+        switch (answer_) {
+        case MenuAnswer::Close:
+            EndMenu();
+            break;
+        case MenuAnswer::Restaurar:
+            Keys(menu, {VK_DOWN, VK_RETURN});
+            break;
+        case MenuAnswer::Fechar:
+            Keys(menu, {VK_DOWN, VK_DOWN, VK_RETURN});
+            break;
+        case MenuAnswer::ClickElsewhere:
+            ClickAt(seen.back().rect.right + 150, seen.back().rect.bottom + 150);
+            break;
+        }
+    }
+
+    MenuSeen Describe(HWND menu) const {
+        MenuSeen s;
+        s.menu = reinterpret_cast<HMENU>(SendMessageW(menu, MN_GETHMENU, 0, 0));
+        GetWindowRect(menu, &s.rect);
+        for (int i = 0; i < GetMenuItemCount(s.menu); ++i) {
+            wchar_t text[64]{};
+            MENUITEMINFOW info{};
+            info.cbSize = sizeof info;
+            info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_STATE;
+            info.dwTypeData = text;
+            info.cch = 64;
+            GetMenuItemInfoW(s.menu, static_cast<UINT>(i), TRUE, &info);
+            const bool separator = (info.fType & MFT_SEPARATOR) != 0;
+            s.items.push_back(separator ? L"-" : text);
+            s.anyDefaultOrGrayed |= !separator && (info.fState & (MFS_DEFAULT | MFS_GRAYED)) != 0;
+        }
+        s.shellCalls = shell_.calls.size();
+        s.foregrounds = shell_.foregrounds.size();
+        return s;
+    }
+
+    static void Keys(HWND menu, std::initializer_list<WPARAM> keys) {
+        for (const WPARAM key : keys) {
+            PostMessageW(menu, WM_KEYDOWN, key, 0);
+        }
+    }
+
+    static void ClickAt(int x, int y) {
+        SetCursorPos(x, y);
+        INPUT clicks[2]{};
+        clicks[0].type = INPUT_MOUSE;
+        clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        clicks[1].type = INPUT_MOUSE;
+        clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        SendInput(2, clicks, sizeof(INPUT));
+    }
+
+    const FakeShell& shell_;
+    win32::UniqueWindow window_;
+    MenuAnswer answer_ = MenuAnswer::Close;
+    bool answered_ = false;
+    int waited_ = 0;
+};
+
+// The states the main window can be in when the user turns to the icon.
+enum class Way { Displayed, Minimised, Armed };
+struct MainState {
+    const char* name;
+    Way way;
+    bool hidden;
+};
+const MainState kDisplayed{"displayed", Way::Displayed, false};
+const MainState kMinimised{"hidden after minimising", Way::Minimised, true};
+const MainState kArmed{"hidden after arming", Way::Armed, true};
+
+class TrayMenuTest : public ProgramFixture {
+protected:
+    void SetUp() override {
+        Start();
+        watcher = std::make_unique<MenuWatcher>(fakes.shell);
+        SetCursorPos(200, 150);
+    }
+    void TearDown() override { EXPECT_EQ(watcher->forcedClosed, 0) << "a menu stayed open"; }
+
+    void Enter(const MainState& state) {
+        switch (state.way) {
+        case Way::Displayed:
+            break;
+        case Way::Minimised:
+            ShowWindow(Main().hwnd(), SW_MINIMIZE);
+            Pump();
+            break;
+        case Way::Armed:
+            // Ligar with the visual alert ticked, as it is by design.
+            Click(Main().lblStatus);
+            break;
+        }
+        ASSERT_EQ(IsWindowVisible(Main().hwnd()) == FALSE, state.hidden) << state.name;
+    }
+
+    HWND Bg() { return Background().hwnd(); }
+    bool Normal() {
+        return IsWindowVisible(Main().hwnd()) && !IsIconic(Main().hwnd()) &&
+               !IsZoomed(Main().hwnd());
+    }
+    // Stops the single-click timer; true when it was still waiting.
+    bool SingleClickWaiting() {
+        return KillTimer(Bg(), background::frmAcordina_::kSingleClickTimer) != FALSE;
+    }
+    void SingleClickTimeUp() {
+        SendMessageW(Bg(), WM_TIMER, background::frmAcordina_::kSingleClickTimer, 0);
+        Pump();
+    }
+    // The shell's notifications for one left click, release last.
+    void LeftClick() {
+        Tray(WM_LBUTTONDOWN);
+        Tray(WM_LBUTTONUP);
+    }
+    void DoubleClick() {
+        LeftClick();
+        Tray(WM_LBUTTONDBLCLK);
+        Tray(WM_LBUTTONUP);
+    }
+
+    // Before the program acted, the window came to the front and then the balloon was cleared.
+    void ExpectForegroundThenBalloonCleared(std::size_t callsBefore, std::size_t foregroundsBefore,
+                                            std::size_t callsAfter, std::size_t foregroundsAfter) {
+        ASSERT_EQ(foregroundsAfter, foregroundsBefore + 1);
+        ASSERT_EQ(callsAfter, callsBefore + 1);
+        EXPECT_EQ(fakes.shell.foregrounds.back(),
+                  static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(Bg())));
+        EXPECT_EQ(fakes.shell.foregroundAfterCalls.back(), callsBefore);
+        const ShellCall& cleared = fakes.shell.calls[callsBefore];
+        EXPECT_EQ(cleared.message, tray::NIM_MODIFY_);
+        EXPECT_EQ(cleared.Flags(), 0x13u);
+        EXPECT_EQ(cleared.Info(), "");
+        EXPECT_EQ(cleared.InfoTitle(), "");
+        EXPECT_EQ(cleared.InfoFlags(), 0u);
+    }
+
+    std::unique_ptr<MenuWatcher> watcher;
+};
+
+TEST_F(TrayMenuTest, TheMenuHoldsRestaurarASeparatorAndFechar) {
+    watcher->Next(MenuAnswer::Close);
+    Tray(WM_RBUTTONDOWN);
+    ASSERT_EQ(watcher->seen.size(), 1u);
+    EXPECT_EQ(watcher->seen[0].menu, Background().mnuFile());
+    EXPECT_THAT(watcher->seen[0].items, ElementsAre(L"Restaurar", L"-", L"Fechar"));
+    EXPECT_FALSE(watcher->seen[0].anyDefaultOrGrayed);
+}
+
+// A right press opens the menu at once; a left release only when no second click followed.
+struct Opening {
+    const char* name;
+    std::function<void()> open;
+};
+
+TEST_F(TrayMenuTest, TheMenuOpensAtTheMouseAfterTheFrontAndBalloonSteps) {
+    const Opening openings[] = {
+        {"right press", [this] { Tray(WM_RBUTTONDOWN); }},
+        {"left click, double-click time over",
+         [this] {
+             LeftClick();
+             SingleClickTimeUp();
+         }},
+    };
+    for (const auto& opening : openings) {
+        SCOPED_TRACE(opening.name);
+        watcher->seen.clear();
+        watcher->Next(MenuAnswer::Close);
+        const std::size_t calls = fakes.shell.calls.size();
+        const std::size_t foregrounds = fakes.shell.foregrounds.size();
+        opening.open();
+        ASSERT_EQ(watcher->seen.size(), 1u);
+        const MenuSeen& seen = watcher->seen[0];
+        EXPECT_EQ(seen.rect.left, 200);
+        EXPECT_EQ(seen.rect.top, 150);
+        ExpectForegroundThenBalloonCleared(calls, foregrounds, seen.shellCalls, seen.foregrounds);
+        // Closing without a choice changes nothing.
+        EXPECT_EQ(fakes.shell.calls.size(), calls + 1);
+        EXPECT_TRUE(Normal());
+        EXPECT_EQ(fakes.process.exits, 0);
+        EXPECT_FALSE(SingleClickWaiting());
+    }
+}
+
+TEST_F(TrayMenuTest, ALeftReleaseOpensNoMenuUntilTheDoubleClickTimeIsOver) {
+    const std::size_t calls = fakes.shell.calls.size();
+    LeftClick();
+    EXPECT_TRUE(watcher->seen.empty());
+    EXPECT_EQ(fakes.shell.calls.size(), calls);
+    EXPECT_TRUE(fakes.shell.foregrounds.empty());
+    EXPECT_TRUE(SingleClickWaiting());
+}
+
+TEST_F(TrayMenuTest, TheSingleClickTimerOpensOneMenuOnly) {
+    watcher->Next(MenuAnswer::Close);
+    LeftClick();
+    SingleClickTimeUp();
+    ASSERT_EQ(watcher->seen.size(), 1u);
+    EXPECT_FALSE(SingleClickWaiting()) << "the timer must not open the menu again";
+}
+
+TEST_F(TrayMenuTest, ARightPressWhileALeftClickWaitsOpensOneMenu) {
+    watcher->Next(MenuAnswer::Close);
+    LeftClick();
+    Tray(WM_RBUTTONDOWN);
+    EXPECT_EQ(watcher->seen.size(), 1u);
+    EXPECT_FALSE(SingleClickWaiting());
+}
+
+TEST_F(TrayMenuTest, OtherNotificationsDoNothing) {
+    const std::size_t calls = fakes.shell.calls.size();
+    for (const UINT message :
+         {0u, unsigned{WM_MOUSEMOVE}, unsigned{WM_LBUTTONDOWN}, unsigned{WM_RBUTTONUP},
+          unsigned{WM_RBUTTONDBLCLK}, unsigned{WM_MBUTTONDOWN}, 0xFFFFu}) {
+        SCOPED_TRACE(message);
+        Tray(message);
+        EXPECT_TRUE(watcher->seen.empty());
+        EXPECT_EQ(fakes.shell.calls.size(), calls);
+        EXPECT_TRUE(fakes.shell.foregrounds.empty());
+        EXPECT_FALSE(SingleClickWaiting());
+        EXPECT_TRUE(Normal());
+    }
+}
+
+TEST_F(TrayMenuTest, AClickElsewhereClosesTheMenuWithoutAChoice) {
+    ShowWindow(Main().hwnd(), SW_MINIMIZE);
+    Pump();
+    watcher->Next(MenuAnswer::ClickElsewhere);
+    Tray(WM_RBUTTONDOWN);
+    ASSERT_EQ(watcher->seen.size(), 1u);
+    EXPECT_EQ(watcher->forcedClosed, 0);
+    EXPECT_FALSE(IsWindowVisible(Main().hwnd()));
+    EXPECT_EQ(fakes.process.exits, 0);
+}
+
+// A double-click restores the main window whenever it is hidden, however it got hidden, and
+// changes nothing while it is displayed; the release that ends it opens no menu.
+struct DoubleClickCase {
+    const MainState* state;
+    bool restores;
+};
+
+TEST_F(TrayMenuTest, ADoubleClickRestoresAHiddenMainWindowAndOpensNoMenu) {
+    const DoubleClickCase cases[] = {
+        {&kDisplayed, false}, {&kMinimised, true},  {&kMinimised, true},
+        {&kArmed, true},      {&kDisplayed, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.state->name);
+        Enter(*c.state);
+        const std::size_t calls = fakes.shell.calls.size();
+        const std::size_t foregrounds = fakes.shell.foregrounds.size();
+        DoubleClick();
+        EXPECT_TRUE(watcher->seen.empty());
+        EXPECT_FALSE(SingleClickWaiting());
+        EXPECT_TRUE(Normal());
+        if (c.restores) {
+            ExpectForegroundThenBalloonCleared(calls, foregrounds, fakes.shell.calls.size(),
+                                               fakes.shell.foregrounds.size());
+            EXPECT_EQ(GetForegroundWindow(), Main().hwnd());
+        } else {
+            EXPECT_EQ(fakes.shell.calls.size(), calls);
+            EXPECT_EQ(fakes.shell.foregrounds.size(), foregrounds);
+        }
+        // The next single click is a single click again.
+        LeftClick();
+        EXPECT_TRUE(SingleClickWaiting());
+    }
+}
+
+TEST_F(TrayMenuTest, ADoubleClickWhoseLastReleaseGotLostDoesNotEatTheNextClick) {
+    ShowWindow(Main().hwnd(), SW_MINIMIZE);
+    Pump();
+    LeftClick();
+    Tray(WM_LBUTTONDBLCLK);
+    ASSERT_TRUE(Normal());
+    LeftClick();
+    EXPECT_TRUE(SingleClickWaiting());
+}
+
+// The menu's two items from each state of the main window, as separate runs of the program.
+class TrayMenuItemTest : public TrayMenuTest,
+                         public ::testing::WithParamInterface<const MainState*> {};
+
+TEST_P(TrayMenuItemTest, RestaurarDisplaysTheMainWindowInNormalStateInFront) {
+    Enter(*GetParam());
+    // Something else is in front, as when the user works in another program.
+    win32::UniqueWindow other(CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 600,
+                                              400, 100, 100, nullptr, nullptr, nullptr, nullptr));
+    SetForegroundWindow(other.get());
+    Pump();
+    ASSERT_EQ(GetForegroundWindow(), other.get());
+
+    watcher->Next(MenuAnswer::Restaurar);
+    Tray(WM_RBUTTONDOWN);
+    ASSERT_EQ(watcher->seen.size(), 1u);
+    EXPECT_TRUE(Normal());
+    EXPECT_EQ(GetForegroundWindow(), Main().hwnd());
+    EXPECT_EQ(fakes.process.exits, 0);
+    // Only the balloon step before the menu reached the shell.
+    EXPECT_EQ(fakes.shell.calls.size(), watcher->seen[0].shellCalls);
+}
+
+TEST_P(TrayMenuItemTest, FecharEndsAtOnceWithoutAskingAndLeavesNoIcon) {
+    Enter(*GetParam());
+    const std::size_t boxes = fakes.messageBoxes.shown.size();
+    std::vector<ShellCall> callsAtExit;
+    fakes.process.onExit = [&] { callsAtExit = fakes.shell.calls; };
+
+    watcher->Next(MenuAnswer::Fechar);
+    Tray(WM_RBUTTONDOWN);
+    ASSERT_EQ(watcher->seen.size(), 1u);
+    EXPECT_EQ(fakes.process.exits, 1);
+    EXPECT_EQ(fakes.messageBoxes.shown.size(), boxes) << "no close confirmation";
+    ASSERT_EQ(callsAtExit.size(), watcher->seen[0].shellCalls + 1);
+    const ShellCall& deleted = callsAtExit.back();
+    EXPECT_EQ(deleted.message, tray::NIM_DELETE_);
+    EXPECT_EQ(deleted.Field(0), 488u);
+    EXPECT_EQ(deleted.Field(4), static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(Bg())));
+    EXPECT_EQ(deleted.Field(8), 1u);
+    EXPECT_EQ(GetParam()->hidden, IsWindowVisible(Main().hwnd()) == FALSE)
+        << "nothing else happens on the way out";
+}
+
+INSTANTIATE_TEST_SUITE_P(States, TrayMenuItemTest,
+                         ::testing::Values(&kDisplayed, &kMinimised, &kArmed),
+                         [](const auto& info) {
+                             std::string name = info.param->name;
+                             std::erase(name, ' ');
+                             std::erase(name, '-');
+                             return name;
+                         });
+
+} // namespace
+} // namespace acordina::testing
