@@ -84,7 +84,7 @@ void frmAcordina_::Load() {
     SetWindowPos(hwnd(), nullptr, 0, 0, dpi.PixelsX(1), dpi.PixelsY(1),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     objTray().FormTarget(this);
-    objTray().AddSystray(L"Acordina");
+    objTray().AddSystray(tooltip_);
     objTray().PopupBalloon(L"O sistema está ativo !", L"TAVU - Acordina", tray::NIIF_WARNING_);
     // The counts are signed on purpose: a driver error value reads as "no device".
     const auto waves = static_cast<std::int32_t>(program_.services.sound.waveOutGetNumDevs());
@@ -96,7 +96,8 @@ void frmAcordina_::Load() {
 }
 
 void frmAcordina_::AlertaProgramaOcultado() {
-    objTray().ToolTipChange(kHiddenHint);
+    tooltip_ = kHiddenHint;
+    objTray().ToolTipChange(tooltip_);
     objTray().PopupBalloon(kHiddenBalloon, L"Aviso", tray::NIIF_INFO_);
 }
 
@@ -163,6 +164,12 @@ void frmAcordina_::mnuFechar_Click() {
 }
 
 LRESULT frmAcordina_::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    // A restarted shell has lost every icon; it asks the programs for them again.
+    static const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+    if (msg == taskbarCreated && taskbarCreated != 0) {
+        objTray().AddSystray(tooltip_);
+        return 0;
+    }
     switch (msg) {
     case WM_TIMER:
         if (wp == kTimer1) {

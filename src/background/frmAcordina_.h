@@ -75,6 +75,8 @@ private:
     win32::UniqueMenu mnuFile_;
     // The left button's release after a double-click must not open the menu.
     bool swallowNextLeftUp_ = false;
+    // The icon's tooltip now, for putting the icon back after the shell restarts.
+    std::wstring tooltip_ = L"Acordina";
 };
 
 } // namespace acordina::background

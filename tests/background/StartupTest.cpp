@@ -237,6 +237,20 @@ TEST_F(StartupTest, HidingChangesTheTooltipToTheHintForTheRestOfTheRun) {
     }
 }
 
+TEST_F(StartupTest, ARestartedShellGetsTheIconBackWithTheTooltipOfTheMoment) {
+    Start();
+    const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+    SendMessageW(Background().hwnd(), taskbarCreated, 0, 0);
+    ASSERT_EQ(fakes.shell.calls.back().message, static_cast<std::uint32_t>(NIM_ADD));
+    EXPECT_EQ(fakes.shell.calls.back().Tip(), "Acordina");
+
+    ShowWindow(Main().hwnd(), SW_MINIMIZE);
+    Pump();
+    SendMessageW(Background().hwnd(), taskbarCreated, 0, 0);
+    ASSERT_EQ(fakes.shell.calls.back().message, static_cast<std::uint32_t>(NIM_ADD));
+    EXPECT_EQ(fakes.shell.calls.back().Tip(), Ansi(kHint));
+}
+
 TEST_F(StartupTest, TheHiddenProgramTextsFitTheirFieldsWithRoomForTheTerminator) {
     EXPECT_LT(Ansi(kHint).size(), 128u);
     EXPECT_LT(Ansi(kHiddenBalloon).size(), 256u);
