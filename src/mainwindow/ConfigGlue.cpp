@@ -5,6 +5,8 @@
 #include "settings/ConfigFormat.h"
 
 #include <array>
+#include <string>
+#include <utility>
 #include <variant>
 
 namespace acordina::mainwindow {
@@ -16,14 +18,14 @@ std::wstring ConfigPath(const std::wstring& folder) {
     return folder + (folder.ends_with(L'\\') ? L"" : L"\\") + kConfigFileName;
 }
 
-} // namespace
-
 // The controls behind the file's lines, in file order.
-static std::array<win32::Control*, settings::kLineCount> ConfigControls(frmAcordina& f) {
+std::array<win32::Control*, settings::kLineCount> ConfigControls(frmAcordina& f) {
     return {&f.chkDespSom, &f.cboSom,   &f.chkDesligar, &f.chkDespVisual, &f.txt00min,
             &f.chk15min,   &f.txt15min, &f.chk10min,    &f.txt10min,      &f.chk05min,
             &f.txt05min,   &f.chk02min, &f.txt02min,    &f.chk01min,      &f.txt01min};
 }
+
+} // namespace
 
 bool frmAcordina::GravarConfig() {
     const auto controls = ConfigControls(*this);
@@ -48,8 +50,9 @@ bool frmAcordina::GravarConfig() {
     // The alarm reads these from now on, not the controls.
     Module1& m = program_.module1;
     m.blnDespSom = chkDespSom.Value() == 1;
-    if (cboSom.ListIndex() >= 0) {
-        m.strSom = cboSom.List(cboSom.ListIndex());
+    // No sound chosen: the last one published stays.
+    if (std::wstring som = cboSom.Text(); !som.empty()) {
+        m.strSom = std::move(som);
     }
     m.blnDesligar = chkDesligar.Value() == 1;
     m.blnDespVisual = chkDespVisual.Value() == 1;

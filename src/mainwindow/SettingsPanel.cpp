@@ -28,9 +28,10 @@ void frmAcordina::AplicarPar(const win32::CheckBox& check, win32::Control& paire
 }
 
 void frmAcordina::cboSom_Click() {
-    if (cboSom.ListIndex() < 0 || cboSom.List(cboSom.ListIndex()) != kHelpEntry) {
+    if (cboSom.Text() != kHelpEntry) {
         return;
     }
+    // Clearing the selection comes back here and finds the text empty.
     cboSom.SetListIndex(-1);
     program_.services.messageBoxes.Show(
         hwnd(),

@@ -7,13 +7,21 @@
 
 namespace acordina::mainwindow {
 
-void frmAcordina::vsHH_Change() { txtHH.SetText(std::to_wstring(vsHH.Value())); }
+void frmAcordina::vsHH_Change() {
+    txtHH.SetText(std::to_wstring(vsHH.Value()));
+}
 
-void frmAcordina::vsMM_Change() { txtMM.SetText(std::to_wstring(vsMM.Value())); }
+void frmAcordina::vsMM_Change() {
+    txtMM.SetText(std::to_wstring(vsMM.Value()));
+}
 
 // The boxes hand the focus on at once, so typing never reaches them.
-void frmAcordina::txtHH_GotFocus() { program_.services.keyboard.SendTab(); }
+void frmAcordina::txtHH_GotFocus() {
+    program_.services.keyboard.SendTab();
+}
 
-void frmAcordina::txtMM_GotFocus() { program_.services.keyboard.SendTab(); }
+void frmAcordina::txtMM_GotFocus() {
+    program_.services.keyboard.SendTab();
+}
 
 } // namespace acordina::mainwindow

@@ -10,6 +10,9 @@ namespace acordina::testing {
 int FakeMessageBoxes::Show(HWND owner, std::wstring_view text, std::wstring_view title,
                            unsigned style) {
     shown.push_back({owner, std::wstring(text), std::wstring(title), style});
+    if (onShow) {
+        onShow(shown.back());
+    }
     if (!answers.empty()) {
         const int answer = answers.front();
         answers.pop_front();
@@ -31,11 +34,15 @@ std::string ShellCall::Text(std::size_t offset, std::size_t size) const {
 
 bool FakeShell::NotifyIcon(std::uint32_t message, const tray::NotifyRecordBytes& record) {
     calls.push_back({message, record});
+    if (onNotify) {
+        onNotify(calls.back());
+    }
     return true;
 }
 
 std::int32_t FakeShell::SetForegroundWindow(std::uint32_t windowHandle) {
     foregrounds.push_back(windowHandle);
+    foregroundAfterCalls.push_back(calls.size());
     return 1;
 }
 

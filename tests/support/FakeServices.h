@@ -5,6 +5,7 @@
 #include "win32/Services.h"
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,6 +32,8 @@ public:
     std::vector<ShownBox> shown;
     // Answers given in turn; when empty: Yes for a question, OK otherwise.
     std::deque<int> answers;
+    // Runs while each box is open, to look at the program at that moment.
+    std::function<void(const ShownBox&)> onShow;
 };
 
 struct ShellCall {
@@ -54,7 +57,11 @@ public:
     float TwipsPerPixelX() const override { return 15.0f; }
 
     std::vector<ShellCall> calls;
+    // Runs at each call, to look at the program at that moment.
+    std::function<void(const ShellCall&)> onNotify;
     std::vector<std::uint32_t> foregrounds;
+    // For each foreground request, how many shell calls had been made before it.
+    std::vector<std::size_t> foregroundAfterCalls;
     // The balloons shown (non-empty NIM_MODIFY with NIF_INFO), in order.
     std::vector<const ShellCall*> Balloons() const;
 };
@@ -128,8 +135,15 @@ private:
 
 class FakeProcess final : public win32::Process {
 public:
-    void ExitNow() override { ++exits; }
+    void ExitNow() override {
+        ++exits;
+        if (onExit) {
+            onExit();
+        }
+    }
     int exits = 0;
+    // Runs at each exit, to look at the program as it ends.
+    std::function<void()> onExit;
 };
 
 // Every fake together, and the bundle the program takes.
