@@ -53,9 +53,9 @@ win32::UniqueBitmap LoadJpegResource(int resourceId) {
     OLE_HANDLE handle = 0;
     picture->get_Handle(&handle);
     // A copy of our own: the picture object frees its bitmap when released.
-    return win32::UniqueBitmap(static_cast<HBITMAP>(CopyImage(
-        reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(handle)), IMAGE_BITMAP, 0, 0,
-        LR_CREATEDIBSECTION)));
+    return win32::UniqueBitmap(static_cast<HBITMAP>(
+        CopyImage(reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(handle)), IMAGE_BITMAP, 0, 0,
+                  LR_CREATEDIBSECTION)));
 }
 
 } // namespace acordina::about

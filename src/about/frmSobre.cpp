@@ -28,7 +28,9 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
 } // namespace
 
-std::span<const ControlSpec> Layout() { return kLayout; }
+std::span<const ControlSpec> Layout() {
+    return kLayout;
+}
 
 frmSobre::frmSobre() {
     icon_.reset(static_cast<HICON>(

@@ -15,7 +15,9 @@ Program::~Program() {
     background_.reset();
 }
 
-void Program::Start() { Background(); }
+void Program::Start() {
+    Background();
+}
 
 background::frmAcordina_& Program::Background() {
     if (!background_) {
@@ -39,7 +41,9 @@ void Program::ShowAbout() {
     about_->ShowModalOver(Main().hwnd());
 }
 
-about::frmSobre* Program::About() const { return about_ && about_->hwnd() ? about_.get() : nullptr; }
+about::frmSobre* Program::About() const {
+    return about_ && about_->hwnd() ? about_.get() : nullptr;
+}
 
 void Program::EndProgram() {
     if (background_) {

@@ -29,7 +29,8 @@ constexpr std::array<Alerta, 6> kAlertas = {{
 bool IsPlainFile(const std::wstring& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES &&
-           !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+           !(attributes &
+             (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
 }
 
 } // namespace
@@ -64,9 +65,13 @@ bool frmAcordina_::StopPlayingWAV() {
     return false;
 }
 
-void frmAcordina_::Stop_() { StopPlayingWAV(); }
+void frmAcordina_::Stop_() {
+    StopPlayingWAV();
+}
 
-bool frmAcordina_::CanPlayWAVs() { return program_.services.sound.waveOutGetNumDevs() != 0; }
+bool frmAcordina_::CanPlayWAVs() {
+    return program_.services.sound.waveOutGetNumDevs() != 0;
+}
 
 void frmAcordina_::DesligarWindows() {
     shutdown::clsExitWindows exitWindows(program_.services.shutdown);
@@ -74,6 +79,8 @@ void frmAcordina_::DesligarWindows() {
     (exitWindows.ExitWindows)(1);
 }
 
-void frmAcordina_::Command3_Click() { DesligarWindows(); }
+void frmAcordina_::Command3_Click() {
+    DesligarWindows();
+}
 
 } // namespace acordina::background

@@ -4,11 +4,37 @@
 #include "background/frmAcordina_.h"
 #include "mainwindow/frmAcordina.h"
 
+#include <algorithm>
 #include <array>
 #include <cwchar>
 
 namespace acordina::mainwindow {
 namespace {
+
+// The controls of each pre-alert, found by its minutes so that the order of
+// the pre-alert table can never pair a variable with another minute's box.
+struct PreAlertControls {
+    int minutes;
+    win32::CheckBox frmAcordina::*check;
+    win32::TextBox frmAcordina::*message;
+};
+constexpr std::array<PreAlertControls, 5> kPreAlertControls = {{
+    {15, &frmAcordina::chk15min, &frmAcordina::txt15min},
+    {10, &frmAcordina::chk10min, &frmAcordina::txt10min},
+    {5, &frmAcordina::chk05min, &frmAcordina::txt05min},
+    {2, &frmAcordina::chk02min, &frmAcordina::txt02min},
+    {1, &frmAcordina::chk01min, &frmAcordina::txt01min},
+}};
+
+constexpr const PreAlertControls* ControlsFor(int minutes) {
+    const auto* row = std::find_if(kPreAlertControls.begin(), kPreAlertControls.end(),
+                                   [minutes](const auto& r) { return r.minutes == minutes; });
+    return row == kPreAlertControls.end() ? nullptr : row;
+}
+
+static_assert(std::all_of(alarm::kPreAlertas.begin(), alarm::kPreAlertas.end(),
+                          [](const auto& pre) { return ControlsFor(pre.minutes) != nullptr; }),
+              "every pre-alert needs its check box and message box");
 
 int WholeNumber(const std::wstring& text) {
     return static_cast<int>(std::wcstol(text.c_str(), nullptr, 10));
@@ -17,6 +43,7 @@ int WholeNumber(const std::wstring& text) {
 } // namespace
 
 void frmAcordina::lblStatus_Click() {
+    // The lamp, not the flag, tells the state; Ligar and Desligar keep both in step.
     if (picLigado.Visible()) {
         Desligar();
     } else {
@@ -24,11 +51,17 @@ void frmAcordina::lblStatus_Click() {
     }
 }
 
-void frmAcordina::picDesligado_Click() { Ligar(); }
+void frmAcordina::picDesligado_Click() {
+    Ligar();
+}
 
-void frmAcordina::picLigado_Click() { Desligar(); }
+void frmAcordina::picLigado_Click() {
+    Desligar();
+}
 
-void frmAcordina::imgTAVU_Click() { program_.ShowAbout(); }
+void frmAcordina::imgTAVU_Click() {
+    program_.ShowAbout();
+}
 
 void frmAcordina::Ligar() {
     auto& boxes = program_.services.messageBoxes;
@@ -37,11 +70,12 @@ void frmAcordina::Ligar() {
                    L"Atenção!", win32::kStyleCritical);
         return;
     }
-    if (chkDespSom.Value() == 1 && cboSom.ListIndex() < 0) {
+    if (chkDespSom.Value() == 1 && cboSom.Text().empty()) {
         boxes.Show(hwnd(), L"Escolha um som para despertar.", L"Aviso", win32::kStyleCritical);
         return;
     }
     RecolherConfig();
+    // A file that cannot be written is reported there; the alarm is armed all the same.
     GravarConfig();
     lblStatus.SetText(kArmedCaption);
     picLigado.SetVisible(true);
@@ -52,23 +86,18 @@ void frmAcordina::Ligar() {
     const int hour = WholeNumber(txtHH.Text());
     const int minute = WholeNumber(txtMM.Text());
     m.strHoraDespertar = alarm::HoraDespertar(hour, minute);
-    const std::array<std::pair<const win32::CheckBox*, const win32::TextBox*>, 5> pairs = {{
-        {&chk01min, &txt01min},
-        {&chk02min, &txt02min},
-        {&chk05min, &txt05min},
-        {&chk10min, &txt10min},
-        {&chk15min, &txt15min},
-    }};
-    for (std::size_t i = 0; i < alarm::kPreAlertas.size(); ++i) {
-        const auto& pre = alarm::kPreAlertas[i];
+    for (const auto& pre : alarm::kPreAlertas) {
+        const PreAlertControls& controls = *ControlsFor(pre.minutes);
+        // Every time is stored; only the flag and the message follow the tick.
         m.*pre.time = alarm::HoraPreAlerta(hour, minute, pre.minutes);
         m.*pre.flag = false;
-        if (pairs[i].first->Value() == 1) {
+        if ((this->*controls.check).Value() == 1) {
             m.*pre.flag = true;
-            m.*pre.message = pairs[i].second->Text();
+            m.*pre.message = (this->*controls.message).Text();
         }
     }
 
+    // Fully armed before the box: a target reached while it is open fires.
     boxes.Show(hwnd(), L"Programa ACORDIMA programado!", L"Aviso!", win32::kStyleInformation);
     program_.Background().AlertaProgramaOcultado();
     ShowWindow(hwnd(), SW_HIDE);
@@ -79,6 +108,7 @@ void frmAcordina::Desligar() {
     picDesligado.SetVisible(true);
     picLigado.SetVisible(false);
     program_.module1.blnLigado = false;
+    // The box as it is now, not the flag of the last arming.
     if (chkDespSom.Value() == 1) {
         program_.Background().Stop_();
     }

@@ -58,6 +58,8 @@ constexpr ControlSpec kLayout[] = {
 
 } // namespace
 
-std::span<const ControlSpec> Layout() { return kLayout; }
+std::span<const ControlSpec> Layout() {
+    return kLayout;
+}
 
 } // namespace acordina::mainwindow

@@ -6,7 +6,9 @@
 
 namespace acordina::mainwindow {
 
-void frmAcordina::Load() { Form_Load(); }
+void frmAcordina::Load() {
+    Form_Load();
+}
 
 void frmAcordina::Form_Load() {
     // The window can be minimised but not maximised.
@@ -14,7 +16,7 @@ void frmAcordina::Form_Load() {
     SetWindowLongA(hwnd(), GWL_STYLE, style & ~static_cast<LONG>(WS_MAXIMIZEBOX));
     lblStatus.SetText(kDisarmedCaption);
     clockText_ = alarm::FormatarHora(program_.services.clock.Now()).text;
-    txtHora.SetText(clockText_);
+    txtHora.SetText(clockText_.c_str());
     // The sounds come from the program's folder, where they are played from and
     // where the help tells the user to put them.
     for (const auto& name : File1()) {
@@ -32,14 +34,16 @@ void frmAcordina::Form_Resize() {
 }
 
 void frmAcordina::Form_QueryUnload() {
-    const int answer = program_.services.messageBoxes.Show(
-        hwnd(), L"Confirme: ENCERRAR acordina?", L"Fechar", win32::kStyleQuestionYesNo);
+    const int answer = program_.services.messageBoxes.Show(hwnd(), L"Confirme: ENCERRAR acordina?",
+                                                           L"Fechar", win32::kStyleQuestionYesNo);
     if (answer == win32::kAnswerNo) {
         return;
     }
     program_.EndProgram();
 }
 
-void frmAcordina::Form_Terminate() { program_.Background().Remove_Systray(); }
+void frmAcordina::Form_Terminate() {
+    program_.Background().Remove_Systray();
+}
 
 } // namespace acordina::mainwindow

@@ -11,8 +11,8 @@
 namespace acordina::mainwindow {
 
 frmAcordina::frmAcordina(Program& program) : program_(program) {
-    iconBig_.reset(static_cast<HICON>(LoadImageW(win32::ThisModule(), MAKEINTRESOURCEW(IDI_ACORDINA),
-                                                 IMAGE_ICON, 32, 32, 0)));
+    iconBig_.reset(static_cast<HICON>(
+        LoadImageW(win32::ThisModule(), MAKEINTRESOURCEW(IDI_ACORDINA), IMAGE_ICON, 32, 32, 0)));
     iconSmall_.reset(static_cast<HICON>(
         LoadImageW(win32::ThisModule(), MAKEINTRESOURCEW(IDI_ACORDINA), IMAGE_ICON,
                    GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
@@ -119,7 +119,9 @@ void frmAcordina::Mostrar() {
     SetForegroundWindow(hwnd());
 }
 
-bool frmAcordina::Mostrado() const { return IsWindowVisible(hwnd()) && !IsIconic(hwnd()); }
+bool frmAcordina::Mostrado() const {
+    return IsWindowVisible(hwnd()) && !IsIconic(hwnd());
+}
 
 std::vector<std::wstring> frmAcordina::File1() const {
     std::vector<std::wstring> names;
@@ -152,7 +154,7 @@ void frmAcordina::Timer1_Timer() {
     // Redrawn only when the text changes: once a second, not at every tick.
     if (clockText_ != now.text) {
         clockText_ = now.text;
-        txtHora.SetText(clockText_);
+        txtHora.SetText(clockText_.c_str());
     }
     alarm::VerificarAlarme(program_.module1, program_.services.clock, program_.Background());
 }

@@ -3,9 +3,9 @@
 // status, and the settings panel to the right that opens on demand.
 
 #include "win32/Controls.h"
+#include "win32/Form.h"
 #include "win32/Handles.h"
 #include "win32/Layout.h"
-#include "win32/Form.h"
 
 #include <array>
 #include <span>

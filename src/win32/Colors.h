@@ -18,7 +18,9 @@ inline constexpr OleColor kSysButtonText = 0x80000012; // COLOR_BTNTEXT
 inline constexpr OleColor kBlack = 0x000000;
 inline constexpr OleColor kWhite = 0xFFFFFF;
 
-inline bool IsSystemColor(OleColor c) { return (c & 0x80000000u) != 0; }
+inline bool IsSystemColor(OleColor c) {
+    return (c & 0x80000000u) != 0;
+}
 
 COLORREF ToColorRef(OleColor c);
 

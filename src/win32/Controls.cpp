@@ -8,7 +8,9 @@
 
 namespace acordina::win32 {
 
-int FontHeight(const FontSpec& f, int dpiY) { return -MulDiv(f.hundredthsOfPoint, dpiY, 7200); }
+int FontHeight(const FontSpec& f, int dpiY) {
+    return -MulDiv(f.hundredthsOfPoint, dpiY, 7200);
+}
 
 namespace {
 // A property, not GWLP_USERDATA: notifications also come from windows that are not ours.
@@ -47,16 +49,31 @@ void Control::Create(const ControlSpec& spec, HWND parent, const Dpi& dpi, HFONT
 
 std::wstring Control::Text() const {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size()))));
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
-void Control::SetText(std::wstring_view text) { SetWindowTextW(hwnd_, std::wstring(text).c_str()); }
+void Control::SetText(std::wstring_view text) {
+    SetWindowTextW(hwnd_, std::wstring(text).c_str());
+}
 
-bool Control::Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
-void Control::SetEnabled(bool enabled) { EnableWindow(hwnd_, enabled); }
-bool Control::Visible() const { return (GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
-void Control::SetVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
+void Control::SetText(const wchar_t* text) {
+    SetWindowTextW(hwnd_, text);
+}
+
+bool Control::Enabled() const {
+    return IsWindowEnabled(hwnd_) != FALSE;
+}
+void Control::SetEnabled(bool enabled) {
+    EnableWindow(hwnd_, enabled);
+}
+bool Control::Visible() const {
+    return (GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+void Control::SetVisible(bool visible) {
+    ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
+}
 
 void Control::SetBackColor(OleColor c) {
     if (back_ != c) {
@@ -65,7 +82,9 @@ void Control::SetBackColor(OleColor c) {
     }
 }
 
-void Control::Invalidate() const { InvalidateRect(hwnd_, nullptr, TRUE); }
+void Control::Invalidate() const {
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
 
 HBRUSH Control::OnCtlColor(HDC dc) {
     SetTextColor(dc, ToColorRef(fore_));
@@ -90,7 +109,9 @@ const wchar_t* Frame::ClassName() const {
     return L"AcordinaFrame";
 }
 
-DWORD Frame::Style(const ControlSpec&) const { return WS_CLIPCHILDREN; }
+DWORD Frame::Style(const ControlSpec&) const {
+    return WS_CLIPCHILDREN;
+}
 
 LRESULT CALLBACK Frame::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     LRESULT reflected = 0;
@@ -104,7 +125,8 @@ LRESULT CALLBACK Frame::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         GetClientRect(hwnd, &rc);
         // A captionless group box: its border starts half a text line down.
         TEXTMETRICW tm{};
-        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
+        HGDIOBJ old =
+            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
         GetTextMetricsW(dc, &tm);
         SelectObject(dc, old);
         rc.top += tm.tmHeight / 2;
@@ -175,7 +197,9 @@ void TextBox::OnCommand(WORD code) {
 
 // --- CheckBox --------------------------------------------------------------
 
-DWORD CheckBox::Style(const ControlSpec&) const { return WS_TABSTOP | BS_AUTOCHECKBOX; }
+DWORD CheckBox::Style(const ControlSpec&) const {
+    return WS_TABSTOP | BS_AUTOCHECKBOX;
+}
 
 void CheckBox::Create(const ControlSpec& spec, HWND parent, const Dpi& dpi, HFONT font) {
     Control::Create(spec, parent, dpi, font);
@@ -183,7 +207,9 @@ void CheckBox::Create(const ControlSpec& spec, HWND parent, const Dpi& dpi, HFON
     SendMessageW(hwnd(), BM_SETCHECK, value_ ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-int CheckBox::Value() const { return value_; }
+int CheckBox::Value() const {
+    return value_;
+}
 
 void CheckBox::SetValue(int value) {
     value = value ? 1 : 0;
@@ -227,16 +253,20 @@ void ComboBox::Create(const ControlSpec& spec, HWND parent, const Dpi& dpi, HFON
 }
 
 void ComboBox::AddItem(std::wstring_view text) {
-    const int at = static_cast<int>(
-        SendMessageW(hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::wstring(text).c_str())));
+    const int at = static_cast<int>(SendMessageW(
+        hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::wstring(text).c_str())));
     // An entry sorted in before the selection moves the selected index on.
     if (index_ >= 0 && at >= 0 && at <= index_) {
         ++index_;
     }
 }
 
-int ComboBox::ListCount() const { return static_cast<int>(SendMessageW(hwnd(), CB_GETCOUNT, 0, 0)); }
-int ComboBox::ListIndex() const { return index_; }
+int ComboBox::ListCount() const {
+    return static_cast<int>(SendMessageW(hwnd(), CB_GETCOUNT, 0, 0));
+}
+int ComboBox::ListIndex() const {
+    return index_;
+}
 
 std::wstring ComboBox::List(int index) const {
     const auto len = SendMessageW(hwnd(), CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
@@ -244,7 +274,8 @@ std::wstring ComboBox::List(int index) const {
         return {};
     }
     std::wstring text(static_cast<std::size_t>(len) + 1, L'\0');
-    SendMessageW(hwnd(), CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    SendMessageW(hwnd(), CB_GETLBTEXT, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(len));
     return text;
 }
@@ -275,7 +306,9 @@ void ComboBox::OnCommand(WORD code) {
 
 // --- VScrollBar ------------------------------------------------------------
 
-DWORD VScrollBar::Style(const ControlSpec&) const { return WS_TABSTOP | SBS_VERT; }
+DWORD VScrollBar::Style(const ControlSpec&) const {
+    return WS_TABSTOP | SBS_VERT;
+}
 
 void VScrollBar::SetRange(int min, int max) {
     min_ = min;
@@ -285,7 +318,9 @@ void VScrollBar::SetRange(int min, int max) {
     SetScrollPos(hwnd(), SB_CTL, Position(), TRUE);
 }
 
-int VScrollBar::Position() const { return std::abs(value_ - min_); }
+int VScrollBar::Position() const {
+    return std::abs(value_ - min_);
+}
 
 void VScrollBar::SetValue(int value) {
     value = std::clamp(value, std::min(min_, max_), std::max(min_, max_));
@@ -333,7 +368,9 @@ void VScrollBar::OnVScroll(WORD code) {
 
 // --- Picture ---------------------------------------------------------------
 
-DWORD Picture::Style(const ControlSpec&) const { return SS_ICON | SS_NOTIFY | SS_REALSIZECONTROL; }
+DWORD Picture::Style(const ControlSpec&) const {
+    return SS_ICON | SS_NOTIFY | SS_REALSIZECONTROL;
+}
 
 void Picture::Create(const ControlSpec& spec, HWND parent, const Dpi& dpi, HFONT font) {
     Control::Create(spec, parent, dpi, font);
@@ -355,7 +392,9 @@ void Picture::OnCommand(WORD code) {
 
 // --- Button ----------------------------------------------------------------
 
-DWORD Button::Style(const ControlSpec&) const { return WS_TABSTOP | BS_PUSHBUTTON; }
+DWORD Button::Style(const ControlSpec&) const {
+    return WS_TABSTOP | BS_PUSHBUTTON;
+}
 
 void Button::OnCommand(WORD code) {
     if (code == BN_CLICKED && Click) {

@@ -34,6 +34,8 @@ public:
 
     std::wstring Text() const;
     void SetText(std::wstring_view text);
+    // Already terminated: no copy (the clock sets its text every second).
+    void SetText(const wchar_t* text);
     bool Enabled() const;
     void SetEnabled(bool enabled);
     bool Visible() const;

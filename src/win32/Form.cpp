@@ -13,7 +13,9 @@ bool MakesWindow(Kind kind) {
 }
 
 // Designed tab position first; controls without one come last.
-int TabKey(const ControlSpec* s) { return s->tab < 0 ? 1000 : s->tab; }
+int TabKey(const ControlSpec* s) {
+    return s->tab < 0 ? 1000 : s->tab;
+}
 
 } // namespace
 

@@ -33,14 +33,20 @@ std::int32_t SystemTrayShell::SetForegroundWindow(std::uint32_t windowHandle) {
     return ::SetForegroundWindow(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(windowHandle)));
 }
 
-float SystemTrayShell::TwipsPerPixelX() const { return Dpi::Screen().TwipsPerPixelX(); }
+float SystemTrayShell::TwipsPerPixelX() const {
+    return Dpi::Screen().TwipsPerPixelX();
+}
 
 bool WinmmSound::PlaySoundA(const char* name, std::uintptr_t module, std::uint32_t flags) {
     return ::PlaySoundA(name, reinterpret_cast<HMODULE>(module), flags) != FALSE;
 }
 
-std::uint32_t WinmmSound::waveOutGetNumDevs() { return ::waveOutGetNumDevs(); }
-std::uint32_t WinmmSound::midiOutGetNumDevs() { return ::midiOutGetNumDevs(); }
+std::uint32_t WinmmSound::waveOutGetNumDevs() {
+    return ::waveOutGetNumDevs();
+}
+std::uint32_t WinmmSound::midiOutGetNumDevs() {
+    return ::midiOutGetNumDevs();
+}
 
 void SendInputKeyboard::SendTab() {
     INPUT keys[2]{};
@@ -76,7 +82,9 @@ std::wstring ExecutableFolder::Path() const {
     return FolderOfFile(path);
 }
 
-void ExitProcessNow::ExitNow() { ExitProcess(0); }
+void ExitProcessNow::ExitNow() {
+    ExitProcess(0);
+}
 
 std::string ToAnsi(std::wstring_view text) {
     if (text.empty()) {

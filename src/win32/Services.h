@@ -18,7 +18,7 @@ namespace acordina::win32 {
 inline constexpr int kAnswerOk = 1;
 inline constexpr int kAnswerYes = 6;
 inline constexpr int kAnswerNo = 7;
-inline constexpr unsigned kStyleCritical = 16;    // critical-stop icon, OK
+inline constexpr unsigned kStyleCritical = 16; // critical-stop icon, OK
 inline constexpr unsigned kStyleQuestionYesNo = 36;
 inline constexpr unsigned kStyleWarning = 48;     // exclamation icon, OK
 inline constexpr unsigned kStyleInformation = 64; // information icon, OK
@@ -26,7 +26,8 @@ inline constexpr unsigned kStyleInformation = 64; // information icon, OK
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
-    virtual int Show(HWND owner, std::wstring_view text, std::wstring_view title, unsigned style) = 0;
+    virtual int Show(HWND owner, std::wstring_view text, std::wstring_view title,
+                     unsigned style) = 0;
 };
 
 // PlaySoundA and the device counts of winmm.

@@ -2,7 +2,9 @@
 
 namespace acordina::win32 {
 
-HINSTANCE ThisModule() { return GetModuleHandleW(nullptr); }
+HINSTANCE ThisModule() {
+    return GetModuleHandleW(nullptr);
+}
 
 Window::~Window() {
     if (HWND h = hwnd_.get()) {
@@ -31,7 +33,9 @@ void Window::CreateWindowOfClass(const wchar_t* className, DWORD exStyle, DWORD 
                     ThisModule(), this);
 }
 
-LRESULT Window::OnMessage(UINT msg, WPARAM wp, LPARAM lp) { return Default(msg, wp, lp); }
+LRESULT Window::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    return Default(msg, wp, lp);
+}
 
 LRESULT CALLBACK Window::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_NCCREATE) {

@@ -20,8 +20,8 @@ public:
 protected:
     // Registers the class once per process and creates the window.
     void CreateWindowOfClass(const wchar_t* className, DWORD exStyle, DWORD style,
-                             const wchar_t* title, int x, int y, int width, int height,
-                             HWND parent, HICON icon = nullptr, HBRUSH background = nullptr);
+                             const wchar_t* title, int x, int y, int width, int height, HWND parent,
+                             HICON icon = nullptr, HBRUSH background = nullptr);
 
     virtual LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcW(hwnd(), msg, wp, lp); }

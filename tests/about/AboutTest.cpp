@@ -102,10 +102,8 @@ TEST_F(AboutTest, WindowHasAFixedBorderACloseBoxTheLogoAndItsDesignedSize) {
         LONG weight;
     };
     const Font fonts[] = {
-        {&about->lblSistema, -13, FW_BOLD},
-        {&about->lblVer, -13, FW_BOLD},
-        {&about->lblRegistro, -11, FW_NORMAL},
-        {&about->lblDesenvolvedor, -11, FW_NORMAL},
+        {&about->lblSistema, -13, FW_BOLD},    {&about->lblVer, -13, FW_BOLD},
+        {&about->lblRegistro, -11, FW_NORMAL}, {&about->lblDesenvolvedor, -11, FW_NORMAL},
         {&about->lblData, -11, FW_NORMAL},
     };
     for (const auto& f : fonts) {

@@ -1,1 +1,127 @@
+// One night with the alarm, from the spinners to the silenced sound, over the real windows:
+// only the clock, the shell, the sound and the message boxes are stand-ins.
 #include "ProgramFixture.h"
+
+#include <gmock/gmock.h>
+
+#include <string>
+
+namespace acordina::testing {
+namespace {
+
+using ::testing::Optional;
+using ::testing::StartsWith;
+
+class EndToEndTest : public ProgramFixture {
+protected:
+    // Both timers tick, interleaved, as often as they do in one second.
+    void OneSecondOfTicks(int h, int m, int s) {
+        fakes.clock.Set(h, m, s);
+        for (int i = 0; i < 10; ++i) {
+            TickMain();
+            TickBackground();
+        }
+        Pump();
+    }
+    std::size_t Balloons() const { return fakes.shell.Balloons().size(); }
+};
+
+TEST_F(EndToEndTest, SetArmPreAlertWakeRestoreAndSilence) {
+    fakes.folder.Write(L"galo.wav", "RIFF"); // only its name matters to the fake sound
+    fakes.clock.Set(22, 30, 0);
+    Start();
+    auto& f = Main();
+    ASSERT_TRUE(IsWindowVisible(f.hwnd()));
+
+    // The user sets 7:05 with the spinners and picks the sound and the 15-minute pre-alert.
+    Spin(f.vsHH, SB_LINEUP, 7);
+    Spin(f.vsMM, SB_LINEUP, 5);
+    ASSERT_EQ(f.txtHH.Text(), L"7");
+    ASSERT_EQ(f.txtMM.Text(), L"5");
+    Click(f.lblConfig);
+    ClickCheck(f.chkDespSom);
+    ASSERT_EQ(f.cboSom.List(1), L"galo.wav");
+    Choose(f.cboSom, 1);
+    ClickCheck(f.chk15min);
+
+    // A click on the status label arms.
+    Click(f.lblStatus);
+    ASSERT_EQ(fakes.messageBoxes.shown.size(), 1u);
+    EXPECT_EQ(fakes.messageBoxes.shown[0].text, L"Programa ACORDIMA programado!");
+    EXPECT_THAT(fakes.folder.Read(L"Config.inf"), Optional(StartsWith(" 1 \r\n 1 \r\n")));
+    EXPECT_EQ(M().strHoraDespertar, L"07:05:00");
+    EXPECT_EQ(M().strHora15min, L"6:50:00");
+    ASSERT_FALSE(fakes.shell.Balloons().empty());
+    EXPECT_THAT(fakes.shell.Balloons().back()->Info(),
+                StartsWith(win32::ToAnsi(L"O programa ACORDINA está oculto\r\n")));
+    EXPECT_FALSE(IsWindowVisible(f.hwnd()));
+
+    // The night passes quietly up to the pre-alert.
+    std::size_t balloons = Balloons();
+    OneSecondOfTicks(23, 59, 59);
+    OneSecondOfTicks(6, 49, 59);
+    EXPECT_EQ(Balloons(), balloons);
+
+    // During 06:50:00 every tick of both timers shows the 15-minute balloon.
+    OneSecondOfTicks(6, 50, 0);
+    const auto preAlerts = fakes.shell.Balloons();
+    ASSERT_EQ(preAlerts.size(), balloons + 20);
+    for (std::size_t i = balloons; i < preAlerts.size(); ++i) {
+        EXPECT_EQ(preAlerts[i]->Info(), "Faltam 15 minutos para despertar.");
+        EXPECT_EQ(preAlerts[i]->InfoTitle(), "Aviso");
+        EXPECT_EQ(preAlerts[i]->InfoFlags(), 1u);
+    }
+    balloons = Balloons();
+    OneSecondOfTicks(6, 50, 1);
+    OneSecondOfTicks(7, 4, 59);
+    EXPECT_EQ(Balloons(), balloons);
+    EXPECT_TRUE(fakes.sound.calls.empty());
+
+    // During 07:05:00 every tick starts the sound from the program's folder, looping.
+    OneSecondOfTicks(7, 5, 0);
+    ASSERT_EQ(fakes.sound.calls.size(), 20u);
+    const std::string path = win32::ToAnsi(fakes.folder.Path() + L"\\galo.wav");
+    for (const SoundCall& call : fakes.sound.calls) {
+        EXPECT_EQ(call.name, path);
+        EXPECT_EQ(call.module, 0u);
+        EXPECT_EQ(call.flags, 9u);
+    }
+    EXPECT_EQ(Background().strArquivoSom(), fakes.folder.Path() + L"\\galo.wav");
+    // The visual alert was left ticked: its balloon comes along.
+    EXPECT_EQ(Balloons(), balloons + 20);
+    EXPECT_EQ(fakes.shell.Balloons().back()->Info(), "TRRRIIIMMM!!! Despertando...");
+    OneSecondOfTicks(7, 5, 1);
+    EXPECT_EQ(fakes.sound.calls.size(), 20u);
+    EXPECT_TRUE(M().blnLigado) << "ringing does not disarm";
+    EXPECT_EQ(fakes.shutdown.ExitRequests(), 0);
+
+    // A double-click on the icon brings the window back.
+    Tray(WM_LBUTTONDOWN);
+    Tray(WM_LBUTTONUP);
+    Tray(WM_LBUTTONDBLCLK);
+    Tray(WM_LBUTTONUP);
+    EXPECT_TRUE(IsWindowVisible(f.hwnd()));
+    EXPECT_FALSE(IsIconic(f.hwnd()));
+    EXPECT_EQ(f.lblStatus.Text(), L"\n        Ligado. Clique aqui para desligá-lo.");
+
+    // A click on the status label disarms and silences the sound.
+    Click(f.lblStatus);
+    ASSERT_EQ(fakes.sound.calls.size(), 21u);
+    EXPECT_EQ(fakes.sound.calls.back().name, std::nullopt);
+    EXPECT_EQ(fakes.sound.calls.back().module, 0u);
+    EXPECT_EQ(fakes.sound.calls.back().flags, 0x40u);
+    EXPECT_FALSE(M().blnLigado);
+    EXPECT_EQ(f.lblStatus.Text(), L"\n        Desligado. Clique aqui para ligá-lo.");
+    EXPECT_EQ(fakes.messageBoxes.shown.size(), 1u) << "disarming says nothing";
+
+    // The next morning stays quiet.
+    balloons = Balloons();
+    OneSecondOfTicks(6, 50, 0);
+    OneSecondOfTicks(7, 5, 0);
+    EXPECT_EQ(Balloons(), balloons);
+    EXPECT_EQ(fakes.sound.calls.size(), 21u);
+    EXPECT_EQ(fakes.process.exits, 0);
+}
+
+} // namespace
+} // namespace acordina::testing

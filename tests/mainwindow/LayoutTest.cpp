@@ -200,9 +200,9 @@ std::vector<std::wstring> TabCycle(mainwindow::frmAcordina& f) {
 
 TEST_F(LayoutTest, TabOrderFollowsTheDesignAndSkipsTheClockAndTheClosedPanel) {
     auto& f = Main();
-    const std::vector<std::wstring> panel = {
-        L"chkDespSom", L"chkDesligar", L"chkDespVisual", L"txt00min", L"chk15min",
-        L"chk10min",   L"chk05min",    L"chk02min",      L"chk01min"};
+    const std::vector<std::wstring> panel = {L"chkDespSom", L"chkDesligar", L"chkDespVisual",
+                                             L"txt00min",   L"chk15min",    L"chk10min",
+                                             L"chk05min",   L"chk02min",    L"chk01min"};
     std::vector<std::wstring> all = {L"txtHH", L"vsHH", L"txtMM", L"vsMM"};
     all.insert(all.end(), panel.begin(), panel.end());
     // The panel keeps its designed enabled state until it is first opened or closed.

@@ -78,9 +78,9 @@ bool FakeShutdownApi::LookupPrivilegeValueA(const char*, const char*, shutdown::
     return true;
 }
 
-bool FakeShutdownApi::AdjustTokenPrivileges(shutdown::Handle, bool, const shutdown::TokenPrivileges&,
-                                            std::uint32_t, shutdown::TokenPrivileges*,
-                                            std::uint32_t*) {
+bool FakeShutdownApi::AdjustTokenPrivileges(shutdown::Handle, bool,
+                                            const shutdown::TokenPrivileges&, std::uint32_t,
+                                            shutdown::TokenPrivileges*, std::uint32_t*) {
     calls.push_back({"AdjustTokenPrivileges"});
     return true;
 }
@@ -115,8 +115,8 @@ TempProgramFolder::TempProgramFolder() {
     static int counter = 0;
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
-    path_ = std::wstring(temp) + L"acordina-test-" + std::to_wstring(GetCurrentProcessId()) +
-            L"-" + std::to_wstring(++counter);
+    path_ = std::wstring(temp) + L"acordina-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+            std::to_wstring(++counter);
     std::filesystem::create_directories(path_);
 }
 

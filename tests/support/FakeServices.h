@@ -99,8 +99,7 @@ public:
                                shutdown::Luid* luid) override;
     bool AdjustTokenPrivileges(shutdown::Handle token, bool disableAll,
                                const shutdown::TokenPrivileges& newState,
-                               std::uint32_t bufferLength,
-                               shutdown::TokenPrivileges* previousState,
+                               std::uint32_t bufferLength, shutdown::TokenPrivileges* previousState,
                                std::uint32_t* returnLength) override;
     bool ExitWindowsEx(std::uint32_t flags, std::uint32_t reason) override;
     bool CloseHandle(shutdown::Handle handle) override;
@@ -156,8 +155,8 @@ struct FakeServices {
     FakeKeyboard keyboard;
     TempProgramFolder folder;
     FakeProcess process;
-    win32::Services services{clock, messageBoxes, shell, sound, shutdown,
-                             keyboard, folder, process};
+    win32::Services services{clock,    messageBoxes, shell,  sound,
+                             shutdown, keyboard,     folder, process};
 };
 
 } // namespace acordina::testing

@@ -15,12 +15,14 @@ void ProgramFixture::Start() {
     Pump();
 }
 
-void ProgramFixture::Pump() { win32::PumpPending(); }
+void ProgramFixture::Pump() {
+    win32::PumpPending();
+}
 
 void ProgramFixture::Click(const win32::Control& c) {
     const WORD code = c.Spec()->kind == win32::Kind::Button ? BN_CLICKED : STN_CLICKED;
-    SendMessageW(GetParent(c.hwnd()), WM_COMMAND,
-                 MAKEWPARAM(GetDlgCtrlID(c.hwnd()), code), reinterpret_cast<LPARAM>(c.hwnd()));
+    SendMessageW(GetParent(c.hwnd()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(c.hwnd()), code),
+                 reinterpret_cast<LPARAM>(c.hwnd()));
     Pump();
 }
 
@@ -31,8 +33,7 @@ void ProgramFixture::ClickCheck(const win32::CheckBox& c) {
 
 void ProgramFixture::Choose(const win32::ComboBox& c, int index) {
     SendMessageW(c.hwnd(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendMessageW(GetParent(c.hwnd()), WM_COMMAND,
-                 MAKEWPARAM(GetDlgCtrlID(c.hwnd()), CBN_SELCHANGE),
+    SendMessageW(GetParent(c.hwnd()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(c.hwnd()), CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(c.hwnd()));
     Pump();
 }
