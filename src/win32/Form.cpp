@@ -17,6 +17,25 @@ int TabKey(const ControlSpec* s) {
     return s->tab < 0 ? 1000 : s->tab;
 }
 
+// Takes the part of `lower` that `upper` covers out of `lower`'s window region.
+void GiveWayTo(HWND lower, HWND upper) {
+    RECT a, b, shared;
+    GetWindowRect(lower, &a);
+    GetWindowRect(upper, &b);
+    if (!IntersectRect(&shared, &a, &b)) {
+        return;
+    }
+    HRGN region = CreateRectRgn(0, 0, a.right - a.left, a.bottom - a.top);
+    if (GetWindowRgn(lower, region) == ERROR) {
+        SetRectRgn(region, 0, 0, a.right - a.left, a.bottom - a.top);
+    }
+    HRGN covered = CreateRectRgn(shared.left - a.left, shared.top - a.top, shared.right - a.left,
+                                 shared.bottom - a.top);
+    CombineRgn(region, region, covered, RGN_DIFF);
+    DeleteObject(covered);
+    SetWindowRgn(lower, region, TRUE); // the window owns the region from here on
+}
+
 } // namespace
 
 Form::Form() : dpi_(Dpi::Screen()) {
@@ -70,6 +89,16 @@ void Form::CreateControls(std::span<const ControlSpec> layout) {
         if (spec->kind == Kind::PictureBox) {
             SetWindowPos(Find(spec->name)->hwnd(), HWND_TOP, 0, 0, 0, 0,
                          SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
+    }
+    // Other controls that overlap one made before them stand above it too. The stacking
+    // order is the keyboard order, so the earlier one gives up the shared part instead.
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        for (std::size_t j = i + 1; j < rows.size(); ++j) {
+            if (rows[j]->kind != Kind::PictureBox && rows[i]->container == rows[j]->container &&
+                rows[i]->container != nullptr) {
+                GiveWayTo(Find(rows[i]->name)->hwnd(), Find(rows[j]->name)->hwnd());
+            }
         }
     }
     for (const auto& spec : layout) {

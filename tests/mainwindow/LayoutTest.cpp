@@ -248,5 +248,19 @@ TEST_F(LayoutTest, AtTheCollapsedWidthNoPartOfThePanelIsVisible) {
     EXPECT_TRUE(EqualRect(&overlap, &panel)) << "the whole panel shows when expanded";
 }
 
+TEST_F(LayoutTest, TheSoundListStandsAboveTheWideCheckBoxBesideIt) {
+    auto& f = Main();
+    Click(f.lblConfig);
+    ClickCheck(f.chkDespSom);
+    RECT check, list, shared;
+    GetWindowRect(f.chkDespSom.hwnd(), &check);
+    GetWindowRect(f.cboSom.hwnd(), &list);
+    ASSERT_TRUE(IntersectRect(&shared, &check, &list)) << "the designed places overlap";
+    const POINT inside{(shared.left + shared.right) / 2, (shared.top + shared.bottom) / 2};
+    EXPECT_EQ(WindowFromPoint(inside), f.cboSom.hwnd());
+    const POINT checkOnly{check.left + 5, (check.top + check.bottom) / 2};
+    EXPECT_EQ(WindowFromPoint(checkOnly), f.chkDespSom.hwnd());
+}
+
 } // namespace
 } // namespace acordina::testing
