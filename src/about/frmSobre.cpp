@@ -44,18 +44,13 @@ frmSobre::~frmSobre() {
 }
 
 Control* frmSobre::Find(std::wstring_view name) {
-    const std::pair<std::wstring_view, Control*> controls[] = {
+    const NamedControl controls[] = {
         {L"Frame1", &Frame1},           {L"Picture1", &Picture1},
         {L"lblSistema", &lblSistema},   {L"lblVer", &lblVer},
         {L"lblRegistro", &lblRegistro}, {L"lblDesenvolvedor", &lblDesenvolvedor},
         {L"lblData", &lblData},
     };
-    for (const auto& [controlName, control] : controls) {
-        if (controlName == name) {
-            return control;
-        }
-    }
-    return nullptr;
+    return FindIn(controls, name);
 }
 
 void frmSobre::ShowModalOver(HWND owner) {

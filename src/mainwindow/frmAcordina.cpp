@@ -44,7 +44,7 @@ frmAcordina::~frmAcordina() {
 }
 
 win32::Control* frmAcordina::Find(std::wstring_view name) {
-    const std::pair<std::wstring_view, win32::Control*> controls[] = {
+    const NamedControl controls[] = {
         {L"Frame1", &Frame1},
         {L"txtHora", &txtHora},
         {L"fraHora", &fraHora},
@@ -79,12 +79,7 @@ win32::Control* frmAcordina::Find(std::wstring_view name) {
         {L"chk01min", &chk01min},
         {L"txt01min", &txt01min},
     };
-    for (const auto& [controlName, control] : controls) {
-        if (controlName == name) {
-            return control;
-        }
-    }
-    return nullptr;
+    return FindIn(controls, name);
 }
 
 void frmAcordina::WireHandlers() {
@@ -131,10 +126,11 @@ std::vector<std::wstring> frmAcordina::File1() const {
     });
     const std::wstring pattern = folder + (folder.ends_with(L'\\') ? L"" : L"\\") + row->text;
     WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW(pattern.c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) {
+    HANDLE first = FindFirstFileW(pattern.c_str(), &found);
+    if (first == INVALID_HANDLE_VALUE) {
         return names;
     }
+    const win32::UniqueFind search(first);
     do {
         std::wstring name = found.cFileName;
         std::wstring lower = name;
@@ -144,8 +140,7 @@ std::vector<std::wstring> frmAcordina::File1() const {
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && lower.ends_with(L".wav")) {
             names.push_back(std::move(name));
         }
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
+    } while (FindNextFileW(search.get(), &found));
     return names;
 }
 

@@ -25,15 +25,17 @@ void GiveWayTo(HWND lower, HWND upper) {
     if (!IntersectRect(&shared, &a, &b)) {
         return;
     }
-    HRGN region = CreateRectRgn(0, 0, a.right - a.left, a.bottom - a.top);
-    if (GetWindowRgn(lower, region) == ERROR) {
-        SetRectRgn(region, 0, 0, a.right - a.left, a.bottom - a.top);
+    UniqueRegion region(CreateRectRgn(0, 0, a.right - a.left, a.bottom - a.top));
+    if (GetWindowRgn(lower, region.get()) == ERROR) {
+        SetRectRgn(region.get(), 0, 0, a.right - a.left, a.bottom - a.top);
     }
-    HRGN covered = CreateRectRgn(shared.left - a.left, shared.top - a.top, shared.right - a.left,
-                                 shared.bottom - a.top);
-    CombineRgn(region, region, covered, RGN_DIFF);
-    DeleteObject(covered);
-    SetWindowRgn(lower, region, TRUE); // the window owns the region from here on
+    const UniqueRegion covered(CreateRectRgn(shared.left - a.left, shared.top - a.top,
+                                             shared.right - a.left, shared.bottom - a.top));
+    CombineRgn(region.get(), region.get(), covered.get(), RGN_DIFF);
+    // The window owns its region once it has taken it.
+    if (SetWindowRgn(lower, region.get(), TRUE)) {
+        region.release();
+    }
 }
 
 } // namespace
@@ -43,6 +45,15 @@ Form::Form() : dpi_(Dpi::Screen()) {
     if (!hand_) {
         hand_ = LoadCursorW(nullptr, IDC_HAND);
     }
+}
+
+Control* Form::FindIn(std::span<const NamedControl> controls, std::wstring_view name) {
+    for (const auto& [controlName, control] : controls) {
+        if (controlName == name) {
+            return control;
+        }
+    }
+    return nullptr;
 }
 
 HFONT Form::FontFor(const FontSpec& spec) {

@@ -10,6 +10,7 @@
 
 #include <span>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace acordina::win32 {
@@ -21,6 +22,9 @@ public:
     const Dpi& dpi() const { return dpi_; }
 
 protected:
+    using NamedControl = std::pair<std::wstring_view, Control*>;
+    static Control* FindIn(std::span<const NamedControl> controls, std::wstring_view name);
+
     Form();
     void CreateControls(std::span<const ControlSpec> layout);
     HFONT FontFor(const FontSpec& spec);

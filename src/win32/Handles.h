@@ -17,6 +17,9 @@ struct IconDeleter {
 struct MenuDeleter {
     void operator()(HMENU h) const noexcept { DestroyMenu(h); }
 };
+struct FindDeleter {
+    void operator()(HANDLE h) const noexcept { FindClose(h); }
+};
 struct WindowDeleter {
     void operator()(HWND h) const noexcept { DestroyWindow(h); }
 };
@@ -24,8 +27,10 @@ struct WindowDeleter {
 using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
 using UniqueBrush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiObjectDeleter>;
 using UniqueBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDeleter>;
+using UniqueRegion = std::unique_ptr<std::remove_pointer_t<HRGN>, GdiObjectDeleter>;
 using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 using UniqueMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
 using UniqueWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDeleter>;
+using UniqueFind = std::unique_ptr<void, FindDeleter>;
 
 } // namespace acordina::win32
