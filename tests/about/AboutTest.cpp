@@ -5,26 +5,11 @@
 namespace acordina::testing {
 namespace {
 
-std::wstring TitleOf(HWND hwnd) {
-    wchar_t title[64]{};
-    GetWindowTextW(hwnd, title, 64);
-    return title;
-}
-
 class AboutTest : public ProgramFixture {
 protected:
     void SetUp() override { Start(); }
-
-    // A real left click at the centre of a window, as the user makes it.
-    static void MouseClick(HWND hwnd) {
-        RECT rc;
-        GetWindowRect(hwnd, &rc);
-        SetCursorPos((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
-        INPUT clicks[2]{};
-        clicks[0].type = clicks[1].type = INPUT_MOUSE;
-        clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-        SendInput(2, clicks, sizeof(INPUT));
+    void CloseAbout() {
+        SendMessageW(program->About()->hwnd(), WM_CLOSE, 0, 0);
         Pump();
     }
 };
@@ -36,16 +21,17 @@ TEST_F(AboutTest, OpensModallyFromTheLogoAndClosesTwiceInARow) {
         Click(Main().imgTAVU);
         about::frmSobre* about = program->About();
         ASSERT_NE(about, nullptr);
+        wchar_t title[16]{};
+        GetWindowTextW(about->hwnd(), title, 16);
+        EXPECT_STREQ(title, L"Sobre");
         EXPECT_TRUE(IsWindowVisible(about->hwnd()));
-        EXPECT_EQ(TitleOf(about->hwnd()), L"Sobre");
         EXPECT_EQ(GetWindow(about->hwnd(), GW_OWNER), Main().hwnd());
         EXPECT_FALSE(IsWindowEnabled(Main().hwnd())) << "the main window takes no input";
         EXPECT_EQ(about->lblSistema.Text(), L"Sistema Acordina");
         EXPECT_EQ(about->lblVer.Text(), L"versão 4.0.2");
 
         const HWND closed = about->hwnd();
-        SendMessageW(closed, WM_CLOSE, 0, 0);
-        Pump();
+        CloseAbout();
         EXPECT_FALSE(IsWindow(closed)) << "closing unloads the window";
         EXPECT_EQ(program->About(), nullptr);
         EXPECT_TRUE(IsWindowEnabled(Main().hwnd()));
@@ -58,35 +44,29 @@ TEST_F(AboutTest, ClicksOnTheMainWindowDoNothingWhileItIsOpen) {
     // Moved aside so the click lands on the main window's status label.
     SetWindowPos(program->About()->hwnd(), nullptr, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    MouseClick(Main().lblStatus.hwnd());
+    RealClick(Main().lblStatus.hwnd());
     EXPECT_TRUE(fakes.messageBoxes.shown.empty()) << "the click did not arm or warn";
     EXPECT_FALSE(M().blnLigado);
-    EXPECT_TRUE(Main().picDesligado.Visible());
 
-    SendMessageW(program->About()->hwnd(), WM_CLOSE, 0, 0);
-    Pump();
-    EXPECT_EQ(Main().lblStatus.Text(), L"\n        Desligado. Clique aqui para ligá-lo.");
+    CloseAbout();
     // The same click with the About window closed reaches the label and arms.
-    MouseClick(Main().lblStatus.hwnd());
+    RealClick(Main().lblStatus.hwnd());
     EXPECT_TRUE(M().blnLigado);
 }
 
-TEST_F(AboutTest, WindowHasAFixedBorderACloseBoxTheLogoAndItsDesignedSize) {
+TEST_F(AboutTest, WindowHasAFixedBorderACloseBoxTheFramedPictureAndItsFonts) {
     Click(Main().imgTAVU);
     about::frmSobre* about = program->About();
     ASSERT_NE(about, nullptr);
     const LONG style = GetWindowLongW(about->hwnd(), GWL_STYLE);
     EXPECT_TRUE(style & WS_SYSMENU);
-    EXPECT_FALSE(style & WS_THICKFRAME) << "cannot be resized";
-    EXPECT_FALSE(style & WS_MINIMIZEBOX);
-    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
     RECT client;
     GetClientRect(about->hwnd(), &client);
     EXPECT_EQ(client.right, 6300 / 15);
     EXPECT_EQ(client.bottom, 3075 / 15);
     EXPECT_TRUE(SendMessageW(about->hwnd(), WM_GETICON, ICON_BIG, 0));
 
-    // The 150 x 150 picture inside its sunken border.
     BITMAP bm{};
     auto picture = reinterpret_cast<HBITMAP>(
         SendMessageW(about->Picture1.hwnd(), STM_GETIMAGE, IMAGE_BITMAP, 0));
@@ -96,12 +76,10 @@ TEST_F(AboutTest, WindowHasAFixedBorderACloseBoxTheLogoAndItsDesignedSize) {
     EXPECT_EQ(bm.bmHeight, 150);
     EXPECT_TRUE(GetWindowLongW(about->Picture1.hwnd(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
 
-    struct Font {
+    const struct {
         const win32::Control* label;
-        LONG height;
-        LONG weight;
-    };
-    const Font fonts[] = {
+        LONG height, weight;
+    } fonts[] = {
         {&about->lblSistema, -13, FW_BOLD},    {&about->lblVer, -13, FW_BOLD},
         {&about->lblRegistro, -11, FW_NORMAL}, {&about->lblDesenvolvedor, -11, FW_NORMAL},
         {&about->lblData, -11, FW_NORMAL},
@@ -115,8 +93,7 @@ TEST_F(AboutTest, WindowHasAFixedBorderACloseBoxTheLogoAndItsDesignedSize) {
         EXPECT_EQ(lf.lfWeight, f.weight) << f.label->Name();
         EXPECT_FALSE(f.label->Text().empty()) << f.label->Name();
     }
-    SendMessageW(about->hwnd(), WM_CLOSE, 0, 0);
-    Pump();
+    CloseAbout();
 }
 
 } // namespace

@@ -8,22 +8,16 @@
 namespace acordina::alarm {
 namespace {
 
-// What arming at hour:minute leaves behind, every flag still off.
-Module1 ArmedFor(int hour, int minute) {
+// What arming at hour:minute leaves behind; every action and pre-alert on when asked.
+Module1 ArmedFor(int hour, int minute, bool everythingOn = false) {
     Module1 m;
     m.blnLigado = true;
     m.strHoraDespertar = HoraDespertar(hour, minute);
     for (const PreAlerta& p : kPreAlertas) {
         m.*p.time = HoraPreAlerta(hour, minute, p.minutes);
+        m.*p.flag = everythingOn;
     }
-    return m;
-}
-
-Module1 AllFlagsSet(Module1 m) {
-    for (const PreAlerta& p : kPreAlertas) {
-        m.*p.flag = true;
-    }
-    m.blnDespVisual = m.blnDespSom = m.blnDesligar = true;
+    m.blnDespVisual = m.blnDespSom = m.blnDesligar = everythingOn;
     return m;
 }
 
@@ -37,7 +31,7 @@ Calls Tick(const Module1& m, TimeOfDay now) {
 const Calls kWakeUp = {"Avisa 0", "Tocar", "DesligarWindows"};
 
 TEST(VerificarAlarme, DisarmedDoesNothingAndReadsNoClock) {
-    Module1 everythingDue = AllFlagsSet(ArmedFor(7, 5));
+    Module1 everythingDue = ArmedFor(7, 5, true);
     for (const PreAlerta& p : kPreAlertas) {
         everythingDue.*p.time = L"7:5:00";
     }
@@ -101,62 +95,42 @@ TEST(VerificarAlarme, TargetsAroundMidnight) {
         TimeOfDay now;
         Calls calls;
     } cases[] = {
-        {0, 0, {23, 45, 0}, {"Avisa 15"}},  {0, 0, {23, 50, 0}, {"Avisa 10"}},
-        {0, 0, {23, 55, 0}, {"Avisa 5"}},   {0, 0, {23, 58, 0}, {"Avisa 2"}},
-        {0, 0, {23, 59, 0}, {"Avisa 1"}},   {0, 0, {0, 0, 0}, kWakeUp},
-        {0, 0, {23, 59, 59}, {}},           {0, 10, {23, 55, 0}, {"Avisa 15"}},
-        {0, 10, {0, 0, 0}, {"Avisa 10"}},   {0, 10, {0, 5, 0}, {"Avisa 5"}},
-        {0, 10, {0, 8, 0}, {"Avisa 2"}},    {0, 10, {0, 9, 0}, {"Avisa 1"}},
+        {0, 0, {23, 45, 0}, {"Avisa 15"}},  {0, 0, {23, 59, 0}, {"Avisa 1"}},
+        {0, 0, {0, 0, 0}, kWakeUp},         {0, 0, {23, 59, 59}, {}},
+        {0, 10, {23, 55, 0}, {"Avisa 15"}}, {0, 10, {0, 0, 0}, {"Avisa 10"}},
         {0, 10, {0, 10, 0}, kWakeUp},       {0, 10, {12, 0, 0}, {}},
-        {12, 0, {11, 59, 0}, {"Avisa 1"}},  {12, 0, {11, 45, 0}, {"Avisa 15"}},
-        {23, 59, {23, 58, 0}, {"Avisa 1"}}, {23, 59, {23, 59, 0}, kWakeUp},
+        {23, 59, {23, 59, 0}, kWakeUp},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message()
                      << c.hour << ':' << c.minute << " at " << testing::PrintToString(c.now));
-        EXPECT_EQ(Tick(AllFlagsSet(ArmedFor(c.hour, c.minute)), c.now), c.calls);
+        EXPECT_EQ(Tick(ArmedFor(c.hour, c.minute, true), c.now), c.calls);
     }
 }
 
-TEST(VerificarAlarme, StoredTextIsReadAsATimeOfDay) {
+TEST(VerificarAlarme, StoredTextIsReadAsATimeOfDayAndNoTimeNeverMatchesMidnight) {
     const struct {
         const wchar_t* stored;
-        bool firesAt0700;
+        TimeOfDay now;
+        bool fires;
     } cases[] = {
-        {L"07:00:00", true}, {L"7:0:00", true},   {L"7:0", true},          {L"07:00", true},
-        {L"7:00:01", false}, {L"", false},        {L"garbage", false},     {L"31:0:00", false},
-        {L"7:60:00", false}, {L"7:0:00 ", false}, {L"07:00:00:00", false},
+        {L"07:00:00", {7, 0, 0}, true}, {L"7:0:00", {7, 0, 0}, true},
+        {L"7:00:01", {7, 0, 0}, false}, {L"garbage", {7, 0, 0}, false},
+        {L"", {0, 0, 0}, false},        {L"24:00:00", {0, 0, 0}, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(std::wstring(c.stored)));
         Module1 m = ArmedFor(7, 0);
-        m.blnDespVisual = true;
-        m.bln10min = true;
-        m.strHoraDespertar = c.stored;
-        m.strHora10min = c.stored;
-        const Calls expected = c.firesAt0700 ? Calls{"Avisa 10", "Avisa 0"} : Calls{};
-        EXPECT_EQ(Tick(m, {7, 0, 0}), expected);
-    }
-}
-
-TEST(VerificarAlarme, NoTimeNeverMatchesMidnight) {
-    // A careless reading could turn these into 00:00:00.
-    for (const wchar_t* stored : {L"", L"24:00:00", L":", L"0", L"::"}) {
-        SCOPED_TRACE(testing::PrintToString(std::wstring(stored)));
-        Module1 m = AllFlagsSet(ArmedFor(7, 0));
-        m.strHoraDespertar = stored;
-        for (const PreAlerta& p : kPreAlertas) {
-            m.*p.time = stored;
-        }
-        EXPECT_EQ(Tick(m, {0, 0, 0}), Calls{});
+        m.blnDespVisual = m.bln10min = true;
+        m.strHoraDespertar = m.strHora10min = c.stored;
+        EXPECT_EQ(Tick(m, c.now), c.fires ? (Calls{"Avisa 10", "Avisa 0"}) : Calls{});
     }
 }
 
 TEST(VerificarAlarme, ClockJumpingOverTheSecondSkipsItAndSettingItBackRepeatsIt) {
     Module1 m = ArmedFor(7, 5);
     m.bln15min = true;
-    // Clock readings tick after tick (several ticks per second), with the
-    // number of calls each should make.
+    // Clock readings tick after tick (several ticks per second), with the calls each makes.
     const struct {
         TimeOfDay now;
         std::size_t calls;
@@ -165,20 +139,13 @@ TEST(VerificarAlarme, ClockJumpingOverTheSecondSkipsItAndSettingItBackRepeatsIt)
         {{6, 49, 59}, 0}, {{6, 50, 0}, 1},  {{6, 50, 0}, 1}, {{6, 50, 0}, 1}, // set back
         {{6, 50, 1}, 0},  {{6, 50, 0}, 1},                                    // and again
     };
-    FakeClock clock({0, 0, 0});
-    RecordingActions actions;
-    std::size_t expectedTotal = 0;
     for (const auto& t : ticks) {
-        clock.Set(t.now);
-        VerificarAlarme(m, clock, actions);
-        expectedTotal += t.calls;
-        ASSERT_EQ(actions.calls.size(), expectedTotal) << testing::PrintToString(t.now);
+        EXPECT_EQ(Tick(m, t.now), Calls(t.calls, "Avisa 15")) << testing::PrintToString(t.now);
     }
-    EXPECT_EQ(actions.calls, Calls(4, "Avisa 15"));
 }
 
 TEST(VerificarAlarme, TargetsInTheSameSecondFireInTableOrder) {
-    Module1 m = AllFlagsSet(ArmedFor(7, 0));
+    Module1 m = ArmedFor(7, 0, true);
     for (const PreAlerta& p : kPreAlertas) {
         m.*p.time = L"7:0:00";
     }
@@ -188,26 +155,11 @@ TEST(VerificarAlarme, TargetsInTheSameSecondFireInTableOrder) {
 
 TEST(VerificarAlarme, EachEnabledCheckReadsTheClockAfresh) {
     // The clock moves on one second per reading; each target matches only
-    // the reading its own check should get.
-    Module1 m = AllFlagsSet(ArmedFor(7, 5));
+    // the reading its own check should get. A pre-alert that is off reads no clock.
+    Module1 m = ArmedFor(7, 5, true);
     m.blnDespSom = m.blnDesligar = false;
-    m.strHora15min = L"6:50:00";
-    m.strHora10min = L"6:50:01";
-    m.strHora05min = L"6:50:02";
-    m.strHora02min = L"6:50:03";
-    m.strHora01min = L"6:50:04";
-    m.strHoraDespertar = L"06:50:05";
-    {
-        const FakeClock clock({6, 50, 0}, 1);
-        RecordingActions actions;
-        VerificarAlarme(m, clock, actions);
-        EXPECT_EQ(actions.calls,
-                  (Calls{"Avisa 15", "Avisa 10", "Avisa 5", "Avisa 2", "Avisa 1", "Avisa 0"}));
-        EXPECT_EQ(clock.Reads(), 6);
-    }
-    // A pre-alert that is off does not read the clock: the 1-minute check
-    // gets the second reading, the wake-up the third.
     m.bln10min = m.bln05min = m.bln02min = false;
+    m.strHora15min = L"6:50:00";
     m.strHora01min = L"6:50:01";
     m.strHoraDespertar = L"06:50:02";
     const FakeClock clock({6, 50, 0}, 1);
@@ -226,7 +178,7 @@ public:
 };
 
 TEST(VerificarAlarme, AllocatesNothingPerTick) {
-    Module1 m = AllFlagsSet(ArmedFor(7, 5));
+    Module1 m = ArmedFor(7, 5, true);
     m.strMsgDespertar = std::wstring(200, L'x');
     CountingActions actions;
     for (const TimeOfDay now : {TimeOfDay{3, 0, 0}, TimeOfDay{6, 50, 0}, TimeOfDay{7, 5, 0}}) {

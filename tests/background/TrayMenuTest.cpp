@@ -4,7 +4,6 @@
 
 #include <gmock/gmock.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -92,7 +91,7 @@ private:
             Keys(menu, {VK_DOWN, VK_DOWN, VK_RETURN});
             break;
         case MenuAnswer::ClickElsewhere:
-            ClickAt(seen.back().rect.right + 150, seen.back().rect.bottom + 150);
+            MouseClickAt({seen.back().rect.right + 150, seen.back().rect.bottom + 150});
             break;
         }
     }
@@ -124,16 +123,6 @@ private:
         }
     }
 
-    static void ClickAt(int x, int y) {
-        SetCursorPos(x, y);
-        INPUT clicks[2]{};
-        clicks[0].type = INPUT_MOUSE;
-        clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        clicks[1].type = INPUT_MOUSE;
-        clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-        SendInput(2, clicks, sizeof(INPUT));
-    }
-
     const FakeShell& shell_;
     win32::UniqueWindow window_;
     MenuAnswer answer_ = MenuAnswer::Close;
@@ -142,15 +131,14 @@ private:
 };
 
 // The states the main window can be in when the user turns to the icon.
-enum class Way { Displayed, Minimised, Armed };
-struct MainState {
-    const char* name;
-    Way way;
-    bool hidden;
-};
-const MainState kDisplayed{"displayed", Way::Displayed, false};
-const MainState kMinimised{"hidden after minimising", Way::Minimised, true};
-const MainState kArmed{"hidden after arming", Way::Armed, true};
+enum class State { Displayed, HiddenAfterMinimising, HiddenAfterArming };
+std::string Name(State s) {
+    return s == State::Displayed           ? "Displayed"
+           : s == State::HiddenAfterArming ? "HiddenAfterArming"
+                                           : "HiddenAfterMinimising";
+}
+constexpr State kStates[] = {State::Displayed, State::HiddenAfterMinimising,
+                             State::HiddenAfterArming};
 
 class TrayMenuTest : public ProgramFixture {
 protected:
@@ -161,20 +149,14 @@ protected:
     }
     void TearDown() override { EXPECT_EQ(watcher->forcedClosed, 0) << "a menu stayed open"; }
 
-    void Enter(const MainState& state) {
-        switch (state.way) {
-        case Way::Displayed:
-            break;
-        case Way::Minimised:
+    void Enter(State state) {
+        if (state == State::HiddenAfterMinimising) {
             ShowWindow(Main().hwnd(), SW_MINIMIZE);
             Pump();
-            break;
-        case Way::Armed:
-            // Ligar with the visual alert ticked, as it is by design.
-            Click(Main().lblStatus);
-            break;
+        } else if (state == State::HiddenAfterArming) {
+            Click(Main().lblStatus); // the visual alert is ticked by design
         }
-        ASSERT_EQ(IsWindowVisible(Main().hwnd()) == FALSE, state.hidden) << state.name;
+        ASSERT_EQ(IsWindowVisible(Main().hwnd()) == FALSE, state != State::Displayed);
     }
 
     HWND Bg() { return Background().hwnd(); }
@@ -220,39 +202,25 @@ protected:
     std::unique_ptr<MenuWatcher> watcher;
 };
 
-TEST_F(TrayMenuTest, TheMenuHoldsRestaurarASeparatorAndFechar) {
-    watcher->Next(MenuAnswer::Close);
-    Tray(WM_RBUTTONDOWN);
-    ASSERT_EQ(watcher->seen.size(), 1u);
-    EXPECT_EQ(watcher->seen[0].menu, Background().mnuFile());
-    EXPECT_THAT(watcher->seen[0].items, ElementsAre(L"Restaurar", L"-", L"Fechar"));
-    EXPECT_FALSE(watcher->seen[0].anyDefaultOrGrayed);
-}
-
 // A right press opens the menu at once; a left release only when no second click followed.
-struct Opening {
-    const char* name;
-    std::function<void()> open;
-};
-
 TEST_F(TrayMenuTest, TheMenuOpensAtTheMouseAfterTheFrontAndBalloonSteps) {
-    const Opening openings[] = {
-        {"right press", [this] { Tray(WM_RBUTTONDOWN); }},
-        {"left click, double-click time over",
-         [this] {
-             LeftClick();
-             SingleClickTimeUp();
-         }},
-    };
-    for (const auto& opening : openings) {
-        SCOPED_TRACE(opening.name);
+    for (const bool right : {true, false}) {
+        SCOPED_TRACE(right ? "right press" : "left click, double-click time over");
         watcher->seen.clear();
         watcher->Next(MenuAnswer::Close);
         const std::size_t calls = fakes.shell.calls.size();
         const std::size_t foregrounds = fakes.shell.foregrounds.size();
-        opening.open();
+        if (right) {
+            Tray(WM_RBUTTONDOWN);
+        } else {
+            LeftClick();
+            SingleClickTimeUp();
+        }
         ASSERT_EQ(watcher->seen.size(), 1u);
         const MenuSeen& seen = watcher->seen[0];
+        EXPECT_EQ(seen.menu, Background().mnuFile());
+        EXPECT_THAT(seen.items, ElementsAre(L"Restaurar", L"-", L"Fechar"));
+        EXPECT_FALSE(seen.anyDefaultOrGrayed);
         EXPECT_EQ(seen.rect.left, 200);
         EXPECT_EQ(seen.rect.top, 150);
         ExpectForegroundThenBalloonCleared(calls, foregrounds, seen.shellCalls, seen.foregrounds);
@@ -264,26 +232,13 @@ TEST_F(TrayMenuTest, TheMenuOpensAtTheMouseAfterTheFrontAndBalloonSteps) {
     }
 }
 
-TEST_F(TrayMenuTest, ALeftReleaseOpensNoMenuUntilTheDoubleClickTimeIsOver) {
+TEST_F(TrayMenuTest, ALeftReleaseWaitsForTheDoubleClickTimeAndARightPressMeanwhileOpensOneMenu) {
     const std::size_t calls = fakes.shell.calls.size();
     LeftClick();
     EXPECT_TRUE(watcher->seen.empty());
     EXPECT_EQ(fakes.shell.calls.size(), calls);
     EXPECT_TRUE(fakes.shell.foregrounds.empty());
-    EXPECT_TRUE(SingleClickWaiting());
-}
-
-TEST_F(TrayMenuTest, TheSingleClickTimerOpensOneMenuOnly) {
     watcher->Next(MenuAnswer::Close);
-    LeftClick();
-    SingleClickTimeUp();
-    ASSERT_EQ(watcher->seen.size(), 1u);
-    EXPECT_FALSE(SingleClickWaiting()) << "the timer must not open the menu again";
-}
-
-TEST_F(TrayMenuTest, ARightPressWhileALeftClickWaitsOpensOneMenu) {
-    watcher->Next(MenuAnswer::Close);
-    LeftClick();
     Tray(WM_RBUTTONDOWN);
     EXPECT_EQ(watcher->seen.size(), 1u);
     EXPECT_FALSE(SingleClickWaiting());
@@ -291,9 +246,8 @@ TEST_F(TrayMenuTest, ARightPressWhileALeftClickWaitsOpensOneMenu) {
 
 TEST_F(TrayMenuTest, OtherNotificationsDoNothing) {
     const std::size_t calls = fakes.shell.calls.size();
-    for (const UINT message :
-         {0u, unsigned{WM_MOUSEMOVE}, unsigned{WM_LBUTTONDOWN}, unsigned{WM_RBUTTONUP},
-          unsigned{WM_RBUTTONDBLCLK}, unsigned{WM_MBUTTONDOWN}, 0xFFFFu}) {
+    for (const UINT message : {0u, unsigned{WM_MOUSEMOVE}, unsigned{WM_LBUTTONDOWN},
+                               unsigned{WM_RBUTTONUP}, unsigned{WM_RBUTTONDBLCLK}, 0xFFFFu}) {
         SCOPED_TRACE(message);
         Tray(message);
         EXPECT_TRUE(watcher->seen.empty());
@@ -317,26 +271,17 @@ TEST_F(TrayMenuTest, AClickElsewhereClosesTheMenuWithoutAChoice) {
 
 // A double-click restores the main window whenever it is hidden, however it got hidden, and
 // changes nothing while it is displayed; the release that ends it opens no menu.
-struct DoubleClickCase {
-    const MainState* state;
-    bool restores;
-};
-
 TEST_F(TrayMenuTest, ADoubleClickRestoresAHiddenMainWindowAndOpensNoMenu) {
-    const DoubleClickCase cases[] = {
-        {&kDisplayed, false}, {&kMinimised, true},  {&kMinimised, true},
-        {&kArmed, true},      {&kDisplayed, false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.state->name);
-        Enter(*c.state);
+    for (const State state : kStates) {
+        SCOPED_TRACE(Name(state));
+        Enter(state);
         const std::size_t calls = fakes.shell.calls.size();
         const std::size_t foregrounds = fakes.shell.foregrounds.size();
         DoubleClick();
         EXPECT_TRUE(watcher->seen.empty());
         EXPECT_FALSE(SingleClickWaiting());
         EXPECT_TRUE(Normal());
-        if (c.restores) {
+        if (state != State::Displayed) {
             ExpectForegroundThenBalloonCleared(calls, foregrounds, fakes.shell.calls.size(),
                                                fakes.shell.foregrounds.size());
             EXPECT_EQ(GetForegroundWindow(), Main().hwnd());
@@ -348,9 +293,7 @@ TEST_F(TrayMenuTest, ADoubleClickRestoresAHiddenMainWindowAndOpensNoMenu) {
         LeftClick();
         EXPECT_TRUE(SingleClickWaiting());
     }
-}
-
-TEST_F(TrayMenuTest, ADoubleClickWhoseLastReleaseGotLostDoesNotEatTheNextClick) {
+    // Even when the double-click's last release got lost.
     ShowWindow(Main().hwnd(), SW_MINIMIZE);
     Pump();
     LeftClick();
@@ -361,34 +304,13 @@ TEST_F(TrayMenuTest, ADoubleClickWhoseLastReleaseGotLostDoesNotEatTheNextClick) 
 }
 
 // The menu's two items from each state of the main window, as separate runs of the program.
-class TrayMenuItemTest : public TrayMenuTest,
-                         public ::testing::WithParamInterface<const MainState*> {};
+class TrayMenuItemTest : public TrayMenuTest, public ::testing::WithParamInterface<State> {};
 
-TEST_P(TrayMenuItemTest, RestaurarDisplaysTheMainWindowInNormalStateInFront) {
-    Enter(*GetParam());
-    // Something else is in front, as when the user works in another program.
-    win32::UniqueWindow other(CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 600,
-                                              400, 100, 100, nullptr, nullptr, nullptr, nullptr));
-    SetForegroundWindow(other.get());
-    Pump();
-    ASSERT_EQ(GetForegroundWindow(), other.get());
-
-    watcher->Next(MenuAnswer::Restaurar);
-    Tray(WM_RBUTTONDOWN);
-    ASSERT_EQ(watcher->seen.size(), 1u);
-    EXPECT_TRUE(Normal());
-    EXPECT_EQ(GetForegroundWindow(), Main().hwnd());
-    EXPECT_EQ(fakes.process.exits, 0);
-    // Only the balloon step before the menu reached the shell.
-    EXPECT_EQ(fakes.shell.calls.size(), watcher->seen[0].shellCalls);
-}
-
-TEST_P(TrayMenuItemTest, FecharEndsAtOnceWithoutAskingAndLeavesNoIcon) {
-    Enter(*GetParam());
+TEST_P(TrayMenuItemTest, FecharEndsAtOnceWithoutAskingRestaurarDisplaysTheMainWindowInFront) {
+    Enter(GetParam());
     const std::size_t boxes = fakes.messageBoxes.shown.size();
     std::vector<ShellCall> callsAtExit;
     fakes.process.onExit = [&] { callsAtExit = fakes.shell.calls; };
-
     watcher->Next(MenuAnswer::Fechar);
     Tray(WM_RBUTTONDOWN);
     ASSERT_EQ(watcher->seen.size(), 1u);
@@ -400,18 +322,27 @@ TEST_P(TrayMenuItemTest, FecharEndsAtOnceWithoutAskingAndLeavesNoIcon) {
     EXPECT_EQ(deleted.Field(0), 488u);
     EXPECT_EQ(deleted.Field(4), static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(Bg())));
     EXPECT_EQ(deleted.Field(8), 1u);
-    EXPECT_EQ(GetParam()->hidden, IsWindowVisible(Main().hwnd()) == FALSE)
+    EXPECT_EQ(GetParam() != State::Displayed, IsWindowVisible(Main().hwnd()) == FALSE)
         << "nothing else happens on the way out";
+
+    // The fake exit leaves the program running: now Restaurar, with another window in front.
+    win32::UniqueWindow other(CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 600,
+                                              400, 100, 100, nullptr, nullptr, nullptr, nullptr));
+    SetForegroundWindow(other.get());
+    Pump();
+    ASSERT_EQ(GetForegroundWindow(), other.get());
+    watcher->Next(MenuAnswer::Restaurar);
+    Tray(WM_RBUTTONDOWN);
+    ASSERT_EQ(watcher->seen.size(), 2u);
+    EXPECT_TRUE(Normal());
+    EXPECT_EQ(GetForegroundWindow(), Main().hwnd());
+    EXPECT_EQ(fakes.process.exits, 1);
+    // Only the balloon step before the menu reached the shell.
+    EXPECT_EQ(fakes.shell.calls.size(), watcher->seen[1].shellCalls);
 }
 
-INSTANTIATE_TEST_SUITE_P(States, TrayMenuItemTest,
-                         ::testing::Values(&kDisplayed, &kMinimised, &kArmed),
-                         [](const auto& info) {
-                             std::string name = info.param->name;
-                             std::erase(name, ' ');
-                             std::erase(name, '-');
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(States, TrayMenuItemTest, ::testing::ValuesIn(kStates),
+                         [](const auto& info) { return Name(info.param); });
 
 } // namespace
 } // namespace acordina::testing

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -19,11 +19,8 @@ class ConfigFile : public ::testing::Test {
 protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::random_device random;
-        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-        folder_ =
-            fs::temp_directory_path() / ("acordina-settings-" + std::string(info->name()) + "-" +
-                                         std::to_string(stamp) + "-" + std::to_string(random()));
+        folder_ = fs::temp_directory_path() / ("acordina-settings-" + std::string(info->name()) +
+                                               "-" + std::to_string(std::random_device()()));
         ASSERT_TRUE(fs::create_directory(folder_));
     }
     void TearDown() override {
@@ -60,27 +57,20 @@ constexpr std::string_view kRawBytes("a\r\nb\nc\x1A"
                                      "d\0e\r",
                                      12);
 
-TEST_F(ConfigFile, WriteCreatesTheFile) {
+TEST_F(ConfigFile, WriteCreatesOrReplacesTheWholeFileAndLeavesNoTemporary) {
+    // A temporary left behind by an earlier crash is simply overwritten.
+    Put(folder_ / "Config.inf.tmp", "stale stale stale");
     const WriteResult result = WriteFileAtomically(Target(), kRawBytes);
     EXPECT_TRUE(result.ok);
     EXPECT_TRUE(result.reason.empty());
     EXPECT_EQ(Get(Target()), kRawBytes);
     EXPECT_EQ(Names(), std::set<fs::path>{"Config.inf"});
-}
 
-TEST_F(ConfigFile, WriteReplacesALongerFileWhole) {
     Put(Target(), std::string(5000, 'o'));
     ASSERT_TRUE(WriteFileAtomically(Target(), "new").ok);
     EXPECT_EQ(Get(Target()), "new");
     ASSERT_TRUE(WriteFileAtomically(Target(), "").ok);
     EXPECT_EQ(fs::file_size(Target()), 0u);
-    EXPECT_EQ(Names(), std::set<fs::path>{"Config.inf"});
-}
-
-TEST_F(ConfigFile, WriteOverwritesATemporaryLeftBehind) {
-    Put(folder_ / "Config.inf.tmp", "stale stale stale");
-    ASSERT_TRUE(WriteFileAtomically(Target(), "fresh").ok);
-    EXPECT_EQ(Get(Target()), "fresh");
     EXPECT_EQ(Names(), std::set<fs::path>{"Config.inf"});
 }
 
@@ -131,18 +121,16 @@ TEST_F(ConfigFile, FailedWriteLeavesEverythingAsItWas) {
     }
 }
 
-TEST_F(ConfigFile, ReadFindsNoFileWhereThereIsNone) {
-    EXPECT_EQ(ReadConfigBytes(Target()), std::nullopt);
-    fs::create_directory(Target());
+TEST_F(ConfigFile, ReadReturnsTheBytesUnchangedAndFindsNoFileWhereThereIsNone) {
     EXPECT_EQ(ReadConfigBytes(Target()), std::nullopt);
     EXPECT_EQ(ReadConfigBytes(folder_ / "missing" / "Config.inf"), std::nullopt);
-}
-
-TEST_F(ConfigFile, ReadReturnsTheBytesUnchanged) {
     Put(Target(), "");
     EXPECT_EQ(ReadConfigBytes(Target()), std::string());
     Put(Target(), kRawBytes);
     EXPECT_EQ(ReadConfigBytes(Target()), std::string(kRawBytes));
+    fs::remove(Target());
+    fs::create_directory(Target());
+    EXPECT_EQ(ReadConfigBytes(Target()), std::nullopt);
 }
 
 TEST_F(ConfigFile, ReadStopsAtTheBound) {
@@ -150,20 +138,12 @@ TEST_F(ConfigFile, ReadStopsAtTheBound) {
     for (std::size_t i = 0; i < big.size(); i += 997) {
         big[i] = static_cast<char>('0' + i % 10); // so a shifted prefix would show
     }
-    const struct {
-        std::size_t size;
-        std::size_t expected;
-    } cases[] = {
-        {kMaxConfigBytes - 1, kMaxConfigBytes - 1},
-        {kMaxConfigBytes, kMaxConfigBytes},
-        {kMaxConfigBytes + 1, kMaxConfigBytes},
-        {big.size(), kMaxConfigBytes},
-    };
-    for (const auto& c : cases) {
-        Put(Target(), std::string_view(big).substr(0, c.size));
+    for (const std::size_t size :
+         {kMaxConfigBytes - 1, kMaxConfigBytes, kMaxConfigBytes + 1, big.size()}) {
+        Put(Target(), std::string_view(big).substr(0, size));
         const auto bytes = ReadConfigBytes(Target());
-        ASSERT_TRUE(bytes.has_value()) << c.size;
-        EXPECT_EQ(*bytes, big.substr(0, c.expected)) << c.size;
+        ASSERT_TRUE(bytes.has_value()) << size;
+        EXPECT_EQ(*bytes, big.substr(0, std::min(size, kMaxConfigBytes))) << size;
     }
 }
 

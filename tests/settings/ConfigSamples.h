@@ -11,41 +11,20 @@ namespace acordina::settings::samples {
 
 // Sound ticked with the third entry, no shutdown, visual alert with its
 // default message, pre-alerts at 15 and 5 minutes.
+// clang-format off
 inline ConfigValues ExampleValues() {
-    return {
-        1,
-        2,
-        0,
-        1,
-        L"TRRRIIIMMM!!! Despertando...",
-        1,
-        L"Faltam 15 minutos para despertar.",
-        0,
-        L"Faltam 10 minutos para despertar.",
-        1,
-        L"Faltam 5 minutos para despertar.",
-        0,
-        L"Faltam 2 minutos para despertar.",
-        0,
-        L"Falta 1 minuto para despertar.",
-    };
+    return {1, 2, 0, 1, L"TRRRIIIMMM!!! Despertando...",
+            1, L"Faltam 15 minutos para despertar.", 0, L"Faltam 10 minutos para despertar.",
+            1, L"Faltam 5 minutos para despertar.", 0, L"Faltam 2 minutos para despertar.",
+            0, L"Falta 1 minuto para despertar."};
 }
 
-inline constexpr std::string_view kExampleBytes = " 1 \r\n"
-                                                  " 2 \r\n"
-                                                  " 0 \r\n"
-                                                  " 1 \r\n"
-                                                  "TRRRIIIMMM!!! Despertando...\r\n"
-                                                  " 1 \r\n"
-                                                  "Faltam 15 minutos para despertar.\r\n"
-                                                  " 0 \r\n"
-                                                  "Faltam 10 minutos para despertar.\r\n"
-                                                  " 1 \r\n"
-                                                  "Faltam 5 minutos para despertar.\r\n"
-                                                  " 0 \r\n"
-                                                  "Faltam 2 minutos para despertar.\r\n"
-                                                  " 0 \r\n"
-                                                  "Falta 1 minuto para despertar.\r\n";
+inline constexpr std::string_view kExampleBytes =
+    " 1 \r\n 2 \r\n 0 \r\n 1 \r\nTRRRIIIMMM!!! Despertando...\r\n"
+    " 1 \r\nFaltam 15 minutos para despertar.\r\n 0 \r\nFaltam 10 minutos para despertar.\r\n"
+    " 1 \r\nFaltam 5 minutos para despertar.\r\n 0 \r\nFaltam 2 minutos para despertar.\r\n"
+    " 0 \r\nFalta 1 minuto para despertar.\r\n";
+// clang-format on
 
 // The example's lines without their CR LF.
 inline std::vector<std::string> ExampleLines() {

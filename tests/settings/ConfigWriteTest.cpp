@@ -31,21 +31,14 @@ TEST(FormatConfig, WritesEachLineExactly) {
         {"unticked box", 0, 0, " 0 "},
         {"no sound selected", 1, -1, "-1 "},
         {"two-digit index", 1, 12, " 12 "},
-        {"largest int", 1, INT_MAX, " 2147483647 "},
         {"smallest int", 1, INT_MIN, "-2147483648 "},
         {"empty wake-up message", 4, L"", ""},
         {"blanks kept", 4, L"  bom dia  ", "  bom dia  "},
-        {"tab kept", 6, L"\tx\t", "\tx\t"},
-        {"accents", 6, L"Configurações",
-         "Configura\xE7\xF5"
-         "es"},
-        {"more accents", 8, L"Atenção: já é hora, você!",
-         "Aten\xE7\xE3o: j\xE1 \xE9 hora, voc\xEA!"},
+        {"accents", 8, L"Atenção: já é hora, você!", "Aten\xE7\xE3o: j\xE1 \xE9 hora, voc\xEA!"},
         {"upper range", 10, L"€ – “ok” ™", "\x80 \x96 \x93ok\x94 \x99"},
         {"outside the code page", 12, L"Olá Δ 中", "Ol\xE1 ? ?"},
         {"CR LF inside", 14, L"a\r\nb", "a  b"},
         {"lone CR and LF", 14, L"\rx\ny", " x y"},
-        {"only a line feed", 4, L"\n", " "},
     };
     for (const auto& c : cases) {
         ConfigValues values = ExampleValues();
@@ -60,9 +53,7 @@ TEST(FormatConfig, RejectsAValueOfTheWrongKind) {
     const struct {
         std::size_t line;
         LineValue value;
-    } cases[] = {
-        {0, L"1"}, {1, L""}, {13, L"0"}, {4, 0}, {14, 1},
-    };
+    } cases[] = {{0, L"1"}, {1, L""}, {4, 0}};
     for (const auto& c : cases) {
         ConfigValues values = ExampleValues();
         values[c.line] = c.value;

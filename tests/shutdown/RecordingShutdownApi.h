@@ -4,8 +4,10 @@
 
 #include "shutdown/clsExitWindows.h"
 
+#include <functional>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace acordina::shutdown {
@@ -28,23 +30,23 @@ public:
     explicit RecordingShutdownApi(Failures failures = {}) : failures_(failures) {}
 
     std::vector<std::string> calls;
+    // Runs at each call, to look at the caller at that moment.
+    std::function<void(const std::string&)> onCall;
 
     Handle GetCurrentProcess() override {
-        calls.push_back("GetCurrentProcess");
+        Log("GetCurrentProcess");
         return kPseudoProcess;
     }
 
     bool OpenProcessToken(Handle process, std::uint32_t desiredAccess, Handle* token) override {
-        calls.push_back("OpenProcessToken(process=" + Hex(process) +
-                        ", access=" + Hex(desiredAccess) + ")");
+        Log("OpenProcessToken(process=" + Hex(process) + ", access=" + Hex(desiredAccess) + ")");
         // A failed open leaves rubbish behind, as nothing promises otherwise.
         *token = failures_.open ? kGarbageToken : nextToken_++;
         return !failures_.open;
     }
 
     bool LookupPrivilegeValueA(const char* systemName, const char* name, Luid* luid) override {
-        calls.push_back("LookupPrivilegeValueA(system=" + Quoted(systemName) +
-                        ", name=" + Quoted(name) + ")");
+        Log("LookupPrivilegeValueA(system=" + Quoted(systemName) + ", name=" + Quoted(name) + ")");
         if (!failures_.lookup) {
             *luid = kShutdownLuid;
         }
@@ -58,14 +60,14 @@ public:
         const std::string previous = previousState == nullptr     ? "null"
                                      : previousState == &newState ? "newState"
                                                                   : "buffer";
-        calls.push_back("AdjustTokenPrivileges(token=" + Hex(token) +
-                        ", disableAll=" + (disableAllPrivileges ? "true" : "false") +
-                        ", count=" + std::to_string(newState.PrivilegeCount) +
-                        ", luid=" + Hex(newState.PrivilegeLuid.LowPart) + ":" +
-                        std::to_string(newState.PrivilegeLuid.HighPart) +
-                        ", attributes=" + std::to_string(newState.Attributes) +
-                        ", length=" + std::to_string(bufferLength) + ", previous=" + previous +
-                        ", returned=" + (returnLength == nullptr ? "null" : "var") + ")");
+        Log("AdjustTokenPrivileges(token=" + Hex(token) +
+            ", disableAll=" + (disableAllPrivileges ? "true" : "false") +
+            ", count=" + std::to_string(newState.PrivilegeCount) +
+            ", luid=" + Hex(newState.PrivilegeLuid.LowPart) + ":" +
+            std::to_string(newState.PrivilegeLuid.HighPart) +
+            ", attributes=" + std::to_string(newState.Attributes) +
+            ", length=" + std::to_string(bufferLength) + ", previous=" + previous +
+            ", returned=" + (returnLength == nullptr ? "null" : "var") + ")");
         // Fill the whole buffer, as Windows does, so a short one shows up under ASan.
         if (previousState != nullptr) {
             *previousState = TokenPrivileges{1, kShutdownLuid, 0};
@@ -77,17 +79,23 @@ public:
     }
 
     bool ExitWindowsEx(std::uint32_t flags, std::uint32_t reason) override {
-        calls.push_back("ExitWindowsEx(flags=" + std::to_string(flags) + ", reason=" + Hex(reason) +
-                        ")");
+        Log("ExitWindowsEx(flags=" + std::to_string(flags) + ", reason=" + Hex(reason) + ")");
         return !failures_.exit;
     }
 
     bool CloseHandle(Handle handle) override {
-        calls.push_back("CloseHandle(" + Hex(handle) + ")");
+        Log("CloseHandle(" + Hex(handle) + ")");
         return !failures_.close;
     }
 
 private:
+    void Log(std::string call) {
+        calls.push_back(std::move(call));
+        if (onCall) {
+            onCall(calls.back());
+        }
+    }
+
     static std::string Hex(std::uintmax_t value) {
         std::ostringstream out;
         out << std::hex << value;

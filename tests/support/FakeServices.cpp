@@ -7,6 +7,16 @@
 
 namespace acordina::testing {
 
+void PrintTo(const ShownBox& box, std::ostream* out) {
+    *out << win32::ToAnsi(box.title) << ": " << win32::ToAnsi(box.text) << " (style " << box.style
+         << ", owner " << box.owner << ")";
+}
+
+void PrintTo(const SoundCall& call, std::ostream* out) {
+    *out << call.name.value_or("(no name)") << " (module " << call.module << ", flags "
+         << call.flags << ")";
+}
+
 int FakeMessageBoxes::Show(HWND owner, std::wstring_view text, std::wstring_view title,
                            unsigned style) {
     shown.push_back({owner, std::wstring(text), std::wstring(title), style});
@@ -58,49 +68,10 @@ std::vector<const ShellCall*> FakeShell::Balloons() const {
 
 bool FakeSound::PlaySoundA(const char* name, std::uintptr_t module, std::uint32_t flags) {
     calls.push_back({name ? std::optional<std::string>(name) : std::nullopt, module, flags});
-    return accept;
-}
-
-shutdown::Handle FakeShutdownApi::GetCurrentProcess() {
-    calls.push_back({"GetCurrentProcess"});
-    return static_cast<shutdown::Handle>(-1);
-}
-
-bool FakeShutdownApi::OpenProcessToken(shutdown::Handle, std::uint32_t, shutdown::Handle* token) {
-    calls.push_back({"OpenProcessToken"});
-    *token = 0x44;
-    return true;
-}
-
-bool FakeShutdownApi::LookupPrivilegeValueA(const char*, const char*, shutdown::Luid* luid) {
-    calls.push_back({"LookupPrivilegeValueA"});
-    *luid = {19, 0};
-    return true;
-}
-
-bool FakeShutdownApi::AdjustTokenPrivileges(shutdown::Handle, bool,
-                                            const shutdown::TokenPrivileges&, std::uint32_t,
-                                            shutdown::TokenPrivileges*, std::uint32_t*) {
-    calls.push_back({"AdjustTokenPrivileges"});
-    return true;
-}
-
-bool FakeShutdownApi::ExitWindowsEx(std::uint32_t flags, std::uint32_t reason) {
-    calls.push_back({"ExitWindowsEx", flags, reason});
-    return true;
-}
-
-bool FakeShutdownApi::CloseHandle(shutdown::Handle) {
-    calls.push_back({"CloseHandle"});
-    return true;
-}
-
-int FakeShutdownApi::ExitRequests() const {
-    int n = 0;
-    for (const auto& call : calls) {
-        n += call.function == "ExitWindowsEx";
+    if (onPlay) {
+        onPlay(calls.back());
     }
-    return n;
+    return accept;
 }
 
 void FakeKeyboard::SendTab() {

@@ -2,11 +2,13 @@
 // Recording stand-ins for every service the windows use, so window tests run
 // real windows without real sounds, message boxes, shutdowns or clocks.
 
+#include "RecordingShutdownApi.h"
 #include "win32/Services.h"
 
 #include <deque>
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -24,7 +26,9 @@ struct ShownBox {
     std::wstring text;
     std::wstring title;
     unsigned style;
+    bool operator==(const ShownBox&) const = default;
 };
+void PrintTo(const ShownBox& box, std::ostream* out);
 
 class FakeMessageBoxes final : public win32::MessageBoxes {
 public:
@@ -70,7 +74,9 @@ struct SoundCall {
     std::optional<std::string> name; // nullopt: no name (a stop)
     std::uintptr_t module;
     std::uint32_t flags;
+    bool operator==(const SoundCall&) const = default;
 };
+void PrintTo(const SoundCall& call, std::ostream* out);
 
 class FakeSound final : public win32::SoundSystem {
 public:
@@ -79,33 +85,11 @@ public:
     std::uint32_t midiOutGetNumDevs() override { return midiDevices; }
 
     std::vector<SoundCall> calls;
+    // Runs at each call, to look at the program at that moment.
+    std::function<void(const SoundCall&)> onPlay;
     std::uint32_t waveDevices = 1;
     std::uint32_t midiDevices = 1;
     bool accept = true;
-};
-
-struct ShutdownCall {
-    std::string function;
-    std::uint32_t flags = 0;
-    std::uint32_t reason = 0;
-};
-
-class FakeShutdownApi final : public shutdown::ShutdownApi {
-public:
-    shutdown::Handle GetCurrentProcess() override;
-    bool OpenProcessToken(shutdown::Handle process, std::uint32_t access,
-                          shutdown::Handle* token) override;
-    bool LookupPrivilegeValueA(const char* systemName, const char* name,
-                               shutdown::Luid* luid) override;
-    bool AdjustTokenPrivileges(shutdown::Handle token, bool disableAll,
-                               const shutdown::TokenPrivileges& newState,
-                               std::uint32_t bufferLength, shutdown::TokenPrivileges* previousState,
-                               std::uint32_t* returnLength) override;
-    bool ExitWindowsEx(std::uint32_t flags, std::uint32_t reason) override;
-    bool CloseHandle(shutdown::Handle handle) override;
-
-    std::vector<ShutdownCall> calls;
-    int ExitRequests() const;
 };
 
 // Posts a Tab key press to the focused window, as the real keystroke would arrive.
@@ -151,7 +135,7 @@ struct FakeServices {
     FakeMessageBoxes messageBoxes;
     FakeShell shell;
     FakeSound sound;
-    FakeShutdownApi shutdown;
+    shutdown::RecordingShutdownApi shutdown;
     FakeKeyboard keyboard;
     TempProgramFolder folder;
     FakeProcess process;

@@ -4,6 +4,36 @@
 
 namespace acordina::testing {
 
+void MouseClickAt(POINT screen) {
+    SetCursorPos(screen.x, screen.y);
+    INPUT clicks[2]{};
+    clicks[0].type = clicks[1].type = INPUT_MOUSE;
+    clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, clicks, sizeof(INPUT));
+}
+
+std::array<CheckPair, 7> CheckPairs(mainwindow::frmAcordina& f) {
+    return {{{&f.chk15min, &f.txt15min},
+             {&f.chk10min, &f.txt10min},
+             {&f.chk05min, &f.txt05min},
+             {&f.chk02min, &f.txt02min},
+             {&f.chk01min, &f.txt01min},
+             {&f.chkDespVisual, &f.txt00min},
+             {&f.chkDespSom, &f.cboSom}}};
+}
+
+void ExpectPairsAgree(mainwindow::frmAcordina& f) {
+    for (const auto& [check, paired] : CheckPairs(f)) {
+        const bool on = check->Value() == 1;
+        EXPECT_EQ(paired->Enabled(), on) << paired->Name();
+        EXPECT_EQ(paired->BackColor(), on ? win32::kSysWindow : win32::kSysButtonFace)
+            << paired->Name();
+        EXPECT_EQ(SendMessageW(check->hwnd(), BM_GETCHECK, 0, 0), on ? BST_CHECKED : BST_UNCHECKED)
+            << check->Name();
+    }
+}
+
 ProgramFixture::~ProgramFixture() {
     program.reset();
     Pump();
@@ -17,6 +47,21 @@ void ProgramFixture::Start() {
 
 void ProgramFixture::Pump() {
     win32::PumpPending();
+}
+
+int ProgramFixture::Width(HWND hwnd) {
+    RECT rc;
+    GetWindowRect(hwnd, &rc);
+    return rc.right - rc.left;
+}
+
+void ProgramFixture::RealClick(HWND hwnd, std::optional<POINT> at) {
+    RECT rc;
+    GetClientRect(hwnd, &rc);
+    POINT p = at.value_or(POINT{rc.right / 2, rc.bottom / 2});
+    ClientToScreen(hwnd, &p);
+    MouseClickAt(p);
+    Pump();
 }
 
 void ProgramFixture::Click(const win32::Control& c) {

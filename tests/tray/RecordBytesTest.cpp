@@ -36,6 +36,10 @@ public:
         bytes_.at(offset + text.size()) = 0;
         return *this;
     }
+    Image& Tip(std::string_view text) { return Text(24, 128, text); }
+    Image& Balloon(std::string_view info, std::string_view title, std::uint32_t kind) {
+        return Text(160, 256, info).Text(420, 64, title).U32(484, kind);
+    }
     const NotifyRecordBytes& Bytes() const { return bytes_; }
 
 private:
@@ -79,46 +83,31 @@ TEST_F(RecordBytes, EachCallCarriesItsFieldsAndWhatEarlierCallsLeft) {
     constexpr std::uint32_t w1 = 0x0A0B0C0D, i1 = 0x11223344;
     constexpr std::uint32_t w2 = 0x01020304, i2 = 0x55667788;
     const char* ativo = "O sistema est\xE1 ativo !";
+    const char* title = "TAVU - Acordina";
     const Step steps[] = {
         {"add with blanks round the tooltip",
          [&] { tray.AddSystray(L"  Acordina  "); },
-         {{0, Head(w1, 7, i1).Text(24, 128, "Acordina")}}},
+         {{0, Head(w1, 7, i1).Tip("Acordina")}}},
         {"balloon: clear first, then show",
          [&] { tray.PopupBalloon(L"O sistema está ativo !", L"TAVU - Acordina", 2); },
-         {{1, Head(w1, 0x13, i1).Text(24, 128, "Acordina").Text(160, 256, "").Text(420, 64, "")},
-          {1, Head(w1, 0x13, i1)
-                  .Text(24, 128, "Acordina")
-                  .Text(160, 256, ativo)
-                  .Text(420, 64, "TAVU - Acordina")
-                  .U32(484, 2)}}},
+         {{1, Head(w1, 0x13, i1).Tip("Acordina").Balloon("", "", 0)},
+          {1, Head(w1, 0x13, i1).Tip("Acordina").Balloon(ativo, title, 2)}}},
         {"tooltip change keeps the balloon fields",
          [&] { tray.ToolTipChange(kHint); },
-         {{1, Head(w1, 7, i1)
-                  .Text(24, 128, kHintAnsi)
-                  .Text(160, 256, ativo)
-                  .Text(420, 64, "TAVU - Acordina")
-                  .U32(484, 2)}}},
+         {{1, Head(w1, 7, i1).Tip(kHintAnsi).Balloon(ativo, title, 2)}}},
         {"delete writes only size, window and id",
          [&] {
              target.window = w2;
              target.icon = i2;
              tray.RemoveSysTray();
          },
-         {{2, Head(w2, 7, i1)
-                  .Text(24, 128, kHintAnsi)
-                  .Text(160, 256, ativo)
-                  .Text(420, 64, "TAVU - Acordina")
-                  .U32(484, 2)}}},
+         {{2, Head(w2, 7, i1).Tip(kHintAnsi).Balloon(ativo, title, 2)}}},
         {"add again reads the new icon",
          [&] { tray.AddSystray(L"Acordina"); },
-         {{0, Head(w2, 7, i2)
-                  .Text(24, 128, "Acordina")
-                  .Text(160, 256, ativo)
-                  .Text(420, 64, "TAVU - Acordina")
-                  .U32(484, 2)}}},
+         {{0, Head(w2, 7, i2).Tip("Acordina").Balloon(ativo, title, 2)}}},
         {"remove balloon empties texts and kind, keeps the tooltip",
          [&] { tray.RemoveBalloon(); },
-         {{1, Head(w2, 0x13, i2).Text(24, 128, "Acordina").Text(160, 256, "").Text(420, 64, "")}}},
+         {{1, Head(w2, 0x13, i2).Tip("Acordina").Balloon("", "", 0)}}},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.what);
@@ -143,22 +132,10 @@ TEST_F(RecordBytes, FieldsNeverWrittenStayZeroFilled) {
     for (const auto& call : shell.calls) {
         EXPECT_EQ(testing::BytesAt(call.record, 24, 128), std::string(128, '\0')) << "szTip";
     }
-    ExpectRecord(shell.calls[2].record, Head(0x0A0B0C0D, 0x13, 0x11223344)
-                                            .Text(160, 256, "Faltam 15 minutos para despertar.")
-                                            .Text(420, 64, "Aviso")
-                                            .U32(484, 1)
-                                            .Bytes());
-}
-
-TEST_F(RecordBytes, TextIsFollowedByOneNulThenBlanks) {
-    tray.AddSystray(L"Acordina");
-    const auto& r = shell.calls.at(0).record;
-    EXPECT_EQ(testing::BytesAt(r, 20, 16), std::string("\x44\x33\x22\x11"
-                                                       "Acordina\0   ",
-                                                       16));
-    EXPECT_EQ(r.at(24 + 127), ' ');
-    EXPECT_EQ(r.at(152), 0); // dwState follows the field directly
-    EXPECT_EQ(testing::BytesAt(r, 160, 328), std::string(328, '\0'));
+    ExpectRecord(shell.calls[2].record,
+                 Head(0x0A0B0C0D, 0x13, 0x11223344)
+                     .Balloon("Faltam 15 minutos para despertar.", "Aviso", 1)
+                     .Bytes());
 }
 
 TEST_F(RecordBytes, NegativeBalloonKindIsStoredAsItsBitPattern) {
