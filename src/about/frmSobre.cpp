@@ -59,8 +59,7 @@ void frmSobre::ShowModalOver(HWND owner) {
     const POINT at = Centred(size);
     CreateWindowOfClass(L"AcordinaSobre", kExStyle, kStyle, L"Sobre", at.x, at.y, size.cx, size.cy,
                         owner, icon_.get());
-    SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
-    SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.get()));
+    SetIcons(icon_.get(), icon_.get());
     CreateControls(Layout());
     // The picture sits in a sunken border and the control is sized to it.
     picture_ = LoadJpegResource(IDR_SOBRE_JPG);

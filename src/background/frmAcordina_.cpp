@@ -41,8 +41,7 @@ frmAcordina_::frmAcordina_(Program& program) : program_(program) {
     // No border, no caption, no task-bar button; never shown.
     CreateWindowOfClass(L"AcordinaBackground", WS_EX_TOOLWINDOW, WS_POPUP, L"", CW_USEDEFAULT,
                         CW_USEDEFAULT, dpi.PixelsX(4800), dpi.PixelsY(3600), nullptr, icon_.get());
-    SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.get()));
-    SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
+    SetIcons(icon_.get(), icon_.get());
     Command3.Create(kCommand3, hwnd(), dpi, static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
     Command3.Click = [this] { Command3_Click(); };
 

@@ -25,8 +25,7 @@ frmAcordina::frmAcordina(Program& program) : program_(program) {
     const POINT at = Centred(size);
     CreateWindowOfClass(L"AcordinaMain", exStyle, style, L"Acordina", at.x, at.y, size.cx, size.cy,
                         nullptr, iconBig_.get());
-    SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(iconBig_.get()));
-    SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(iconSmall_.get()));
+    SetIcons(iconBig_.get(), iconSmall_.get());
     CreateControls(Layout());
     vsHH.SetRange(23, 0);
     vsMM.SetRange(59, 0);

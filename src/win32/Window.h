@@ -23,6 +23,9 @@ protected:
                              const wchar_t* title, int x, int y, int width, int height, HWND parent,
                              HICON icon = nullptr, HBRUSH background = nullptr);
 
+    // The title-bar and task-switcher pictures.
+    void SetIcons(HICON bigIcon, HICON smallIcon) const;
+
     virtual LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcW(hwnd(), msg, wp, lp); }
 
