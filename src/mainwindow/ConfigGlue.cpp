@@ -27,7 +27,7 @@ std::array<win32::Control*, settings::kLineCount> ConfigControls(frmAcordina& f)
 
 } // namespace
 
-bool frmAcordina::GravarConfig() {
+void frmAcordina::GravarConfig() {
     const auto controls = ConfigControls(*this);
     settings::ConfigValues values;
     for (std::size_t i = 0; i < settings::kLineCount; ++i) {
@@ -67,17 +67,13 @@ bool frmAcordina::GravarConfig() {
                 L"\nO despertador será ligado mesmo assim; o arquivo anterior não foi alterado.",
             L"Aviso", win32::kStyleWarning);
     }
-    return written.ok;
 }
 
 void frmAcordina::LerConfig() {
-    const std::wstring folder = program_.services.programFolder.Path();
-    std::wstring path = folder + kConfigFileName;
-    auto bytes = settings::ReadConfigBytes(path);
-    if (!bytes) {
-        path = folder + L"\\" + kConfigFileName;
-        bytes = settings::ReadConfigBytes(path);
-    }
+    // Read from where GravarConfig writes: the folder's name followed directly by
+    // "Config.inf" would be another file beside the folder, not ours.
+    const auto bytes =
+        settings::ReadConfigBytes(ConfigPath(program_.services.programFolder.Path()));
     if (!bytes) {
         return;
     }

@@ -116,7 +116,7 @@ private:
     void AplicarPar(const win32::CheckBox& check, win32::Control& paired);
 
     // Settings file.
-    bool GravarConfig();
+    void GravarConfig();
     void LerConfig();
 
     // Arming.

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -77,6 +79,15 @@ TEST_F(ConfigWindowTest, WithoutAFileTheDesignValuesStayAndNothingIsSaid) {
     ExpectPairsAgree(Main());
     EXPECT_EQ(Boxes(), 0u);
     EXPECT_FALSE(fakes.folder.Read(L"Config.inf")) << "reading creates no file";
+}
+
+TEST_F(ConfigWindowTest, AFileBesideTheFolderWithTheFolderNameIsNotOurs) {
+    AddThreeSounds();
+    const std::filesystem::path beside = fakes.folder.Path() + L"Config.inf";
+    std::ofstream(beside, std::ios::binary) << kEverythingChanged;
+    Start();
+    EXPECT_EQ(ReadPanel(Main()), kDesign);
+    std::filesystem::remove(beside);
 }
 
 TEST_F(ConfigWindowTest, ASavedFileRestoresEveryTickTheSoundAndAllSixMessagesButNotTheTime) {
