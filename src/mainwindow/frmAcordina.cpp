@@ -120,8 +120,8 @@ bool frmAcordina::Mostrado() const {
 std::vector<std::wstring> frmAcordina::File1() const {
     std::vector<std::wstring> names;
     const std::wstring folder = program_.services.programFolder.Path();
-    const auto row = std::find_if(Layout().begin(), Layout().end(), [](const auto& spec) {
-        return spec.kind == win32::Kind::FileList;
+    const auto row = std::find_if(Layout().begin(), Layout().end(), [](const auto& entry) {
+        return entry.kind == win32::Kind::FileList;
     });
     const std::wstring pattern = folder + (folder.ends_with(L'\\') ? L"" : L"\\") + row->text;
     WIN32_FIND_DATAW found;

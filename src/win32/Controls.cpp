@@ -27,22 +27,22 @@ Control::~Control() {
     }
 }
 
-void Control::Create(const ControlSpec& spec, HWND parent, const Dpi& dpi, HFONT font) {
-    spec_ = &spec;
-    name_ = spec.name;
-    back_ = spec.back == kKindDefault ? DefaultBack() : spec.back;
-    fore_ = spec.fore == kKindDefault ? DefaultFore() : spec.fore;
-    hand_ = (spec.flags & kHandCursor) != 0;
-    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | Style(spec);
-    if (!(spec.flags & kHidden)) {
+void Control::Create(const ControlSpec& row, HWND parent, const Dpi& dpi, HFONT font) {
+    row_ = &row;
+    name_ = row.name;
+    back_ = row.back == kKindDefault ? DefaultBack() : row.back;
+    fore_ = row.fore == kKindDefault ? DefaultFore() : row.fore;
+    hand_ = (row.flags & kHandCursor) != 0;
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | Style(row);
+    if (!(row.flags & kHidden)) {
         style |= WS_VISIBLE;
     }
-    if (spec.flags & kDisabled) {
+    if (row.flags & kDisabled) {
         style |= WS_DISABLED;
     }
-    hwnd_ = CreateWindowExW(ExStyle(), ClassName(), spec.text ? spec.text : L"", style,
-                            dpi.PixelsX(spec.left), dpi.PixelsY(spec.top), dpi.PixelsX(spec.width),
-                            dpi.PixelsY(spec.height), parent, nullptr, ThisModule(), nullptr);
+    hwnd_ = CreateWindowExW(ExStyle(), ClassName(), row.text ? row.text : L"", style,
+                            dpi.PixelsX(row.left), dpi.PixelsY(row.top), dpi.PixelsX(row.width),
+                            dpi.PixelsY(row.height), parent, nullptr, ThisModule(), nullptr);
     SetPropW(hwnd_, kControlProp, this);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
@@ -158,11 +158,11 @@ LRESULT CALLBACK Frame::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 // --- Label -----------------------------------------------------------------
 
-DWORD Label::Style(const ControlSpec& spec) const {
+DWORD Label::Style(const ControlSpec& row) const {
     DWORD style = SS_NOTIFY;
-    if (spec.flags & kRightAligned) {
+    if (row.flags & kRightAligned) {
         style |= SS_RIGHT;
-    } else if (spec.flags & kCentered) {
+    } else if (row.flags & kCentered) {
         style |= SS_CENTER;
     } else {
         style |= SS_LEFT;
@@ -178,12 +178,12 @@ void Label::OnCommand(WORD code) {
 
 // --- TextBox ---------------------------------------------------------------
 
-DWORD TextBox::Style(const ControlSpec& spec) const {
+DWORD TextBox::Style(const ControlSpec& row) const {
     DWORD style = WS_TABSTOP | ES_AUTOHSCROLL;
-    if (spec.flags & kCentered) {
+    if (row.flags & kCentered) {
         style |= ES_CENTER;
     }
-    if (spec.flags & kReadOnly) {
+    if (row.flags & kReadOnly) {
         style |= ES_READONLY;
     }
     return style;
@@ -201,9 +201,9 @@ DWORD CheckBox::Style(const ControlSpec&) const {
     return WS_TABSTOP | BS_AUTOCHECKBOX;
 }
 
-void CheckBox::Create(const ControlSpec& spec, HWND parent, const Dpi& dpi, HFONT font) {
-    Control::Create(spec, parent, dpi, font);
-    value_ = (spec.flags & kChecked) ? 1 : 0;
+void CheckBox::Create(const ControlSpec& row, HWND parent, const Dpi& dpi, HFONT font) {
+    Control::Create(row, parent, dpi, font);
+    value_ = (row.flags & kChecked) ? 1 : 0;
     SendMessageW(hwnd(), BM_SETCHECK, value_ ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
@@ -242,13 +242,13 @@ DWORD ComboBox::Style(const ControlSpec&) const {
     return WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_SORT;
 }
 
-void ComboBox::Create(const ControlSpec& spec, HWND parent, const Dpi& dpi, HFONT font) {
-    Control::Create(spec, parent, dpi, font);
+void ComboBox::Create(const ControlSpec& row, HWND parent, const Dpi& dpi, HFONT font) {
+    Control::Create(row, parent, dpi, font);
     // The layout gives the height of the closed list (the selection field and its
     // border); the height the window is created with is that of the dropped list.
-    const int closed = dpi.PixelsY(spec.height);
+    const int closed = dpi.PixelsY(row.height);
     SendMessageW(hwnd(), CB_SETITEMHEIGHT, WPARAM(-1), closed - 6);
-    SetWindowPos(hwnd(), nullptr, 0, 0, dpi.PixelsX(spec.width), closed * 9,
+    SetWindowPos(hwnd(), nullptr, 0, 0, dpi.PixelsX(row.width), closed * 9,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -372,13 +372,13 @@ DWORD Picture::Style(const ControlSpec&) const {
     return SS_ICON | SS_NOTIFY | SS_REALSIZECONTROL;
 }
 
-void Picture::Create(const ControlSpec& spec, HWND parent, const Dpi& dpi, HFONT font) {
-    Control::Create(spec, parent, dpi, font);
-    if (spec.resource != 0) {
-        const int w = dpi.PixelsX(spec.width);
-        const int h = dpi.PixelsY(spec.height);
+void Picture::Create(const ControlSpec& row, HWND parent, const Dpi& dpi, HFONT font) {
+    Control::Create(row, parent, dpi, font);
+    if (row.resource != 0) {
+        const int w = dpi.PixelsX(row.width);
+        const int h = dpi.PixelsY(row.height);
         icon_.reset(static_cast<HICON>(
-            LoadImageW(ThisModule(), MAKEINTRESOURCEW(spec.resource), IMAGE_ICON, w, h, 0)));
+            LoadImageW(ThisModule(), MAKEINTRESOURCEW(row.resource), IMAGE_ICON, w, h, 0)));
         SendMessageW(hwnd(), STM_SETICON, reinterpret_cast<WPARAM>(icon_.get()), 0);
         SetWindowPos(hwnd(), nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }

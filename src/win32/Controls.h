@@ -27,10 +27,10 @@ public:
 
     HWND hwnd() const { return hwnd_; }
     const wchar_t* Name() const { return name_; }
-    const ControlSpec* Spec() const { return spec_; }
+    const ControlSpec* Row() const { return row_; }
 
     // Creates the control from its row of the layout table.
-    virtual void Create(const ControlSpec& spec, HWND parent, const Dpi& dpi, HFONT font);
+    virtual void Create(const ControlSpec& row, HWND parent, const Dpi& dpi, HFONT font);
 
     std::wstring Text() const;
     void SetText(std::wstring_view text);
@@ -53,7 +53,7 @@ public:
 
 protected:
     virtual const wchar_t* ClassName() const = 0;
-    virtual DWORD Style(const ControlSpec& spec) const = 0;
+    virtual DWORD Style(const ControlSpec& row) const = 0;
     virtual DWORD ExStyle() const { return 0; }
     virtual OleColor DefaultBack() const { return kSysButtonFace; }
     virtual OleColor DefaultFore() const { return kSysButtonText; }
@@ -62,7 +62,7 @@ protected:
 private:
     HWND hwnd_ = nullptr;
     const wchar_t* name_ = L"";
-    const ControlSpec* spec_ = nullptr;
+    const ControlSpec* row_ = nullptr;
     OleColor back_ = kSysButtonFace;
     OleColor fore_ = kSysButtonText;
     bool hand_ = false;
@@ -82,7 +82,7 @@ public:
 
 protected:
     const wchar_t* ClassName() const override;
-    DWORD Style(const ControlSpec& spec) const override;
+    DWORD Style(const ControlSpec& row) const override;
     DWORD ExStyle() const override { return WS_EX_CONTROLPARENT; }
 
 private:
@@ -97,7 +97,7 @@ public:
 
 protected:
     const wchar_t* ClassName() const override { return L"STATIC"; }
-    DWORD Style(const ControlSpec& spec) const override;
+    DWORD Style(const ControlSpec& row) const override;
 };
 
 class TextBox : public Control {
@@ -107,7 +107,7 @@ public:
 
 protected:
     const wchar_t* ClassName() const override { return L"EDIT"; }
-    DWORD Style(const ControlSpec& spec) const override;
+    DWORD Style(const ControlSpec& row) const override;
     DWORD ExStyle() const override { return WS_EX_CLIENTEDGE; }
     OleColor DefaultBack() const override { return kSysWindow; }
     OleColor DefaultFore() const override { return kSysWindowText; }
@@ -120,12 +120,12 @@ public:
 
     int Value() const;
     void SetValue(int value);
-    void Create(const ControlSpec& spec, HWND parent, const Dpi& dpi, HFONT font) override;
+    void Create(const ControlSpec& row, HWND parent, const Dpi& dpi, HFONT font) override;
     void OnCommand(WORD code) override;
 
 protected:
     const wchar_t* ClassName() const override { return L"BUTTON"; }
-    DWORD Style(const ControlSpec& spec) const override;
+    DWORD Style(const ControlSpec& row) const override;
 
 private:
     int value_ = 0;
@@ -142,12 +142,12 @@ public:
     int ListIndex() const;
     void SetListIndex(int index);
     std::wstring List(int index) const;
-    void Create(const ControlSpec& spec, HWND parent, const Dpi& dpi, HFONT font) override;
+    void Create(const ControlSpec& row, HWND parent, const Dpi& dpi, HFONT font) override;
     void OnCommand(WORD code) override;
 
 protected:
     const wchar_t* ClassName() const override { return L"COMBOBOX"; }
-    DWORD Style(const ControlSpec& spec) const override;
+    DWORD Style(const ControlSpec& row) const override;
     OleColor DefaultBack() const override { return kSysWindow; }
     OleColor DefaultFore() const override { return kSysWindowText; }
 
@@ -167,7 +167,7 @@ public:
 
 protected:
     const wchar_t* ClassName() const override { return L"SCROLLBAR"; }
-    DWORD Style(const ControlSpec& spec) const override;
+    DWORD Style(const ControlSpec& row) const override;
 
 private:
     int Position() const; // 0 at the top
@@ -180,13 +180,13 @@ private:
 class Picture : public Control {
 public:
     std::function<void()> Click;
-    void Create(const ControlSpec& spec, HWND parent, const Dpi& dpi, HFONT font) override;
+    void Create(const ControlSpec& row, HWND parent, const Dpi& dpi, HFONT font) override;
     void OnCommand(WORD code) override;
     HICON Icon() const { return icon_.get(); }
 
 protected:
     const wchar_t* ClassName() const override { return L"STATIC"; }
-    DWORD Style(const ControlSpec& spec) const override;
+    DWORD Style(const ControlSpec& row) const override;
 
 private:
     UniqueIcon icon_;
@@ -199,7 +199,7 @@ public:
 
 protected:
     const wchar_t* ClassName() const override { return L"BUTTON"; }
-    DWORD Style(const ControlSpec& spec) const override;
+    DWORD Style(const ControlSpec& row) const override;
 };
 
 // Finds the control object behind a child window of a form.

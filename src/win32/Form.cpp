@@ -56,8 +56,8 @@ Control* Form::FindIn(std::span<const NamedControl> controls, std::wstring_view 
     return nullptr;
 }
 
-HFONT Form::FontFor(const FontSpec& spec) {
-    const FontSpec& use = spec.face ? spec : kWindowFont;
+HFONT Form::FontFor(const FontSpec& font) {
+    const FontSpec& use = font.face ? font : kWindowFont;
     LOGFONTW lf{};
     lf.lfHeight = FontHeight(use, dpi_.y);
     lf.lfWeight = use.bold ? FW_BOLD : FW_NORMAL;
@@ -77,9 +77,9 @@ HFONT Form::FontFor(const FontSpec& spec) {
 
 void Form::CreateControls(std::span<const ControlSpec> layout) {
     std::vector<const ControlSpec*> rows;
-    for (const auto& spec : layout) {
-        if (MakesWindow(spec.kind)) {
-            rows.push_back(&spec);
+    for (const auto& row : layout) {
+        if (MakesWindow(row.kind)) {
+            rows.push_back(&row);
         }
     }
     std::stable_sort(rows.begin(), rows.end(),
@@ -87,18 +87,18 @@ void Form::CreateControls(std::span<const ControlSpec> layout) {
     SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(kWindowFont)), FALSE);
     // Containers first, then what they contain; creation order is the tab order.
     for (const bool contained : {false, true}) {
-        for (const auto* spec : rows) {
-            if ((spec->container != nullptr) != contained) {
+        for (const auto* row : rows) {
+            if ((row->container != nullptr) != contained) {
                 continue;
             }
-            HWND parent = contained ? Find(spec->container)->hwnd() : hwnd();
-            Find(spec->name)->Create(*spec, parent, dpi_, FontFor(spec->font));
+            HWND parent = contained ? Find(row->container)->hwnd() : hwnd();
+            Find(row->name)->Create(*row, parent, dpi_, FontFor(row->font));
         }
     }
     // Pictures stand above what they overlap.
-    for (const auto* spec : rows) {
-        if (spec->kind == Kind::PictureBox) {
-            SetWindowPos(Find(spec->name)->hwnd(), HWND_TOP, 0, 0, 0, 0,
+    for (const auto* row : rows) {
+        if (row->kind == Kind::PictureBox) {
+            SetWindowPos(Find(row->name)->hwnd(), HWND_TOP, 0, 0, 0, 0,
                          SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         }
     }
@@ -112,11 +112,11 @@ void Form::CreateControls(std::span<const ControlSpec> layout) {
             }
         }
     }
-    for (const auto& spec : layout) {
-        if (spec.kind == Kind::Line) {
-            static_cast<Frame*>(Find(spec.container))
-                ->AddLine({dpi_.PixelsX(spec.left), dpi_.PixelsX(spec.left + spec.width),
-                           dpi_.PixelsY(spec.top), spec.back});
+    for (const auto& row : layout) {
+        if (row.kind == Kind::Line) {
+            static_cast<Frame*>(Find(row.container))
+                ->AddLine({dpi_.PixelsX(row.left), dpi_.PixelsX(row.left + row.width),
+                           dpi_.PixelsY(row.top), row.back});
         }
     }
 }

@@ -27,7 +27,7 @@ protected:
 
     Form();
     void CreateControls(std::span<const ControlSpec> layout);
-    HFONT FontFor(const FontSpec& spec);
+    HFONT FontFor(const FontSpec& font);
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     // Outer size for a client area in twips, for the window's styles.
     SIZE OuterSize(int clientWidthTwips, int clientHeightTwips, DWORD style, DWORD exStyle) const;

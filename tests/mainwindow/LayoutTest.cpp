@@ -35,12 +35,12 @@ RECT ClientRect(HWND control, HWND window) {
 }
 
 // The container's offset in twips, for rows placed inside a frame.
-POINT ContainerOffset(const win32::ControlSpec& spec) {
-    if (!spec.container) {
+POINT ContainerOffset(const win32::ControlSpec& control) {
+    if (!control.container) {
         return {0, 0};
     }
     for (const auto& row : mainwindow::Layout()) {
-        if (std::wstring_view(row.name) == spec.container) {
+        if (std::wstring_view(row.name) == control.container) {
             return {row.left, row.top};
         }
     }
@@ -58,56 +58,56 @@ protected:
 TEST_F(LayoutTest, EveryControlHasItsKindPlaceTextFontAndState) {
     auto& f = Main();
     EXPECT_EQ(mainwindow::Layout().size(), 36u);
-    for (const auto& spec : mainwindow::Layout()) {
-        SCOPED_TRACE(::testing::PrintToString(std::wstring(spec.name)));
-        if (spec.kind == Kind::Line || spec.kind == Kind::FileList || spec.kind == Kind::Timer) {
-            EXPECT_EQ(f.Find(spec.name), nullptr);
+    for (const auto& row : mainwindow::Layout()) {
+        SCOPED_TRACE(::testing::PrintToString(std::wstring(row.name)));
+        if (row.kind == Kind::Line || row.kind == Kind::FileList || row.kind == Kind::Timer) {
+            EXPECT_EQ(f.Find(row.name), nullptr);
             continue;
         }
-        win32::Control* c = f.Find(spec.name);
+        win32::Control* c = f.Find(row.name);
         ASSERT_NE(c, nullptr);
         ASSERT_TRUE(IsWindow(c->hwnd()));
-        EXPECT_EQ(std::wstring_view(c->Name()), spec.name);
+        EXPECT_EQ(std::wstring_view(c->Name()), row.name);
 
         for (const auto& k : kKinds) {
-            if (k.kind == spec.kind) {
+            if (k.kind == row.kind) {
                 wchar_t windowClass[64]{};
                 GetClassNameW(c->hwnd(), windowClass, 64);
                 EXPECT_STREQ(windowClass, k.windowClass);
                 const LONG style = GetWindowLongW(c->hwnd(), GWL_STYLE);
-                if (spec.kind != Kind::Label || !(spec.flags & win32::kRightAligned)) {
+                if (row.kind != Kind::Label || !(row.flags & win32::kRightAligned)) {
                     EXPECT_EQ(style & k.styleMask, k.style);
                 }
             }
         }
 
-        const POINT offset = ContainerOffset(spec);
+        const POINT offset = ContainerOffset(row);
         const RECT rc = ClientRect(c->hwnd(), f.hwnd());
-        EXPECT_EQ(rc.left, (offset.x + spec.left) * 96 / 1440);
-        EXPECT_EQ(rc.top, (offset.y + spec.top) * 96 / 1440);
-        EXPECT_EQ(rc.right - rc.left, spec.width / 15);
-        if (spec.kind != Kind::ComboBox) {
-            EXPECT_EQ(rc.bottom - rc.top, spec.height / 15);
+        EXPECT_EQ(rc.left, (offset.x + row.left) * 96 / 1440);
+        EXPECT_EQ(rc.top, (offset.y + row.top) * 96 / 1440);
+        EXPECT_EQ(rc.right - rc.left, row.width / 15);
+        if (row.kind != Kind::ComboBox) {
+            EXPECT_EQ(rc.bottom - rc.top, row.height / 15);
         }
 
-        if (std::wstring_view(spec.name) != L"lblStatus" &&
-            std::wstring_view(spec.name) != L"txtHora" && spec.kind != Kind::ComboBox) {
-            EXPECT_EQ(c->Text(), spec.text);
+        if (std::wstring_view(row.name) != L"lblStatus" &&
+            std::wstring_view(row.name) != L"txtHora" && row.kind != Kind::ComboBox) {
+            EXPECT_EQ(c->Text(), row.text);
         }
 
-        if (spec.kind != Kind::VScrollBar && spec.kind != Kind::PictureBox &&
-            spec.kind != Kind::Image) {
+        if (row.kind != Kind::VScrollBar && row.kind != Kind::PictureBox &&
+            row.kind != Kind::Image) {
             LOGFONTW lf{};
             GetObjectW(reinterpret_cast<HFONT>(SendMessageW(c->hwnd(), WM_GETFONT, 0, 0)),
                        sizeof lf, &lf);
-            const auto& font = spec.font.face ? spec.font : win32::kWindowFont;
+            const auto& font = row.font.face ? row.font : win32::kWindowFont;
             EXPECT_STREQ(lf.lfFaceName, font.face);
             EXPECT_EQ(lf.lfHeight, -MulDiv(font.hundredthsOfPoint, 96, 7200));
             EXPECT_EQ(lf.lfWeight, font.bold ? FW_BOLD : FW_NORMAL);
         }
 
-        EXPECT_EQ(c->Enabled(), !(spec.flags & win32::kDisabled));
-        EXPECT_EQ(c->Visible(), !(spec.flags & win32::kHidden));
+        EXPECT_EQ(c->Enabled(), !(row.flags & win32::kDisabled));
+        EXPECT_EQ(c->Visible(), !(row.flags & win32::kHidden));
     }
 }
 

@@ -65,7 +65,7 @@ void ProgramFixture::RealClick(HWND hwnd, std::optional<POINT> at) {
 }
 
 void ProgramFixture::Click(const win32::Control& c) {
-    const WORD code = c.Spec()->kind == win32::Kind::Button ? BN_CLICKED : STN_CLICKED;
+    const WORD code = c.Row()->kind == win32::Kind::Button ? BN_CLICKED : STN_CLICKED;
     SendMessageW(GetParent(c.hwnd()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(c.hwnd()), code),
                  reinterpret_cast<LPARAM>(c.hwnd()));
     Pump();
