@@ -28,5 +28,5 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
   sudo_if_needed dpkg --add-architecture i386
 fi
 sudo_if_needed apt-get update -q
-sudo_if_needed env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
+sudo_if_needed env DEBIAN_FRONTEND=noninteractive apt-get install -y -q \
   "${missing[@]}"
