@@ -141,17 +141,15 @@ LRESULT CALLBACK Frame::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         EndPaint(hwnd, &ps);
         return 0;
     }
-    if (msg == WM_GETFONT || msg == WM_SETFONT) {
-        // Keep the font for the border's offset.
-        static constexpr wchar_t kFontProp[] = L"AcordinaFrameFont";
+    // Kept for the border's offset; a plain window has no font of its own.
+    if (auto* self = static_cast<Frame*>(ControlFromHandle(hwnd))) {
         if (msg == WM_SETFONT) {
-            SetPropW(hwnd, kFontProp, reinterpret_cast<HANDLE>(wp));
+            self->font_ = reinterpret_cast<HFONT>(wp);
             return 0;
         }
-        return reinterpret_cast<LRESULT>(GetPropW(hwnd, kFontProp));
-    }
-    if (msg == WM_NCDESTROY) {
-        RemovePropW(hwnd, L"AcordinaFrameFont");
+        if (msg == WM_GETFONT) {
+            return reinterpret_cast<LRESULT>(self->font_);
+        }
     }
     return DefWindowProcW(hwnd, msg, wp, lp);
 }

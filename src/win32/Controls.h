@@ -78,7 +78,6 @@ public:
         OleColor color;
     };
     void AddLine(HorizontalLine line) { lines_.push_back(line); }
-    const std::vector<HorizontalLine>& Lines() const { return lines_; }
 
 protected:
     const wchar_t* ClassName() const override;
@@ -88,6 +87,7 @@ protected:
 private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     std::vector<HorizontalLine> lines_;
+    HFONT font_ = nullptr;
 };
 
 class Label : public Control {

@@ -12,6 +12,11 @@ bool MakesWindow(Kind kind) {
     return kind != Kind::Line && kind != Kind::FileList && kind != Kind::Timer;
 }
 
+// Text and pictures drawn straight onto their container, under the real controls.
+bool LiesUnderneath(Kind kind) {
+    return kind == Kind::Label || kind == Kind::Image;
+}
+
 // Designed tab position first; controls without one come last.
 int TabKey(const ControlSpec* s) {
     return s->tab < 0 ? 1000 : s->tab;
@@ -102,14 +107,22 @@ void Form::CreateControls(std::span<const ControlSpec> layout) {
                          SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         }
     }
-    // Other controls that overlap one made before them stand above it too. The stacking
-    // order is the keyboard order, so the earlier one gives up the shared part instead.
+    // Otherwise a control that overlaps one made before it stands above it, except that
+    // labels and images lie beneath every other control. The stacking order is the
+    // keyboard order, so the control underneath gives up the shared part instead.
     for (std::size_t i = 0; i < rows.size(); ++i) {
         for (std::size_t j = i + 1; j < rows.size(); ++j) {
-            if (rows[j]->kind != Kind::PictureBox && rows[i]->container == rows[j]->container &&
-                rows[i]->container != nullptr) {
-                GiveWayTo(Find(rows[i]->name)->hwnd(), Find(rows[j]->name)->hwnd());
+            const ControlSpec& earlier = *rows[i];
+            const ControlSpec& later = *rows[j];
+            if (later.kind == Kind::PictureBox || earlier.container != later.container ||
+                earlier.container == nullptr) {
+                continue;
             }
+            const bool laterUnderneath =
+                LiesUnderneath(later.kind) && !LiesUnderneath(earlier.kind);
+            const ControlSpec& lower = laterUnderneath ? later : earlier;
+            const ControlSpec& upper = laterUnderneath ? earlier : later;
+            GiveWayTo(Find(lower.name)->hwnd(), Find(upper.name)->hwnd());
         }
     }
     for (const auto& row : layout) {

@@ -217,18 +217,31 @@ TEST_F(LayoutTest, AtTheCollapsedWidthNoPartOfThePanelIsVisible) {
     EXPECT_TRUE(EqualRect(&overlap, &panel)) << "the whole panel shows when expanded";
 }
 
-TEST_F(LayoutTest, TheSoundListStandsAboveTheWideCheckBoxBesideIt) {
+TEST_F(LayoutTest, OverlappingControlsStackAsDesigned) {
     auto& f = Main();
     Click(f.lblConfig);
     ClickCheck(f.chkDespSom);
-    RECT check, list, shared;
-    GetWindowRect(f.chkDespSom.hwnd(), &check);
-    GetWindowRect(f.cboSom.hwnd(), &list);
-    ASSERT_TRUE(IntersectRect(&shared, &check, &list)) << "the designed places overlap";
-    const POINT inside{(shared.left + shared.right) / 2, (shared.top + shared.bottom) / 2};
-    EXPECT_EQ(WindowFromPoint(inside), f.cboSom.hwnd());
-    const POINT checkOnly{check.left + 5, (check.top + check.bottom) / 2};
-    EXPECT_EQ(WindowFromPoint(checkOnly), f.chkDespSom.hwnd());
+    struct Overlap {
+        const win32::Control* upper;
+        const win32::Control* lower;
+    };
+    // A later control covers an earlier one; labels lie beneath the real controls.
+    const Overlap cases[] = {
+        {&f.cboSom, &f.chkDespSom},
+        {&f.txtMM, &f.Label1},
+        {&f.picDesligado, &f.lblStatus},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(std::wstring(c.upper->Name())));
+        RECT upper, lower, shared;
+        GetWindowRect(c.upper->hwnd(), &upper);
+        GetWindowRect(c.lower->hwnd(), &lower);
+        ASSERT_TRUE(IntersectRect(&shared, &upper, &lower)) << "the designed places overlap";
+        const POINT inside{(shared.left + shared.right) / 2, (shared.top + shared.bottom) / 2};
+        EXPECT_EQ(WindowFromPoint(inside), c.upper->hwnd());
+        const POINT lowerOnly{lower.left + 2, lower.bottom - 2};
+        EXPECT_EQ(WindowFromPoint(lowerOnly), c.lower->hwnd());
+    }
 }
 
 } // namespace
