@@ -3,6 +3,7 @@
 #include "mainwindow/frmAcordina.h"
 #include "settings/ConfigFile.h"
 #include "settings/ConfigFormat.h"
+#include "win32/Paths.h"
 
 #include <array>
 #include <string>
@@ -15,7 +16,7 @@ namespace {
 using settings::LineKind;
 
 std::wstring ConfigPath(const std::wstring& folder) {
-    return folder + (folder.ends_with(L'\\') ? L"" : L"\\") + kConfigFileName;
+    return win32::InFolder(folder, kConfigFileName);
 }
 
 // The controls behind the file's lines, in file order.
