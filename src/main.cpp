@@ -22,7 +22,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     SendInputKeyboard keyboard;
     ExecutableFolder folder;
     ExitProcessNow process;
-    Services services{clock, messageBoxes, shell, sound, shutdown, keyboard, folder, process};
+    SystemMonitors monitors;
+    Services services{clock,    messageBoxes, shell,   sound,   shutdown,
+                      keyboard, folder,       process, monitors};
 
     acordina::Program program(services);
     program.Start();

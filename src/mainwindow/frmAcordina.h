@@ -96,6 +96,7 @@ protected:
 private:
     void WireHandlers();
     void SetOuterWidth(int twips);
+    void KeepOnScreen();
 
     // Lifecycle.
     void Form_Load();

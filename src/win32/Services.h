@@ -61,6 +61,13 @@ public:
     virtual void ExitNow() = 0;
 };
 
+class Monitors {
+public:
+    virtual ~Monitors() = default;
+    // The work area (the screen without the task bar) of the monitor the window is on.
+    virtual RECT WorkArea(HWND window) const = 0;
+};
+
 struct Services {
     alarm::Clock& clock;
     MessageBoxes& messageBoxes;
@@ -70,6 +77,7 @@ struct Services {
     Keyboard& keyboard;
     ProgramFolder& programFolder;
     Process& process;
+    Monitors& monitors;
 };
 
 // Text for the ANSI services (notification record, PlaySoundA): the system's code page.

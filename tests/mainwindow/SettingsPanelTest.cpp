@@ -91,6 +91,37 @@ TEST_F(SettingsPanelTest, ClicksOnTheLabelSwitchOnlyWidthCaptionAndFrame) {
     ExpectPanel(false);
 }
 
+// Opening near the right edge of the monitor's work area moves the window left just enough;
+// closing leaves it where it is.
+TEST_F(SettingsPanelTest, TheOpenedPanelStaysWithinTheWorkArea) {
+    auto& f = Main();
+    constexpr int kWide = 9270 / 15;
+    const struct {
+        const char* what;
+        RECT work;
+        int left;
+        int leftOpen;
+    } cases[] = {
+        {"room enough", {0, 0, 800, 600}, 182, 182},
+        {"past the right edge", {0, 0, 800, 600}, 300, 800 - kWide},
+        {"a monitor to the right", {1024, 0, 1824, 600}, 1500, 1824 - kWide},
+        {"a work area narrower than the window", {40, 0, 500, 600}, 100, 40},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fakes.monitors.workArea = c.work;
+        SetWindowPos(f.hwnd(), nullptr, c.left, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        for (const bool open : {true, false}) {
+            Click(f.lblConfig);
+            ExpectPanel(open);
+            RECT now;
+            GetWindowRect(f.hwnd(), &now);
+            EXPECT_EQ(now.left, c.leftOpen);
+            EXPECT_EQ(now.top, 30);
+        }
+    }
+}
+
 TEST_F(SettingsPanelTest, OnlyTheExactCollapsedCaptionExpands) {
     const std::pair<const wchar_t*, bool> cases[] = {
         {L"Configurações >>", true},

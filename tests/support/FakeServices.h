@@ -129,6 +129,13 @@ public:
     std::function<void()> onExit;
 };
 
+class FakeMonitors final : public win32::Monitors {
+public:
+    RECT WorkArea(HWND) const override { return workArea; }
+    // Large enough that no window moves unless a test makes it smaller.
+    RECT workArea{0, 0, 0x7FFF, 0x7FFF};
+};
+
 // Every fake together, and the bundle the program takes.
 struct FakeServices {
     FakeClock clock;
@@ -139,8 +146,9 @@ struct FakeServices {
     FakeKeyboard keyboard;
     TempProgramFolder folder;
     FakeProcess process;
-    win32::Services services{clock,    messageBoxes, shell,  sound,
-                             shutdown, keyboard,     folder, process};
+    FakeMonitors monitors;
+    win32::Services services{clock,    messageBoxes, shell,   sound,   shutdown,
+                             keyboard, folder,       process, monitors};
 };
 
 } // namespace acordina::testing
