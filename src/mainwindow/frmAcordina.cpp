@@ -167,6 +167,11 @@ LRESULT frmAcordina::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
         Form_QueryUnload();
         return 0;
+    case WM_QUERYENDSESSION:
+        return Form_QueryEndSession(lp) ? TRUE : FALSE;
+    case WM_ENDSESSION:
+        Form_EndSession(wp != FALSE);
+        return 0;
     default:
         break;
     }
