@@ -1,8 +1,8 @@
 // Config.inf: the settings panel's choices written at arming and restored at start.
 #include "app/Program.h"
 #include "mainwindow/frmAcordina.h"
-#include "settings/ConfigFile.h"
 #include "settings/ConfigFormat.h"
+#include "win32/DurableFile.h"
 #include "win32/Paths.h"
 
 #include <array>
@@ -15,8 +15,10 @@ namespace {
 
 using settings::LineKind;
 
-std::wstring ConfigPath(const std::wstring& folder) {
-    return win32::InFolder(folder, kConfigFileName);
+// Read from where it is written: the folder's name followed directly by "Config.inf" would be
+// another file beside the folder, not ours.
+std::wstring ConfigPath(const Program& program) {
+    return win32::InFolder(program.services.programFolder.Path(), kConfigFileName);
 }
 
 // The controls behind the file's lines, in file order.
@@ -44,9 +46,8 @@ void frmAcordina::GravarConfig() {
             break;
         }
     }
-    const std::wstring path = ConfigPath(program_.services.programFolder.Path());
-    const settings::WriteResult written =
-        settings::WriteFileAtomically(path, settings::FormatConfig(values));
+    const std::wstring path = ConfigPath(program_);
+    const win32::WriteResult written = win32::WriteDurably(path, settings::FormatConfig(values));
 
     // The alarm reads these from now on, not the controls.
     Module1& m = program_.module1;
@@ -71,10 +72,7 @@ void frmAcordina::GravarConfig() {
 }
 
 void frmAcordina::LerConfig() {
-    // Read from where GravarConfig writes: the folder's name followed directly by
-    // "Config.inf" would be another file beside the folder, not ours.
-    const auto bytes =
-        settings::ReadConfigBytes(ConfigPath(program_.services.programFolder.Path()));
+    const auto bytes = win32::ReadBounded(ConfigPath(program_), settings::kMaxConfigBytes);
     if (!bytes) {
         return;
     }

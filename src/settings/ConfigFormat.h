@@ -20,6 +20,11 @@ enum class LineKind {
 
 inline constexpr std::size_t kLineCount = 15;
 
+// The most of the file that is read. Six edit boxes of at most 32767 characters and nine short
+// integer lines stay below 200 KiB; 1 MiB leaves room and still keeps a gigantic file from
+// exhausting memory.
+inline constexpr std::size_t kMaxConfigBytes = std::size_t{1} << 20;
+
 // Line n of the file (0-based) holds a value of kind kLines[n]:
 // sound on, chosen sound, shutdown, visual alert, wake-up message, then
 // check box and message of the 15, 10, 5, 2 and 1-minute pre-alerts.
