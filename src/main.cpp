@@ -4,6 +4,7 @@
 #include "win32/MessageLoop.h"
 #include "win32/RealServices.h"
 #include "win32/ShutdownApiWin32.h"
+#include "win32/WindowsCodePage.h"
 
 #include <windows.h>
 
@@ -23,8 +24,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     ExecutableFolder folder;
     ExitProcessNow process;
     SystemMonitors monitors;
-    Services services{clock,    messageBoxes, shell,   sound,   shutdown,
-                      keyboard, folder,       process, monitors};
+    const WindowsCodePage ansiCodePage(GetACP());
+    Services services{clock,    messageBoxes, shell,   sound,    shutdown,
+                      keyboard, folder,       process, monitors, ansiCodePage};
 
     acordina::Program program(services);
     program.Start();

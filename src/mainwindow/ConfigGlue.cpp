@@ -47,7 +47,8 @@ void frmAcordina::GravarConfig() {
         }
     }
     const std::wstring path = ConfigPath(program_);
-    const win32::WriteResult written = win32::WriteDurably(path, settings::FormatConfig(values));
+    const win32::WriteResult written =
+        win32::WriteDurably(path, settings::FormatConfig(values, program_.services.ansiCodePage));
 
     // The alarm reads these from now on, not the controls.
     Module1& m = program_.module1;
@@ -77,7 +78,8 @@ void frmAcordina::LerConfig() {
         return;
     }
     const auto controls = ConfigControls(*this);
-    const auto values = settings::ParseConfig(*bytes, cboSom.ListCount());
+    const auto values =
+        settings::ParseConfig(*bytes, cboSom.ListCount(), program_.services.ansiCodePage);
     for (std::size_t i = 0; i < values.size(); ++i) {
         switch (settings::kLines[i]) {
         case LineKind::CheckBox:

@@ -1,7 +1,5 @@
 #include "settings/ConfigFormat.h"
 
-#include "text/Windows1252.h"
-
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
@@ -28,12 +26,12 @@ void AppendInteger(std::string& out, int value) {
     out.push_back(' ');
 }
 
-void AppendText(std::string& out, std::wstring_view text) {
+void AppendText(std::string& out, std::wstring_view text, const text::CodePage& codePage) {
     // A line break inside a text would shift every later line.
     std::wstring oneLine(text);
     std::replace_if(
         oneLine.begin(), oneLine.end(), [](wchar_t c) { return c == L'\r' || c == L'\n'; }, L' ');
-    out += text::ToWindows1252(oneLine);
+    out += codePage.Encode(oneLine);
 }
 
 std::invalid_argument WrongKind(std::size_t line) {
@@ -120,7 +118,7 @@ bool InRange(LineKind kind, int value, int soundEntries) {
 
 } // namespace
 
-std::string FormatConfig(const ConfigValues& values) {
+std::string FormatConfig(const ConfigValues& values, const text::CodePage& codePage) {
     std::string out;
     for (std::size_t i = 0; i < kLineCount; ++i) {
         if (kLines[i] == LineKind::Text) {
@@ -128,7 +126,7 @@ std::string FormatConfig(const ConfigValues& values) {
             if (text == nullptr) {
                 throw WrongKind(i);
             }
-            AppendText(out, *text);
+            AppendText(out, *text, codePage);
         } else {
             const auto* number = std::get_if<int>(&values[i]);
             if (number == nullptr) {
@@ -141,7 +139,8 @@ std::string FormatConfig(const ConfigValues& values) {
     return out;
 }
 
-std::vector<LineValue> ParseConfig(std::string_view bytes, int soundEntries) {
+std::vector<LineValue> ParseConfig(std::string_view bytes, int soundEntries,
+                                   const text::CodePage& codePage) {
     std::vector<LineValue> values;
     values.reserve(kLineCount);
     LineReader lines(bytes);
@@ -151,7 +150,7 @@ std::vector<LineValue> ParseConfig(std::string_view bytes, int soundEntries) {
             break;
         }
         if (kind == LineKind::Text) {
-            values.emplace_back(text::FromWindows1252(*line));
+            values.emplace_back(codePage.Decode(*line));
             continue;
         }
         const std::optional<int> number = ParseInteger(*line);

@@ -1,7 +1,9 @@
 #pragma once
-// The byte format of Config.inf: 15 lines, CR LF, Windows-1252, meaning by
-// position alone. Integer lines are " 1 ", " 0 ", "-1 "; text lines are the
+// The byte format of Config.inf: 15 lines, CR LF, text in the system's code page,
+// meaning by position alone. Integer lines are " 1 ", " 0 ", "-1 "; text lines are the
 // text as it stands, blanks included.
+
+#include "text/CodePage.h"
 
 #include <array>
 #include <cstddef>
@@ -39,15 +41,18 @@ inline constexpr std::array<LineKind, kLineCount> kLines = {
 using LineValue = std::variant<int, std::wstring>;
 using ConfigValues = std::array<LineValue, kLineCount>;
 
-// The whole file's bytes. A CR or LF inside a text is written as a blank so
-// the file keeps its 15 lines; a character outside Windows-1252 becomes '?'.
-// Throws std::invalid_argument when a value's kind does not match kLines.
-std::string FormatConfig(const ConfigValues& values);
+// The whole file's bytes, texts in codePage. A CR or LF inside a text is written
+// as a blank so the file keeps its 15 lines; a character outside the code page
+// becomes '?'. Throws std::invalid_argument when a value's kind does not match
+// kLines.
+std::string FormatConfig(const ConfigValues& values, const text::CodePage& codePage);
 
 // The values of the leading lines that are sound, in file order; reading
 // stops silently at the first missing or faulty line. soundEntries is the
 // number of entries in the sound list now. A line ends at CR LF, a lone LF or
-// a lone CR; lines after the 15th are ignored. Linear in the input's size.
-std::vector<LineValue> ParseConfig(std::string_view bytes, int soundEntries);
+// a lone CR; lines after the 15th are ignored. Texts are read in codePage.
+// Linear in the input's size.
+std::vector<LineValue> ParseConfig(std::string_view bytes, int soundEntries,
+                                   const text::CodePage& codePage);
 
 } // namespace acordina::settings

@@ -4,6 +4,7 @@
 
 #include "alarm/AlarmCheck.h"
 #include "shutdown/clsExitWindows.h"
+#include "text/CodePage.h"
 #include "tray/cTrayBalloon.h"
 
 #include <windows.h>
@@ -78,6 +79,8 @@ struct Services {
     ProgramFolder& programFolder;
     Process& process;
     Monitors& monitors;
+    // The system's ANSI code page, the one Config.inf is kept in.
+    const text::CodePage& ansiCodePage;
 };
 
 // Text for the ANSI services (notification record, PlaySoundA): the system's code page.

@@ -208,9 +208,9 @@ protected:
     }
 
     DriveRoot root_{fakes.folder.Path()};
-    win32::Services services_{fakes.clock, fakes.messageBoxes, fakes.shell,
-                              fakes.sound, fakes.shutdown,     fakes.keyboard,
-                              root_,       fakes.process,      fakes.monitors};
+    win32::Services services_{fakes.clock,    fakes.messageBoxes, fakes.shell, fakes.sound,
+                              fakes.shutdown, fakes.keyboard,     root_,       fakes.process,
+                              fakes.monitors, fakes.codePage};
 };
 
 TEST_F(AlertsAtDriveRootTest, AtTheRootTheSoundIsThePathOfTheRootAndTheNameWithOneBackslash) {

@@ -131,6 +131,19 @@ TEST_F(ConfigWindowTest, AStoredIndexOnTheHelpEntryShowsHelpOverTheFullListAndLe
     EXPECT_TRUE(f.cboSom.Enabled());
 }
 
+TEST_F(ConfigWindowTest, TheFileIsReadAndWrittenInTheSystemsCodePage) {
+    fakes.codePage = win32::WindowsCodePage(1251);
+    AddThreeSounds();
+    std::string file(kExampleBytes);
+    const std::string_view message = "TRRRIIIMMM!!! Despertando...";
+    file.replace(file.find(message), message.size(), "\xCF\xEE\xE4\xFA\xB8\xEC!");
+    SaveConfig(file);
+    Start();
+    EXPECT_EQ(Main().txt00min.Text(), L"Подъём!");
+    Arm();
+    EXPECT_EQ(Saved(), file);
+}
+
 std::string FirstLines(std::size_t n) {
     std::size_t end = 0;
     for (std::size_t i = 0; i < n; ++i) {

@@ -2,6 +2,7 @@
 // What ParseConfig must give back for any bytes at all; shared by the seeded
 // robustness run and the libFuzzer target.
 
+#include "ConfigSamples.h"
 #include "settings/ConfigFormat.h"
 
 #include <algorithm>
@@ -43,7 +44,7 @@ inline std::optional<std::string> BrokenInvariant(const std::vector<LineValue>& 
                   : kLines[i] == LineKind::SoundIndex ? LineValue(-1)
                                                       : LineValue(0);
     }
-    const auto again = ParseConfig(FormatConfig(full), soundEntries);
+    const auto again = ParseConfig(FormatConfig(full, kCp1252), soundEntries, kCp1252);
     if (again.size() != kLineCount || !std::equal(values.begin(), values.end(), again.begin())) {
         return "written and read again, the values differ";
     }

@@ -22,30 +22,30 @@ std::vector<LineValue> All(const ConfigValues& values) {
 }
 
 TEST(ParseConfig, ReadsTheTypicalArming) {
-    EXPECT_EQ(ParseConfig(kExampleBytes, kEntries), All(ExampleValues()));
+    EXPECT_EQ(ParseConfig(kExampleBytes, kEntries, kCp1252), All(ExampleValues()));
 }
 
 TEST(ParseConfig, RoundTripsEveryField) {
     const ConfigValues values = {
         0, 7, 1, 0, L"  Acorde, já!  ", 1, L"", 1, L"\t10\t", 1, L"Ação € ÿ", 1, L"-1 ", 1, L" 0 ",
     };
-    EXPECT_EQ(ParseConfig(FormatConfig(values), 8), All(values));
+    EXPECT_EQ(ParseConfig(FormatConfig(values, kCp1252), 8, kCp1252), All(values));
 
     const ConfigValues others = {
         1, -1, 0, 1, L"", 0, L"x", 0, L"é", 0, L"\x81\x8D\x8F\x90\x9D", 0, L"2", 0, L"?",
     };
-    EXPECT_EQ(ParseConfig(FormatConfig(others), 0), All(others));
+    EXPECT_EQ(ParseConfig(FormatConfig(others, kCp1252), 0, kCp1252), All(others));
 }
 
 TEST(ParseConfig, StopsWhereTheFileEndsAndCountsALastLineWithoutItsEnd) {
     const auto lines = ExampleLines();
     for (std::size_t count = 0; count <= kLineCount; ++count) {
         const std::vector<std::string> head(lines.begin(), lines.begin() + count);
-        EXPECT_EQ(ParseConfig(Join(head), kEntries), Prefix(ExampleValues(), count))
+        EXPECT_EQ(ParseConfig(Join(head), kEntries, kCp1252), Prefix(ExampleValues(), count))
             << count << " lines";
         if (count > 0) {
             const std::string unended = Join(head).substr(0, Join(head).size() - 2);
-            EXPECT_EQ(ParseConfig(unended, kEntries), Prefix(ExampleValues(), count))
+            EXPECT_EQ(ParseConfig(unended, kEntries, kCp1252), Prefix(ExampleValues(), count))
                 << count << " lines, the last without its end";
         }
     }
@@ -68,7 +68,8 @@ TEST(ParseConfig, StopsAtTheFirstFaultyLine) {
     for (const auto& c : cases) {
         auto lines = ExampleLines();
         lines[c.line] = std::string(c.bytes);
-        EXPECT_EQ(ParseConfig(Join(lines), c.soundEntries), Prefix(ExampleValues(), c.line))
+        EXPECT_EQ(ParseConfig(Join(lines), c.soundEntries, kCp1252),
+                  Prefix(ExampleValues(), c.line))
             << ::testing::PrintToString(c.bytes) << " on line " << c.line + 1 << " of a list of "
             << c.soundEntries;
     }
@@ -81,7 +82,7 @@ TEST(ParseConfig, ReadsIntegersWithBlanksAndSigns) {
         {"0000000000000000000000000001", 1}, {"2147483646", 2147483646}};
     // clang-format on
     for (const auto& [text, value] : cases) {
-        const auto values = ParseConfig(" 1 \r\n" + std::string(text) + "\r\n", INT_MAX);
+        const auto values = ParseConfig(" 1 \r\n" + std::string(text) + "\r\n", INT_MAX, kCp1252);
         ASSERT_EQ(values.size(), 2u) << text;
         EXPECT_EQ(values[1], LineValue(value)) << text;
     }
@@ -95,14 +96,15 @@ TEST(ParseConfig, AcceptsTheLastEntryAndNoSelection) {
     for (const auto& c : cases) {
         auto lines = ExampleLines();
         lines[1] = std::string(c.line);
-        EXPECT_EQ(ParseConfig(Join(lines), c.soundEntries).size(), kLineCount) << c.line;
+        EXPECT_EQ(ParseConfig(Join(lines), c.soundEntries, kCp1252).size(), kLineCount) << c.line;
     }
 }
 
 TEST(ParseConfig, IgnoresEverythingAfterTheFifteenthLine) {
     const std::string extra[] = {"garbage\r\n 5 \r\n", "x", std::string(1000, '\n')};
     for (const auto& tail : extra) {
-        EXPECT_EQ(ParseConfig(std::string(kExampleBytes) + tail, kEntries), All(ExampleValues()));
+        EXPECT_EQ(ParseConfig(std::string(kExampleBytes) + tail, kEntries, kCp1252),
+                  All(ExampleValues()));
     }
 }
 
@@ -116,7 +118,7 @@ TEST(ParseConfig, AcceptsEveryKindOfLineEnd) {
     }
     const std::string inputs[] = {Join(lines, "\n"), Join(lines, "\r"), mixed};
     for (const auto& bytes : inputs) {
-        EXPECT_EQ(ParseConfig(bytes, kEntries), All(ExampleValues()));
+        EXPECT_EQ(ParseConfig(bytes, kEntries, kCp1252), All(ExampleValues()));
     }
 }
 
@@ -125,7 +127,7 @@ TEST(ParseConfig, TreatsOtherPairsAsTwoLineEnds) {
     // integer: reading stops after the first line.
     const std::string_view inputs[] = {" 1 \n\r 2 \r\n", " 1 \r\r\n 2 \r\n", " 1 \n\n 2 \r\n"};
     for (const auto bytes : inputs) {
-        EXPECT_EQ(ParseConfig(bytes, kEntries), std::vector<LineValue>{1});
+        EXPECT_EQ(ParseConfig(bytes, kEntries, kCp1252), std::vector<LineValue>{1});
     }
 }
 
@@ -139,7 +141,7 @@ TEST(ParseConfig, KeepsTextLinesVerbatim) {
                  {" 1 ", L" 1 "}};
     for (const auto& c : cases) {
         const std::string bytes = " 0 \r\n-1 \r\n 0 \r\n 1 \r\n" + std::string(c.bytes) + "\r\n";
-        const auto values = ParseConfig(bytes, 0);
+        const auto values = ParseConfig(bytes, 0, kCp1252);
         ASSERT_EQ(values.size(), 5u);
         EXPECT_EQ(values[4], LineValue(std::wstring(c.text)));
     }

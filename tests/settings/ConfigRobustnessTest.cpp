@@ -59,7 +59,7 @@ public:
     }
 
     std::string Make(int soundEntries) {
-        std::string bytes = FormatConfig(ValidValues(soundEntries));
+        std::string bytes = FormatConfig(ValidValues(soundEntries), kCp1252);
         switch (Below(8)) {
         case 0: // random short data
             return RandomBytes(static_cast<std::size_t>(Below(64)));
@@ -88,7 +88,7 @@ public:
             bytes += RandomBytes(static_cast<std::size_t>(Below(32)));
             return bytes;
         default: { // spliced from two files
-            const std::string other = FormatConfig(ValidValues(soundEntries));
+            const std::string other = FormatConfig(ValidValues(soundEntries), kCp1252);
             return bytes.substr(0, At(bytes)) + other.substr(At(other));
         }
         }
@@ -126,7 +126,7 @@ TEST(ParseConfigRobustness, HoldsItsInvariantsForRandomAndMangledInput) {
     for (int n = 0; n < kInputs; ++n) {
         const int soundEntries = maker.Below(6) - 1;
         const std::string input = maker.Make(soundEntries);
-        const auto values = ParseConfig(input, soundEntries);
+        const auto values = ParseConfig(input, soundEntries, kCp1252);
         const auto broken = BrokenInvariant(values, soundEntries);
         ASSERT_FALSE(broken) << *broken << " for " << ::testing::PrintToString(input);
         complete += values.size() == kLineCount ? 1 : 0;
@@ -141,7 +141,8 @@ TEST(ParseConfigRobustness, ReadsEveryUnmangledFileWhole) {
     for (int n = 0; n < kInputs / 10; ++n) {
         const int soundEntries = maker.Below(40);
         const ConfigValues values = maker.ValidValues(soundEntries);
-        ASSERT_EQ(ParseConfig(FormatConfig(values), soundEntries), samples::Prefix(values, 15));
+        ASSERT_EQ(ParseConfig(FormatConfig(values, kCp1252), soundEntries, kCp1252),
+                  samples::Prefix(values, 15));
     }
 }
 

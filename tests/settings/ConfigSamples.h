@@ -2,10 +2,18 @@
 // The file a typical arming writes, as values and as the exact bytes.
 
 #include "settings/ConfigFormat.h"
+#include "text/Windows1252.h"
 
 #include <string>
 #include <string_view>
 #include <vector>
+
+namespace acordina::settings {
+
+// The code page of the tests' files, unless one says otherwise.
+inline const text::Windows1252 kCp1252;
+
+} // namespace acordina::settings
 
 namespace acordina::settings::samples {
 

@@ -15,7 +15,7 @@ using samples::Join;
 using samples::kExampleBytes;
 
 TEST(FormatConfig, WritesTheTypicalArmingByteForByte) {
-    EXPECT_EQ(FormatConfig(ExampleValues()), kExampleBytes);
+    EXPECT_EQ(FormatConfig(ExampleValues(), kCp1252), kExampleBytes);
 }
 
 struct LineCase {
@@ -45,7 +45,7 @@ TEST(FormatConfig, WritesEachLineExactly) {
         values[c.line] = c.value;
         auto lines = ExampleLines();
         lines[c.line] = std::string(c.bytes);
-        EXPECT_EQ(FormatConfig(values), Join(lines)) << c.what;
+        EXPECT_EQ(FormatConfig(values, kCp1252), Join(lines)) << c.what;
     }
 }
 
@@ -57,7 +57,7 @@ TEST(FormatConfig, RejectsAValueOfTheWrongKind) {
     for (const auto& c : cases) {
         ConfigValues values = ExampleValues();
         values[c.line] = c.value;
-        EXPECT_THROW(FormatConfig(values), std::invalid_argument) << "line " << c.line;
+        EXPECT_THROW(FormatConfig(values, kCp1252), std::invalid_argument) << "line " << c.line;
     }
 }
 

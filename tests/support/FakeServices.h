@@ -4,6 +4,7 @@
 
 #include "RecordingShutdownApi.h"
 #include "win32/Services.h"
+#include "win32/WindowsCodePage.h"
 
 #include <deque>
 #include <functional>
@@ -147,8 +148,10 @@ struct FakeServices {
     TempProgramFolder folder;
     FakeProcess process;
     FakeMonitors monitors;
-    win32::Services services{clock,    messageBoxes, shell,   sound,   shutdown,
-                             keyboard, folder,       process, monitors};
+    // The same on every machine unless a test sets another.
+    win32::WindowsCodePage codePage{1252};
+    win32::Services services{clock,    messageBoxes, shell,   sound,    shutdown,
+                             keyboard, folder,       process, monitors, codePage};
 };
 
 } // namespace acordina::testing

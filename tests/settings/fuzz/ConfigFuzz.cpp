@@ -14,8 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const int soundEntries = static_cast<int>(data[0]) - 2;
     const std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
-    if (acordina::settings::BrokenInvariant(acordina::settings::ParseConfig(bytes, soundEntries),
-                                            soundEntries)) {
+    if (acordina::settings::BrokenInvariant(
+            acordina::settings::ParseConfig(bytes, soundEntries, acordina::settings::kCp1252),
+            soundEntries)) {
         std::abort();
     }
     return 0;
