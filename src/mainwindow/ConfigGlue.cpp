@@ -9,6 +9,7 @@
 #include <string>
 #include <utility>
 #include <variant>
+#include <vector>
 
 namespace acordina::mainwindow {
 namespace {
@@ -23,9 +24,9 @@ std::wstring ConfigPath(const Program& program) {
 
 // The controls behind the file's lines, in file order.
 std::array<win32::Control*, settings::kLineCount> ConfigControls(frmAcordina& f) {
-    return {&f.chkDespSom, &f.cboSom,   &f.chkDesligar, &f.chkDespVisual, &f.txt00min,
-            &f.chk15min,   &f.txt15min, &f.chk10min,    &f.txt10min,      &f.chk05min,
-            &f.txt05min,   &f.chk02min, &f.txt02min,    &f.chk01min,      &f.txt01min};
+    return {&f.chkDespSom, &f.cboSom,   &f.chkDesligar, &f.chkDespVisual, &f.txt00min, &f.chk15min,
+            &f.txt15min,   &f.chk10min, &f.txt10min,    &f.chk05min,      &f.txt05min, &f.chk02min,
+            &f.txt02min,   &f.chk01min, &f.txt01min,    &f.cboSom};
 }
 
 } // namespace
@@ -42,6 +43,8 @@ void frmAcordina::GravarConfig() {
             values[i] = cboSom.ListIndex();
             break;
         case LineKind::Text:
+        case LineKind::SoundName:
+            // The list shows the chosen file's name, or nothing.
             values[i] = controls[i]->Text();
             break;
         }
@@ -77,9 +80,13 @@ void frmAcordina::LerConfig() {
     if (!bytes) {
         return;
     }
+    std::vector<std::wstring> sounds;
+    for (int i = 0; i < cboSom.ListCount(); ++i) {
+        sounds.push_back(cboSom.List(i));
+    }
     const auto controls = ConfigControls(*this);
     const auto values =
-        settings::ParseConfig(*bytes, cboSom.ListCount(), program_.services.ansiCodePage);
+        settings::ParseConfig(*bytes, {sounds, kHelpEntry}, program_.services.ansiCodePage);
     for (std::size_t i = 0; i < values.size(); ++i) {
         switch (settings::kLines[i]) {
         case LineKind::CheckBox:
@@ -90,6 +97,9 @@ void frmAcordina::LerConfig() {
             break;
         case LineKind::Text:
             controls[i]->SetText(std::get<std::wstring>(values[i]));
+            break;
+        case LineKind::SoundName:
+            // Already taken into the sound index.
             break;
         }
     }

@@ -39,6 +39,8 @@ TEST(FormatConfig, WritesEachLineExactly) {
         {"outside the code page", 12, L"Olá Δ 中", "Ol\xE1 ? ?"},
         {"CR LF inside", 14, L"a\r\nb", "a  b"},
         {"lone CR and LF", 14, L"\rx\ny", " x y"},
+        {"the sound's name", 15, L"canção.wav", "can\xE7\xE3o.wav"},
+        {"no sound", 15, L"", ""},
     };
     for (const auto& c : cases) {
         ConfigValues values = ExampleValues();
@@ -53,7 +55,7 @@ TEST(FormatConfig, RejectsAValueOfTheWrongKind) {
     const struct {
         std::size_t line;
         LineValue value;
-    } cases[] = {{0, L"1"}, {1, L""}, {4, 0}};
+    } cases[] = {{0, L"1"}, {1, L""}, {4, 0}, {15, 2}};
     for (const auto& c : cases) {
         ConfigValues values = ExampleValues();
         values[c.line] = c.value;

@@ -35,7 +35,7 @@ TEST(ConfigCodePage, MessagesRoundTripInTheirScriptsAndWhatTheCodePageLacksBecom
         lines[4] = std::string(c.bytes);
         const std::string bytes = FormatConfig(values, codePage);
         EXPECT_EQ(bytes, samples::Join(lines));
-        const auto read = ParseConfig(bytes, 4, codePage);
+        const auto read = ParseConfig(bytes, samples::Sounds(), codePage);
         ASSERT_EQ(read.size(), kLineCount);
         EXPECT_EQ(read[4], LineValue(std::wstring(c.back)));
     }
