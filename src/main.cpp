@@ -4,6 +4,7 @@
 #include "win32/MessageLoop.h"
 #include "win32/RealServices.h"
 #include "win32/ShutdownApiWin32.h"
+#include "win32/WindowsCodePage.h"
 
 #include <windows.h>
 
@@ -22,7 +23,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     SendInputKeyboard keyboard;
     ExecutableFolder folder;
     ExitProcessNow process;
-    Services services{clock, messageBoxes, shell, sound, shutdown, keyboard, folder, process};
+    SystemMonitors monitors;
+    const WindowsCodePage ansiCodePage(GetACP());
+    Services services{clock,    messageBoxes, shell,   sound,    shutdown,
+                      keyboard, folder,       process, monitors, ansiCodePage};
 
     acordina::Program program(services);
     program.Start();

@@ -23,8 +23,9 @@ constexpr ControlSpec kLayout[] = {
     // clang-format on
 };
 
+// A fixed single border: neither a sizing frame nor a dialog frame.
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 
 } // namespace
 

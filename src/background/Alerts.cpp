@@ -2,6 +2,7 @@
 #include "app/Program.h"
 #include "background/frmAcordina_.h"
 #include "shutdown/clsExitWindows.h"
+#include "win32/Paths.h"
 
 #include <array>
 
@@ -25,14 +26,6 @@ constexpr std::array<Alerta, 6> kAlertas = {{
     {0, &Module1::strMsgDespertar},
 }};
 
-// A plain file, not a folder, hidden or system file.
-bool IsPlainFile(const std::wstring& path) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES &&
-           !(attributes &
-             (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
-}
-
 } // namespace
 
 void frmAcordina_::Avisa(std::uint8_t varOQue) {
@@ -45,12 +38,10 @@ void frmAcordina_::Avisa(std::uint8_t varOQue) {
 }
 
 void frmAcordina_::Tocar() {
-    const std::wstring folder = program_.services.programFolder.Path();
-    std::wstring path = folder + program_.module1.strSom;
-    if (!IsPlainFile(path)) {
-        path = folder + L"\\" + program_.module1.strSom;
-    }
-    strArquivoSom_ = path;
+    // Only the file inside the folder: a file beside it that merely starts with the folder's
+    // name may be anything.
+    strArquivoSom_ =
+        win32::InFolder(program_.services.programFolder.Path(), program_.module1.strSom);
     PlayWAVFile(strArquivoSom_, true);
 }
 

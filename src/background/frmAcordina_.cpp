@@ -85,10 +85,8 @@ void frmAcordina_::Load() {
     objTray().FormTarget(this);
     objTray().AddSystray(tooltip_);
     objTray().PopupBalloon(L"O sistema está ativo !", L"TAVU - Acordina", tray::NIIF_WARNING_);
-    // The counts are signed on purpose: a driver error value reads as "no device".
-    const auto waves = static_cast<std::int32_t>(program_.services.sound.waveOutGetNumDevs());
-    const auto midis = static_cast<std::int16_t>(program_.services.sound.midiOutGetNumDevs());
-    if (waves < 1 && midis < 1) {
+    // The alarm plays a WAV file: a MIDI output alone would arm a silent alarm.
+    if (!CanPlayWAVs()) {
         program_.Main().chkDespSom.SetEnabled(false);
     }
     program_.Main().Mostrar();

@@ -1,28 +1,32 @@
 // Config.inf: the settings panel's choices written at arming and restored at start.
 #include "app/Program.h"
 #include "mainwindow/frmAcordina.h"
-#include "settings/ConfigFile.h"
 #include "settings/ConfigFormat.h"
+#include "win32/DurableFile.h"
+#include "win32/Paths.h"
 
 #include <array>
 #include <string>
 #include <utility>
 #include <variant>
+#include <vector>
 
 namespace acordina::mainwindow {
 namespace {
 
 using settings::LineKind;
 
-std::wstring ConfigPath(const std::wstring& folder) {
-    return folder + (folder.ends_with(L'\\') ? L"" : L"\\") + kConfigFileName;
+// Read from where it is written: the folder's name followed directly by "Config.inf" would be
+// another file beside the folder, not ours.
+std::wstring ConfigPath(const Program& program) {
+    return win32::InFolder(program.services.programFolder.Path(), kConfigFileName);
 }
 
 // The controls behind the file's lines, in file order.
 std::array<win32::Control*, settings::kLineCount> ConfigControls(frmAcordina& f) {
-    return {&f.chkDespSom, &f.cboSom,   &f.chkDesligar, &f.chkDespVisual, &f.txt00min,
-            &f.chk15min,   &f.txt15min, &f.chk10min,    &f.txt10min,      &f.chk05min,
-            &f.txt05min,   &f.chk02min, &f.txt02min,    &f.chk01min,      &f.txt01min};
+    return {&f.chkDespSom, &f.cboSom,   &f.chkDesligar, &f.chkDespVisual, &f.txt00min, &f.chk15min,
+            &f.txt15min,   &f.chk10min, &f.txt10min,    &f.chk05min,      &f.txt05min, &f.chk02min,
+            &f.txt02min,   &f.chk01min, &f.txt01min,    &f.cboSom};
 }
 
 } // namespace
@@ -39,13 +43,15 @@ void frmAcordina::GravarConfig() {
             values[i] = cboSom.ListIndex();
             break;
         case LineKind::Text:
+        case LineKind::SoundName:
+            // The list shows the chosen file's name, or nothing.
             values[i] = controls[i]->Text();
             break;
         }
     }
-    const std::wstring path = ConfigPath(program_.services.programFolder.Path());
-    const settings::WriteResult written =
-        settings::WriteFileAtomically(path, settings::FormatConfig(values));
+    const std::wstring path = ConfigPath(program_);
+    const win32::WriteResult written =
+        win32::WriteDurably(path, settings::FormatConfig(values, program_.services.ansiCodePage));
 
     // The alarm reads these from now on, not the controls.
     Module1& m = program_.module1;
@@ -70,15 +76,17 @@ void frmAcordina::GravarConfig() {
 }
 
 void frmAcordina::LerConfig() {
-    // Read from where GravarConfig writes: the folder's name followed directly by
-    // "Config.inf" would be another file beside the folder, not ours.
-    const auto bytes =
-        settings::ReadConfigBytes(ConfigPath(program_.services.programFolder.Path()));
+    const auto bytes = win32::ReadBounded(ConfigPath(program_), settings::kMaxConfigBytes);
     if (!bytes) {
         return;
     }
+    std::vector<std::wstring> sounds;
+    for (int i = 0; i < cboSom.ListCount(); ++i) {
+        sounds.push_back(cboSom.List(i));
+    }
     const auto controls = ConfigControls(*this);
-    const auto values = settings::ParseConfig(*bytes, cboSom.ListCount());
+    const auto values =
+        settings::ParseConfig(*bytes, {sounds, kHelpEntry}, program_.services.ansiCodePage);
     for (std::size_t i = 0; i < values.size(); ++i) {
         switch (settings::kLines[i]) {
         case LineKind::CheckBox:
@@ -89,6 +97,9 @@ void frmAcordina::LerConfig() {
             break;
         case LineKind::Text:
             controls[i]->SetText(std::get<std::wstring>(values[i]));
+            break;
+        case LineKind::SoundName:
+            // Already taken into the sound index.
             break;
         }
     }

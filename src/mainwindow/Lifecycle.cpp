@@ -33,13 +33,32 @@ void frmAcordina::Form_Resize() {
     }
 }
 
+bool frmAcordina::ConfirmaEncerrar() {
+    return program_.services.messageBoxes.Show(hwnd(), L"Confirme: ENCERRAR acordina?", L"Fechar",
+                                               win32::kStyleQuestionYesNo) != win32::kAnswerNo;
+}
+
 void frmAcordina::Form_QueryUnload() {
-    const int answer = program_.services.messageBoxes.Show(hwnd(), L"Confirme: ENCERRAR acordina?",
-                                                           L"Fechar", win32::kStyleQuestionYesNo);
-    if (answer == win32::kAnswerNo) {
-        return;
+    if (ConfirmaEncerrar()) {
+        program_.EndProgram();
     }
-    program_.EndProgram();
+}
+
+bool frmAcordina::Form_QueryEndSession(LPARAM reason) {
+    // An end that cannot be refused is not asked about.
+    if (reason & ENDSESSION_CRITICAL) {
+        return true;
+    }
+    // Windows must get the answer first: the program ends at WM_ENDSESSION.
+    endAgreed_ = ConfirmaEncerrar();
+    return endAgreed_;
+}
+
+void frmAcordina::Form_EndSession(bool ending) {
+    // Also when another program refused the end after the user agreed to end this one.
+    if (ending || endAgreed_) {
+        program_.EndProgram();
+    }
 }
 
 void frmAcordina::Form_Terminate() {

@@ -3,6 +3,8 @@
 #include "app/Program.h"
 #include "mainwindow/frmAcordina.h"
 
+#include <algorithm>
+
 namespace acordina::mainwindow {
 
 void frmAcordina::lblConfig_Click() {
@@ -10,9 +12,23 @@ void frmAcordina::lblConfig_Click() {
         lblConfig.SetText(kExpandedConfig);
         fraConfig.SetEnabled(true);
         SetOuterWidth(kExpandedWidth);
+        KeepOnScreen();
     } else {
         RecolherConfig();
     }
+}
+
+void frmAcordina::KeepOnScreen() {
+    // The panel opens to the right; near the monitor's right edge the window moves left just
+    // enough to show it all, and no further than the work area's left edge.
+    RECT rc;
+    GetWindowRect(hwnd(), &rc);
+    const RECT work = program_.services.monitors.WorkArea(hwnd());
+    if (rc.right <= work.right) {
+        return;
+    }
+    const int left = std::max(work.right - (rc.right - rc.left), work.left);
+    SetWindowPos(hwnd(), nullptr, left, rc.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void frmAcordina::RecolherConfig() {

@@ -4,6 +4,7 @@
 #include "app/Program.h"
 #include "background/frmAcordina_.h"
 #include "resource_ids.h"
+#include "win32/Paths.h"
 
 #include <algorithm>
 #include <cwctype>
@@ -123,7 +124,7 @@ std::vector<std::wstring> frmAcordina::File1() const {
     const auto row = std::find_if(Layout().begin(), Layout().end(), [](const auto& entry) {
         return entry.kind == win32::Kind::FileList;
     });
-    const std::wstring pattern = folder + (folder.ends_with(L'\\') ? L"" : L"\\") + row->text;
+    const std::wstring pattern = win32::InFolder(folder, row->text);
     WIN32_FIND_DATAW found;
     HANDLE first = FindFirstFileW(pattern.c_str(), &found);
     if (first == INVALID_HANDLE_VALUE) {
@@ -165,6 +166,11 @@ LRESULT frmAcordina::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_CLOSE:
         Form_QueryUnload();
+        return 0;
+    case WM_QUERYENDSESSION:
+        return Form_QueryEndSession(lp) ? TRUE : FALSE;
+    case WM_ENDSESSION:
+        Form_EndSession(wp != FALSE);
         return 0;
     default:
         break;

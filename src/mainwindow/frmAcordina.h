@@ -96,11 +96,17 @@ protected:
 private:
     void WireHandlers();
     void SetOuterWidth(int twips);
+    void KeepOnScreen();
 
     // Lifecycle.
     void Form_Load();
     void Form_Resize();
     void Form_QueryUnload();
+    // The end of the Windows session asks the same question; true lets the session end.
+    bool Form_QueryEndSession(LPARAM reason);
+    void Form_EndSession(bool ending);
+    // Asks whether to end the program; false when the user says No.
+    bool ConfirmaEncerrar();
     void Form_Terminate();
     void Timer1_Timer();
 
@@ -131,6 +137,8 @@ private:
     win32::UniqueIcon iconBig_;
     win32::UniqueIcon iconSmall_;
     std::wstring clockText_;
+    // Yes to the question at the end of the session: the program ends with it.
+    bool endAgreed_ = false;
 };
 
 } // namespace acordina::mainwindow

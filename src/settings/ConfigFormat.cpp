@@ -1,7 +1,5 @@
 #include "settings/ConfigFormat.h"
 
-#include "text/Windows1252.h"
-
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
@@ -28,12 +26,12 @@ void AppendInteger(std::string& out, int value) {
     out.push_back(' ');
 }
 
-void AppendText(std::string& out, std::wstring_view text) {
+void AppendText(std::string& out, std::wstring_view text, const text::CodePage& codePage) {
     // A line break inside a text would shift every later line.
     std::wstring oneLine(text);
     std::replace_if(
         oneLine.begin(), oneLine.end(), [](wchar_t c) { return c == L'\r' || c == L'\n'; }, L' ');
-    out += text::ToWindows1252(oneLine);
+    out += codePage.Encode(oneLine);
 }
 
 std::invalid_argument WrongKind(std::size_t line) {
@@ -105,30 +103,40 @@ std::optional<int> ParseInteger(std::string_view line) {
     return static_cast<int>(value);
 }
 
-bool InRange(LineKind kind, int value, int soundEntries) {
-    switch (kind) {
-    case LineKind::CheckBox:
-        return value == 0 || value == 1;
-    case LineKind::SoundIndex:
-        // -1 is no selection, which every list allows.
-        return value == -1 || (value >= 0 && value < soundEntries);
-    case LineKind::Text:
-        break;
+// The entry a sound index line selects now; nullopt when the stored position is out of the list.
+std::optional<int> SoundToSelect(int stored, const std::optional<std::wstring>& name,
+                                 const SoundList& sounds) {
+    const auto& entries = sounds.entries;
+    // The named file wherever it stands now; the help entry and an empty name name no sound.
+    if (name && !name->empty() && *name != sounds.help) {
+        const auto found = std::find(entries.begin(), entries.end(), *name);
+        if (found != entries.end()) {
+            return static_cast<int>(found - entries.begin());
+        }
     }
-    return false;
+    // -1 is no selection, which every list allows.
+    if (stored < -1 || stored >= static_cast<int>(entries.size())) {
+        return std::nullopt;
+    }
+    // A file that names its sound never stored the help entry as the choice: landing on it
+    // means the list has changed, and help at start-up would only puzzle the user.
+    if (name && stored >= 0 && entries[static_cast<std::size_t>(stored)] == sounds.help) {
+        return -1;
+    }
+    return stored;
 }
 
 } // namespace
 
-std::string FormatConfig(const ConfigValues& values) {
+std::string FormatConfig(const ConfigValues& values, const text::CodePage& codePage) {
     std::string out;
     for (std::size_t i = 0; i < kLineCount; ++i) {
-        if (kLines[i] == LineKind::Text) {
+        if (kLines[i] == LineKind::Text || kLines[i] == LineKind::SoundName) {
             const auto* text = std::get_if<std::wstring>(&values[i]);
             if (text == nullptr) {
                 throw WrongKind(i);
             }
-            AppendText(out, *text);
+            AppendText(out, *text, codePage);
         } else {
             const auto* number = std::get_if<int>(&values[i]);
             if (number == nullptr) {
@@ -141,21 +149,45 @@ std::string FormatConfig(const ConfigValues& values) {
     return out;
 }
 
-std::vector<LineValue> ParseConfig(std::string_view bytes, int soundEntries) {
-    std::vector<LineValue> values;
-    values.reserve(kLineCount);
-    LineReader lines(bytes);
-    for (const LineKind kind : kLines) {
-        const std::optional<std::string_view> line = lines.Next();
+std::vector<LineValue> ParseConfig(std::string_view bytes, const SoundList& sounds,
+                                   const text::CodePage& codePage) {
+    // Every line first: the last one decides what the second selects.
+    std::array<std::string_view, kLineCount> lines;
+    std::size_t count = 0;
+    LineReader reader(bytes);
+    while (count < kLineCount) {
+        const std::optional<std::string_view> line = reader.Next();
         if (!line) {
             break;
         }
-        if (kind == LineKind::Text) {
-            values.emplace_back(text::FromWindows1252(*line));
+        lines[count++] = *line;
+    }
+    std::optional<std::wstring> name;
+    if (count == kLineCount) {
+        name = codePage.Decode(lines[kLineCount - 1]);
+    }
+
+    std::vector<LineValue> values;
+    values.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        switch (kLines[i]) {
+        case LineKind::Text:
+            values.emplace_back(codePage.Decode(lines[i]));
             continue;
+        case LineKind::SoundName:
+            values.emplace_back(std::move(*name));
+            continue;
+        case LineKind::CheckBox:
+        case LineKind::SoundIndex:
+            break;
         }
-        const std::optional<int> number = ParseInteger(*line);
-        if (!number || !InRange(kind, *number, soundEntries)) {
+        std::optional<int> number = ParseInteger(lines[i]);
+        if (number && kLines[i] == LineKind::SoundIndex) {
+            number = SoundToSelect(*number, name, sounds);
+        } else if (number && *number != 0 && *number != 1) {
+            number.reset();
+        }
+        if (!number) {
             break;
         }
         values.emplace_back(std::in_place_type<int>, *number);

@@ -1,10 +1,14 @@
 #pragma once
-// The byte format of Config.inf: 15 lines, CR LF, Windows-1252, meaning by
-// position alone. Integer lines are " 1 ", " 0 ", "-1 "; text lines are the
-// text as it stands, blanks included.
+// The byte format of Config.inf: CR LF lines, texts in the system's code page, meaning by
+// position alone. Integer lines are " 1 ", " 0 ", "-1 "; text lines are the text as it stands,
+// blanks included. Fifteen lines as they always were, then the chosen sound's file name, so
+// that a folder whose WAV files changed still restores the same sound.
+
+#include "text/CodePage.h"
 
 #include <array>
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -16,33 +20,51 @@ enum class LineKind {
     CheckBox,   // integer 0 or 1
     SoundIndex, // integer -1 .. last entry of the sound list
     Text,       // one line of text
+    SoundName,  // the file name of the chosen sound, empty for none
 };
 
-inline constexpr std::size_t kLineCount = 15;
+inline constexpr std::size_t kLineCount = 16;
+
+// The most of the file that is read. Six edit boxes of at most 32767 characters and nine short
+// integer lines stay below 200 KiB; 1 MiB leaves room and still keeps a gigantic file from
+// exhausting memory.
+inline constexpr std::size_t kMaxConfigBytes = std::size_t{1} << 20;
 
 // Line n of the file (0-based) holds a value of kind kLines[n]:
 // sound on, chosen sound, shutdown, visual alert, wake-up message, then
-// check box and message of the 15, 10, 5, 2 and 1-minute pre-alerts.
+// check box and message of the 15, 10, 5, 2 and 1-minute pre-alerts, then
+// the chosen sound's name.
 inline constexpr std::array<LineKind, kLineCount> kLines = {
     LineKind::CheckBox, LineKind::SoundIndex, LineKind::CheckBox, LineKind::CheckBox,
     LineKind::Text,     LineKind::CheckBox,   LineKind::Text,     LineKind::CheckBox,
     LineKind::Text,     LineKind::CheckBox,   LineKind::Text,     LineKind::CheckBox,
-    LineKind::Text,     LineKind::CheckBox,   LineKind::Text,
+    LineKind::Text,     LineKind::CheckBox,   LineKind::Text,     LineKind::SoundName,
 };
 
 // An integer line's number or a text line's text.
 using LineValue = std::variant<int, std::wstring>;
 using ConfigValues = std::array<LineValue, kLineCount>;
 
-// The whole file's bytes. A CR or LF inside a text is written as a blank so
-// the file keeps its 15 lines; a character outside Windows-1252 becomes '?'.
-// Throws std::invalid_argument when a value's kind does not match kLines.
-std::string FormatConfig(const ConfigValues& values);
+// The sound list as it stands at this start, in its order. The help entry is one of its
+// entries but names no sound.
+struct SoundList {
+    std::span<const std::wstring> entries;
+    std::wstring_view help;
+};
 
-// The values of the leading lines that are sound, in file order; reading
-// stops silently at the first missing or faulty line. soundEntries is the
-// number of entries in the sound list now. A line ends at CR LF, a lone LF or
-// a lone CR; lines after the 15th are ignored. Linear in the input's size.
-std::vector<LineValue> ParseConfig(std::string_view bytes, int soundEntries);
+// The whole file's bytes, texts in codePage. A CR or LF inside a text is written
+// as a blank so no line is split; a character outside the code page becomes
+// '?'. Throws std::invalid_argument when a value's kind does not match kLines.
+std::string FormatConfig(const ConfigValues& values, const text::CodePage& codePage);
+
+// The values of the leading lines that are sound, in file order; reading stops
+// silently at the first missing or faulty line. A line ends at CR LF, a lone LF
+// or a lone CR; lines after the 16th are ignored. Texts are read in codePage.
+// The sound index given back is the entry to select now: the entry the 16th
+// line names, if any; else the stored position, except that a file with a 16th
+// line never selects the help entry. A file of 15 lines reads as it always did.
+// Linear in the input's size.
+std::vector<LineValue> ParseConfig(std::string_view bytes, const SoundList& sounds,
+                                   const text::CodePage& codePage);
 
 } // namespace acordina::settings

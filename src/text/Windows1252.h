@@ -1,7 +1,8 @@
 #pragma once
-// Windows-1252, the single-byte code page of the settings file and of the
-// Portuguese texts handed to the ANSI shell and sound services. Kept portable
-// so the byte format can be tested without Windows.
+// Windows-1252, the single-byte code page of the Portuguese texts. Kept
+// portable so the settings format can be tested and fuzzed without Windows.
+
+#include "text/CodePage.h"
 
 #include <string>
 #include <string_view>
@@ -14,5 +15,11 @@ std::string ToWindows1252(std::wstring_view text);
 // Every byte maps to one character; the five undefined bytes map to the C1
 // control characters of the same value, so decoding never fails.
 std::wstring FromWindows1252(std::string_view bytes);
+
+class Windows1252 final : public CodePage {
+public:
+    std::string Encode(std::wstring_view text) const override { return ToWindows1252(text); }
+    std::wstring Decode(std::string_view bytes) const override { return FromWindows1252(bytes); }
+};
 
 } // namespace acordina::text

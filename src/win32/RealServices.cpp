@@ -86,6 +86,13 @@ void ExitProcessNow::ExitNow() {
     ExitProcess(0);
 }
 
+RECT SystemMonitors::WorkArea(HWND window) const {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info);
+    return info.rcWork;
+}
+
 std::string ToAnsi(std::wstring_view text) {
     if (text.empty()) {
         return {};

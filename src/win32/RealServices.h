@@ -44,6 +44,11 @@ public:
     void ExitNow() override;
 };
 
+class SystemMonitors final : public Monitors {
+public:
+    RECT WorkArea(HWND window) const override;
+};
+
 // "C:\Prog\Acordina.exe" -> "C:\Prog"; "C:\Acordina.exe" -> "C:\".
 std::wstring FolderOfFile(std::wstring_view file);
 

@@ -4,6 +4,7 @@
 
 #include "alarm/AlarmCheck.h"
 #include "shutdown/clsExitWindows.h"
+#include "text/CodePage.h"
 #include "tray/cTrayBalloon.h"
 
 #include <windows.h>
@@ -61,6 +62,13 @@ public:
     virtual void ExitNow() = 0;
 };
 
+class Monitors {
+public:
+    virtual ~Monitors() = default;
+    // The work area (the screen without the task bar) of the monitor the window is on.
+    virtual RECT WorkArea(HWND window) const = 0;
+};
+
 struct Services {
     alarm::Clock& clock;
     MessageBoxes& messageBoxes;
@@ -70,6 +78,9 @@ struct Services {
     Keyboard& keyboard;
     ProgramFolder& programFolder;
     Process& process;
+    Monitors& monitors;
+    // The system's ANSI code page, the one Config.inf is kept in.
+    const text::CodePage& ansiCodePage;
 };
 
 // Text for the ANSI services (notification record, PlaySoundA): the system's code page.

@@ -59,8 +59,9 @@ TEST_F(AboutTest, WindowHasAFixedBorderACloseBoxTheFramedPictureAndItsFonts) {
     about::frmSobre* about = program->About();
     ASSERT_NE(about, nullptr);
     const LONG style = GetWindowLongW(about->hwnd(), GWL_STYLE);
-    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_EQ(style & (WS_BORDER | WS_SYSMENU), WS_BORDER | WS_SYSMENU);
     EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+    EXPECT_FALSE(GetWindowLongW(about->hwnd(), GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
     RECT client;
     GetClientRect(about->hwnd(), &client);
     EXPECT_EQ(client.right, 6300 / 15);

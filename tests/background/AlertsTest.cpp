@@ -17,19 +17,13 @@ using ::testing::Optional;
 constexpr std::uint32_t kPlayFlags = 9; // SND_ASYNC | SND_LOOP
 constexpr std::uint32_t kPurge = 0x40;
 
-// A file (a folder with FILE_ATTRIBUTE_DIRECTORY) made for one test and removed afterwards.
+// A file made for one test and removed afterwards.
 class Scratch {
 public:
-    Scratch(std::wstring path, DWORD attributes) : path_(std::move(path)) {
-        if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
-            CreateDirectoryW(path_.c_str(), nullptr);
-        } else {
-            std::ofstream(std::filesystem::path(path_), std::ios::binary) << "RIFF";
-            SetFileAttributesW(path_.c_str(), attributes ? attributes : FILE_ATTRIBUTE_NORMAL);
-        }
+    explicit Scratch(std::wstring path) : path_(std::move(path)) {
+        std::ofstream(std::filesystem::path(path_), std::ios::binary) << "RIFF";
     }
     ~Scratch() {
-        SetFileAttributesW(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
         std::error_code ignored;
         std::filesystem::remove(std::filesystem::path(path_), ignored);
     }
@@ -96,35 +90,16 @@ TEST_F(AlertsTest, AvisaShowsTheMessageOfItsNumberTitledAvisoWithTheInformationI
 // --- Tocar ----------------------------------------------------------------
 
 // The program folder is ...\acordina-test-N; "beside" is ...\acordina-test-Ngalo.wav.
-TEST_F(AlertsTest, TocarPrefersAPlainFileNamedAfterTheFolderElseTheFileInsideIt) {
-    const std::wstring beside = Folder() + L"galo.wav";
+TEST_F(AlertsTest, TocarPlaysTheFileInsideTheFolderNeverOneBesideIt) {
     const std::wstring inside = Folder() + L"\\galo.wav";
-    const struct {
-        const char* name;
-        std::optional<DWORD> beside; // the attributes of what is beside, if anything
-        const std::wstring& expected;
-    } cases[] = {
-        {"nothing beside", std::nullopt, inside},
-        {"a plain file beside", 0, beside},
-        {"a read-only file beside", FILE_ATTRIBUTE_READONLY, beside},
-        {"a folder beside", FILE_ATTRIBUTE_DIRECTORY, inside},
-        {"a hidden file beside", FILE_ATTRIBUTE_HIDDEN, inside},
-        {"a system file beside", FILE_ATTRIBUTE_SYSTEM, inside},
-    };
+    const Scratch sound(inside);
+    const Scratch beside(Folder() + L"galo.wav");
+    ASSERT_TRUE(beside.Made());
     M().strSom = L"galo.wav";
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        std::optional<Scratch> by;
-        if (c.beside) {
-            by.emplace(beside, *c.beside);
-            ASSERT_TRUE(by->Made());
-        }
-        const std::size_t before = fakes.sound.calls.size();
-        Background().Tocar();
-        EXPECT_EQ(Background().strArquivoSom(), c.expected);
-        ASSERT_EQ(fakes.sound.calls.size(), before + 1);
-        EXPECT_EQ(LastSound(), (SoundCall{win32::ToAnsi(c.expected), 0, kPlayFlags}));
-    }
+    Background().Tocar();
+    EXPECT_EQ(Background().strArquivoSom(), inside);
+    ASSERT_EQ(fakes.sound.calls.size(), 1u);
+    EXPECT_EQ(LastSound(), (SoundCall{win32::ToAnsi(inside), 0, kPlayFlags}));
 }
 
 TEST_F(AlertsTest, TocarWithNoSoundAsksForTheFolderAndABackslashAndSendsAnsiNames) {
@@ -234,29 +209,26 @@ protected:
 
     DriveRoot root_{fakes.folder.Path()};
     win32::Services services_{fakes.clock,    fakes.messageBoxes, fakes.shell, fakes.sound,
-                              fakes.shutdown, fakes.keyboard,     root_,       fakes.process};
+                              fakes.shutdown, fakes.keyboard,     root_,       fakes.process,
+                              fakes.monitors, fakes.codePage};
 };
 
-TEST_F(AlertsAtDriveRootTest, AtTheRootTheFirstPathFindsTheFileAndTheSecondDoublesTheBackslash) {
+TEST_F(AlertsAtDriveRootTest, AtTheRootTheSoundIsThePathOfTheRootAndTheNameWithOneBackslash) {
     const std::wstring root = root_.Path();
     const std::wstring name = L"acordina-raiz-" + std::to_wstring(GetCurrentProcessId()) + L".wav";
-    const struct {
-        bool exists;
-        std::wstring expected;
-    } cases[] = {{true, root + name}, {false, root + L"\\" + name}};
     M().strSom = name;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.exists);
+    for (const bool exists : {true, false}) {
+        SCOPED_TRACE(exists);
         std::optional<Scratch> file;
-        if (c.exists) {
-            file.emplace(root + name, 0);
+        if (exists) {
+            file.emplace(root + name);
             if (!file->Made()) {
                 GTEST_SKIP() << "no file can be written at " << ::testing::PrintToString(root);
             }
         }
         Background().Tocar();
-        EXPECT_EQ(Background().strArquivoSom(), c.expected);
-        EXPECT_THAT(fakes.sound.calls.back().name, Optional(win32::ToAnsi(c.expected)));
+        EXPECT_EQ(Background().strArquivoSom(), root + name);
+        EXPECT_THAT(fakes.sound.calls.back().name, Optional(win32::ToAnsi(root + name)));
     }
 }
 

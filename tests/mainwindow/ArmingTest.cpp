@@ -4,8 +4,7 @@
 
 #include <gmock/gmock.h>
 
-#include <filesystem>
-#include <memory>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -13,7 +12,7 @@
 namespace acordina::testing {
 namespace {
 
-using ::testing::HasSubstr;
+using ::testing::Contains;
 
 // What the program looked like at one moment during an arming.
 struct Snapshot {
@@ -355,43 +354,62 @@ TEST_F(ArmingTest, WhileArmedTheControlsNoLongerCount) {
 
 // --- a settings file that cannot be written -------------------------------------------------
 
-TEST_F(ArmingTest, ASettingsFileInUseIsReportedKeptAsItWasAndTheArmingCompletes) {
+// The system's own text for an error, as FormatMessageW gives it.
+std::wstring SystemText(DWORD error) {
+    wchar_t text[512]{};
+    FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+                   text, 512, nullptr);
+    const std::wstring s = text;
+    return s.substr(0, s.find_last_not_of(L"\r\n ") + 1);
+}
+
+// A Config.inf held open without sharing by another program, or a folder in the way of the
+// temporary: the old file stays byte for byte, the warning gives the system's reason, and the
+// arming completes.
+TEST_F(ArmingTest, ASettingsFileThatCannotBeReplacedIsReportedKeptAsItWasAndTheArmingCompletes) {
     const std::wstring path = fakes.folder.Path() + L"\\Config.inf";
     const std::string previous = " 0 \r\n-1 \r\n 0 \r\n 1 \r\nantes\r\n";
-    fakes.folder.Write(L"Config.inf", previous);
-    // Held open without sharing: it can be neither replaced nor deleted meanwhile.
-    struct Closer {
-        void operator()(HANDLE h) const { CloseHandle(h); }
-    };
-    std::unique_ptr<void, Closer> held(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ,
-                                                   nullptr, OPEN_EXISTING, 0, nullptr));
-    ASSERT_NE(held.get(), INVALID_HANDLE_VALUE);
+    // Windows refuses the replacement as a sharing violation, Wine as access denied.
+    const std::wstring reasons[] = {SystemText(ERROR_SHARING_VIOLATION),
+                                    SystemText(ERROR_ACCESS_DENIED)};
+    for (const bool heldOpen : {true, false}) {
+        SCOPED_TRACE(heldOpen ? "held open" : "a folder in the way");
+        fakes.folder.Write(L"Config.inf", previous);
+        win32::UniqueHandle held;
+        if (heldOpen) {
+            held = win32::OwnFile(
+                CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+            ASSERT_TRUE(held);
+        } else {
+            ASSERT_TRUE(CreateDirectoryW((path + L".tmp").c_str(), nullptr));
+        }
+        Restore();
+        if (M().blnLigado) {
+            Click(Main().lblStatus);
+        }
+        const std::size_t boxes = Boxes();
+        Click(Main().lblStatus);
+        held.reset();
 
-    std::error_code expected;
-    fakes.folder.Write(L"probe.tmp", "x");
-    std::filesystem::rename(fakes.folder.Path() + L"\\probe.tmp", path, expected);
-    ASSERT_TRUE(expected) << "this system lets a file in use be replaced";
-
-    auto& f = Main();
-    Click(f.lblStatus);
-    held.reset();
-
-    ASSERT_EQ(Boxes(), 2u);
-    const ShownBox& warning = fakes.messageBoxes.shown[0];
-    EXPECT_EQ(warning.style, 48u);
-    EXPECT_EQ(warning.owner, f.hwnd());
-    EXPECT_THAT(warning.text, HasSubstr(path));
-    const std::string reason = expected.message();
-    EXPECT_THAT(warning.text, HasSubstr(std::wstring(reason.begin(), reason.end())));
-    EXPECT_THAT(warning.text, HasSubstr(L"gravar"));
-    EXPECT_EQ(fakes.messageBoxes.shown[1].text, L"Programa ACORDIMA programado!");
-
-    EXPECT_TRUE(M().blnLigado && M().blnDespVisual);
-    EXPECT_EQ(f.lblStatus.Text(), kArmed);
-    EXPECT_EQ(M().strHoraDespertar, L"00:00:00");
-    EXPECT_FALSE(IsWindowVisible(f.hwnd()));
-    EXPECT_EQ(fakes.folder.Read(L"Config.inf"), std::optional<std::string>(previous));
-    EXPECT_FALSE(fakes.folder.Read(L"Config.inf.tmp"));
+        ASSERT_EQ(Boxes(), boxes + 2);
+        const ShownBox& warning = fakes.messageBoxes.shown[boxes];
+        EXPECT_EQ(warning.owner, Main().hwnd());
+        EXPECT_EQ(warning.title, L"Aviso");
+        EXPECT_EQ(warning.style, 48u);
+        const std::wstring head = L"Não foi possível gravar as escolhas em " + path + L".\n";
+        const std::wstring tail =
+            L"\nO despertador será ligado mesmo assim; o arquivo anterior não foi alterado.";
+        ASSERT_TRUE(warning.text.starts_with(head) && warning.text.ends_with(tail));
+        EXPECT_THAT(reasons, Contains(warning.text.substr(
+                                 head.size(), warning.text.size() - head.size() - tail.size())));
+        EXPECT_EQ(fakes.messageBoxes.shown[boxes + 1].text, L"Programa ACORDIMA programado!");
+        EXPECT_TRUE(M().blnLigado && M().blnDespVisual);
+        EXPECT_EQ(Main().lblStatus.Text(), kArmed);
+        EXPECT_FALSE(IsWindowVisible(Main().hwnd()));
+        EXPECT_EQ(fakes.folder.Read(L"Config.inf"), std::optional<std::string>(previous));
+        EXPECT_EQ(GetFileAttributesW((path + L".tmp").c_str()),
+                  heldOpen ? INVALID_FILE_ATTRIBUTES : FILE_ATTRIBUTE_DIRECTORY);
+    }
 }
 
 } // namespace

@@ -16,6 +16,7 @@ namespace acordina::testing {
 namespace {
 
 using Panel = std::array<std::wstring, 15>;
+using settings::samples::kExample15;
 using settings::samples::kExampleBytes;
 
 // The panel's design values, in the file's line order.
@@ -105,14 +106,15 @@ TEST_F(ConfigWindowTest, ASavedFileRestoresEveryTickTheSoundAndAllSixMessagesBut
     EXPECT_EQ(Boxes(), 0u);
     ExpectNothingPublished(M());
     EXPECT_EQ(Saved(), kEverythingChanged) << "reading writes nothing";
-    // Arming at once writes the same bytes back.
+    // Arming at once writes the same lines back, and the sound's name after them.
     Arm();
-    EXPECT_EQ(Saved(), kEverythingChanged);
+    EXPECT_EQ(Saved(), kEverythingChanged + "c.wav\r\n");
 }
 
+// A file from before the sound was named reads as it always did.
 TEST_F(ConfigWindowTest, AStoredIndexOnTheHelpEntryShowsHelpOverTheFullListAndLeavesNoSelection) {
     AddThreeSounds();
-    std::string file(kExampleBytes);
+    std::string file(kExample15);
     file.replace(file.find(" 2 "), 3, " 0 ");
     SaveConfig(file);
     int entriesAtHelp = 0;
@@ -129,6 +131,47 @@ TEST_F(ConfigWindowTest, AStoredIndexOnTheHelpEntryShowsHelpOverTheFullListAndLe
     EXPECT_EQ(f.chk15min.Value(), 1);
     EXPECT_EQ(f.chk05min.Value(), 1);
     EXPECT_TRUE(f.cboSom.Enabled());
+}
+
+TEST_F(ConfigWindowTest, TheFileIsReadAndWrittenInTheSystemsCodePage) {
+    fakes.codePage = win32::WindowsCodePage(1251);
+    AddThreeSounds();
+    std::string file(kExampleBytes);
+    const std::string_view message = "TRRRIIIMMM!!! Despertando...";
+    file.replace(file.find(message), message.size(), "\xCF\xEE\xE4\xFA\xB8\xEC!");
+    SaveConfig(file);
+    Start();
+    EXPECT_EQ(Main().txt00min.Text(), L"Подъём!");
+    Arm();
+    EXPECT_EQ(Saved(), file);
+}
+
+// The sound comes back by its name wherever the list now puts it; a position that lands on the
+// help entry selects nothing and shows no help at start-up.
+TEST_F(ConfigWindowTest, TheSoundIsRestoredByItsNameAndNeverAsTheHelpEntry) {
+    AddThreeSounds();
+    const auto file = [](std::string position, std::string name) {
+        auto lines = settings::samples::ExampleLines();
+        lines[1] = std::move(position);
+        lines[15] = std::move(name);
+        return settings::samples::Join(lines);
+    };
+    const struct {
+        std::string file;
+        std::wstring text;
+    } cases[] = {
+        {file(" 1 ", "b.wav"), L"b.wav"}, // written before "a.wav" came
+        {file(" 0 ", "x.wav"), L""},      // "x.wav" is gone
+    };
+    for (const auto& c : cases) {
+        SaveConfig(c.file);
+        program = std::make_unique<Program>(fakes.services);
+        program->Start();
+        Pump();
+        EXPECT_EQ(Main().cboSom.Text(), c.text);
+        EXPECT_EQ(Main().chk15min.Value(), 1) << "reading goes on";
+    }
+    EXPECT_EQ(Boxes(), 0u);
 }
 
 std::string FirstLines(std::size_t n) {
@@ -158,7 +201,7 @@ const FaultCase kFaults[] = {
     {"no number on line 1", "sim\r\n" + LinesAfter(1), 0},
     {"a check box value of 2 on line 3", FirstLines(2) + " 2 \r\n" + LinesAfter(3), 2},
     {"a sound index past the list on line 2", " 1 \r\n 4 \r\n" + LinesAfter(2), 1},
-    {"more than fifteen lines", kEverythingChanged + "lixo\r\n 7 \r\n", 15},
+    {"a 16th line naming no sound, and more", kEverythingChanged + "lixo\r\n 7 \r\n", 15},
 };
 
 class ConfigFaultTest : public ConfigWindowTest, public ::testing::WithParamInterface<FaultCase> {};

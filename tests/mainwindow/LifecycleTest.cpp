@@ -4,6 +4,7 @@
 
 #include <gmock/gmock.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -145,6 +146,59 @@ TEST_F(LifecycleTest, AnsweringYesEndsAtOnceSavesNothingAndLeavesNoIcon) {
     EXPECT_EQ(boxesAtExit, 1u);
     EXPECT_TRUE(IconRemoved());
 }
+
+// The end of the Windows session asks the close question too, while armed and hidden. Windows
+// gets the answer first; the program ends at WM_ENDSESSION, its icon taken away.
+struct SessionEnd {
+    const char* what;
+    std::optional<LPARAM> query; // WM_QUERYENDSESSION's reason; none when the end is forced
+    int answer;
+    WPARAM ending; // whether the session ends, at WM_ENDSESSION
+    bool asked;
+    bool ends;
+};
+void PrintTo(const SessionEnd& c, std::ostream* out) {
+    *out << c.what;
+}
+class SessionEndTest : public LifecycleTest, public ::testing::WithParamInterface<SessionEnd> {};
+
+TEST_P(SessionEndTest, AsksUnlessForcedAndEndsOnlyAfterYes) {
+    const SessionEnd& c = GetParam();
+    Start();
+    Click(Main().lblStatus);
+    ASSERT_TRUE(M().blnLigado);
+    const std::size_t boxes = Boxes();
+    const std::size_t calls = fakes.shell.calls.size();
+    bool iconGoneAtExit = false;
+    fakes.process.onExit = [&] { iconGoneAtExit = IconRemoved(); };
+    fakes.messageBoxes.answers = {c.answer};
+    if (c.query) {
+        EXPECT_EQ(SendMessageW(Main().hwnd(), WM_QUERYENDSESSION, 0, *c.query), c.ends);
+        EXPECT_EQ(fakes.process.exits, 0) << "Windows gets the answer first";
+    }
+    SendMessageW(Main().hwnd(), WM_ENDSESSION, c.ending, c.query.value_or(0));
+    Pump();
+    ASSERT_EQ(Boxes(), boxes + (c.asked ? 1 : 0));
+    if (c.asked) {
+        EXPECT_EQ(fakes.messageBoxes.shown.back(),
+                  (ShownBox{Main().hwnd(), L"Confirme: ENCERRAR acordina?", L"Fechar", 36}));
+    }
+    EXPECT_EQ(fakes.process.exits, c.ends ? 1 : 0);
+    EXPECT_EQ(iconGoneAtExit, c.ends);
+    if (!c.ends) {
+        EXPECT_EQ(fakes.shell.calls.size(), calls);
+        EXPECT_TRUE(M().blnLigado);
+        EXPECT_FALSE(IsWindowVisible(Main().hwnd()));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sessions, SessionEndTest,
+    ::testing::Values(SessionEnd{"No", ENDSESSION_LOGOFF, 7, FALSE, true, false},
+                      SessionEnd{"Yes", 0, 6, TRUE, true, true},
+                      SessionEnd{"Yes, another program refused", 0, 6, FALSE, true, true},
+                      SessionEnd{"critical", ENDSESSION_CRITICAL, 7, TRUE, false, true},
+                      SessionEnd{"forced", std::nullopt, 7, TRUE, false, true}));
 
 TEST_F(LifecycleTest, TheEndOfTheWindowRemovesTheTrayIcon) {
     Start();

@@ -71,19 +71,39 @@ protected:
     }
 };
 
-TEST_F(SettingsPanelTest, ClicksOnTheLabelSwitchOnlyWidthCaptionAndFrame) {
+// The clicks change only width, caption and frame; the window stays where it is, except that
+// opening near the right edge of its monitor's work area moves it left just enough.
+TEST_F(SettingsPanelTest, ClicksOnTheLabelSwitchWidthCaptionAndFrameWithinTheWorkArea) {
     auto& f = Main();
+    EXPECT_TRUE(f.fraConfig.Enabled()) << "the frame keeps its designed state until first used";
     RECT start;
     GetWindowRect(f.hwnd(), &start);
-    EXPECT_TRUE(f.fraConfig.Enabled()) << "the frame keeps its designed state until first used";
-    for (const bool open : {true, false}) {
-        Click(f.lblConfig);
-        ExpectPanel(open);
-        RECT now;
-        GetWindowRect(f.hwnd(), &now);
-        EXPECT_EQ(now.left, start.left);
-        EXPECT_EQ(now.top, start.top);
-        EXPECT_EQ(now.bottom - now.top, start.bottom - start.top);
+    constexpr int kWide = 9270 / 15;
+    const struct {
+        const char* what;
+        RECT work;
+        int left;
+        int leftOpen;
+    } cases[] = {
+        {"where it starts", fakes.monitors.workArea, start.left, start.left},
+        {"room enough", {0, 0, 800, 600}, 182, 182},
+        {"past the right edge", {0, 0, 800, 600}, 300, 800 - kWide},
+        {"a monitor to the right", {1024, 0, 1824, 600}, 1500, 1824 - kWide},
+        {"a work area narrower than the window", {40, 0, 500, 600}, 100, 40},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fakes.monitors.workArea = c.work;
+        SetWindowPos(f.hwnd(), nullptr, c.left, start.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        for (const bool open : {true, false}) {
+            Click(f.lblConfig);
+            ExpectPanel(open);
+            RECT now;
+            GetWindowRect(f.hwnd(), &now);
+            EXPECT_EQ(now.left, c.leftOpen);
+            EXPECT_EQ(now.top, start.top);
+            EXPECT_EQ(now.bottom - now.top, start.bottom - start.top);
+        }
     }
     // Collapsing a collapsed panel sets the same values again.
     f.RecolherConfig();

@@ -40,26 +40,34 @@ public:
         return static_cast<char>(r >> 8);
     }
 
-    ConfigValues ValidValues(int soundEntries) {
+    // A file the program could have written: the sound line and the name agree.
+    ConfigValues ValidValues(const SoundList& sounds) {
         ConfigValues values = samples::ExampleValues();
         for (std::size_t i = 0; i < kLineCount; ++i) {
             switch (kLines[i]) {
             case LineKind::CheckBox:
                 values[i] = Below(2);
                 break;
-            case LineKind::SoundIndex:
-                values[i] = Below(std::max(soundEntries, 0) + 1) - 1;
+            case LineKind::SoundIndex: {
+                // Never the help entry, which stands first.
+                const int chosen = Below(static_cast<int>(sounds.entries.size()) + 1) - 1;
+                values[i] = chosen == 0 ? -1 : chosen;
+                values[kLineCount - 1] =
+                    chosen > 0 ? sounds.entries[static_cast<std::size_t>(chosen)] : L"";
                 break;
+            }
             case LineKind::Text:
                 values[i] = RandomText();
+                break;
+            case LineKind::SoundName:
                 break;
             }
         }
         return values;
     }
 
-    std::string Make(int soundEntries) {
-        std::string bytes = FormatConfig(ValidValues(soundEntries));
+    std::string Make(const SoundList& sounds) {
+        std::string bytes = FormatConfig(ValidValues(sounds), kCp1252);
         switch (Below(8)) {
         case 0: // random short data
             return RandomBytes(static_cast<std::size_t>(Below(64)));
@@ -88,7 +96,7 @@ public:
             bytes += RandomBytes(static_cast<std::size_t>(Below(32)));
             return bytes;
         default: { // spliced from two files
-            const std::string other = FormatConfig(ValidValues(soundEntries));
+            const std::string other = FormatConfig(ValidValues(sounds), kCp1252);
             return bytes.substr(0, At(bytes)) + other.substr(At(other));
         }
         }
@@ -124,10 +132,10 @@ TEST(ParseConfigRobustness, HoldsItsInvariantsForRandomAndMangledInput) {
     InputMaker maker(20240517);
     std::size_t complete = 0;
     for (int n = 0; n < kInputs; ++n) {
-        const int soundEntries = maker.Below(6) - 1;
-        const std::string input = maker.Make(soundEntries);
-        const auto values = ParseConfig(input, soundEntries);
-        const auto broken = BrokenInvariant(values, soundEntries);
+        const SoundList sounds = samples::Sounds(static_cast<std::size_t>(maker.Below(5)));
+        const std::string input = maker.Make(sounds);
+        const auto values = ParseConfig(input, sounds, kCp1252);
+        const auto broken = BrokenInvariant(values, sounds);
         ASSERT_FALSE(broken) << *broken << " for " << ::testing::PrintToString(input);
         complete += values.size() == kLineCount ? 1 : 0;
     }
@@ -139,9 +147,10 @@ TEST(ParseConfigRobustness, HoldsItsInvariantsForRandomAndMangledInput) {
 TEST(ParseConfigRobustness, ReadsEveryUnmangledFileWhole) {
     InputMaker maker(7);
     for (int n = 0; n < kInputs / 10; ++n) {
-        const int soundEntries = maker.Below(40);
-        const ConfigValues values = maker.ValidValues(soundEntries);
-        ASSERT_EQ(ParseConfig(FormatConfig(values), soundEntries), samples::Prefix(values, 15));
+        const SoundList sounds = samples::Sounds(static_cast<std::size_t>(maker.Below(5)));
+        const ConfigValues values = maker.ValidValues(sounds);
+        ASSERT_EQ(ParseConfig(FormatConfig(values, kCp1252), sounds, kCp1252),
+                  samples::Prefix(values, kLineCount));
     }
 }
 

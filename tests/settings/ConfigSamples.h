@@ -2,12 +2,30 @@
 // The file a typical arming writes, as values and as the exact bytes.
 
 #include "settings/ConfigFormat.h"
+#include "text/Windows1252.h"
 
+#include <array>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+namespace acordina::settings {
+
+// The code page of the tests' files, unless one says otherwise.
+inline const text::Windows1252 kCp1252;
+
+} // namespace acordina::settings
+
 namespace acordina::settings::samples {
+
+// The sound list at arming: the help entry and three WAV files.
+inline const std::array<std::wstring, 4> kSoundEntries = {L"...Ajuda", L"a.wav", L"b.wav",
+                                                          L"c.wav"};
+// Its first n entries.
+inline SoundList Sounds(std::size_t n = kSoundEntries.size()) {
+    return {std::span(kSoundEntries).first(n), kSoundEntries[0]};
+}
 
 // Sound ticked with the third entry, no shutdown, visual alert with its
 // default message, pre-alerts at 15 and 5 minutes.
@@ -16,15 +34,18 @@ inline ConfigValues ExampleValues() {
     return {1, 2, 0, 1, L"TRRRIIIMMM!!! Despertando...",
             1, L"Faltam 15 minutos para despertar.", 0, L"Faltam 10 minutos para despertar.",
             1, L"Faltam 5 minutos para despertar.", 0, L"Faltam 2 minutos para despertar.",
-            0, L"Falta 1 minuto para despertar."};
+            0, L"Falta 1 minuto para despertar.", L"b.wav"};
 }
 
 inline constexpr std::string_view kExampleBytes =
     " 1 \r\n 2 \r\n 0 \r\n 1 \r\nTRRRIIIMMM!!! Despertando...\r\n"
     " 1 \r\nFaltam 15 minutos para despertar.\r\n 0 \r\nFaltam 10 minutos para despertar.\r\n"
     " 1 \r\nFaltam 5 minutos para despertar.\r\n 0 \r\nFaltam 2 minutos para despertar.\r\n"
-    " 0 \r\nFalta 1 minuto para despertar.\r\n";
+    " 0 \r\nFalta 1 minuto para despertar.\r\nb.wav\r\n";
 // clang-format on
+
+// The same arming as written before files named their sound: the first 15 lines.
+inline constexpr std::string_view kExample15 = kExampleBytes.substr(0, kExampleBytes.size() - 7);
 
 // The example's lines without their CR LF.
 inline std::vector<std::string> ExampleLines() {

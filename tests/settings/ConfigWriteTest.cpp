@@ -15,7 +15,7 @@ using samples::Join;
 using samples::kExampleBytes;
 
 TEST(FormatConfig, WritesTheTypicalArmingByteForByte) {
-    EXPECT_EQ(FormatConfig(ExampleValues()), kExampleBytes);
+    EXPECT_EQ(FormatConfig(ExampleValues(), kCp1252), kExampleBytes);
 }
 
 struct LineCase {
@@ -39,13 +39,15 @@ TEST(FormatConfig, WritesEachLineExactly) {
         {"outside the code page", 12, L"Olá Δ 中", "Ol\xE1 ? ?"},
         {"CR LF inside", 14, L"a\r\nb", "a  b"},
         {"lone CR and LF", 14, L"\rx\ny", " x y"},
+        {"the sound's name", 15, L"canção.wav", "can\xE7\xE3o.wav"},
+        {"no sound", 15, L"", ""},
     };
     for (const auto& c : cases) {
         ConfigValues values = ExampleValues();
         values[c.line] = c.value;
         auto lines = ExampleLines();
         lines[c.line] = std::string(c.bytes);
-        EXPECT_EQ(FormatConfig(values), Join(lines)) << c.what;
+        EXPECT_EQ(FormatConfig(values, kCp1252), Join(lines)) << c.what;
     }
 }
 
@@ -53,11 +55,11 @@ TEST(FormatConfig, RejectsAValueOfTheWrongKind) {
     const struct {
         std::size_t line;
         LineValue value;
-    } cases[] = {{0, L"1"}, {1, L""}, {4, 0}};
+    } cases[] = {{0, L"1"}, {1, L""}, {4, 0}, {15, 2}};
     for (const auto& c : cases) {
         ConfigValues values = ExampleValues();
         values[c.line] = c.value;
-        EXPECT_THROW(FormatConfig(values), std::invalid_argument) << "line " << c.line;
+        EXPECT_THROW(FormatConfig(values, kCp1252), std::invalid_argument) << "line " << c.line;
     }
 }
 

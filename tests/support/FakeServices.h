@@ -4,6 +4,7 @@
 
 #include "RecordingShutdownApi.h"
 #include "win32/Services.h"
+#include "win32/WindowsCodePage.h"
 
 #include <deque>
 #include <functional>
@@ -129,6 +130,13 @@ public:
     std::function<void()> onExit;
 };
 
+class FakeMonitors final : public win32::Monitors {
+public:
+    RECT WorkArea(HWND) const override { return workArea; }
+    // Large enough that no window moves unless a test makes it smaller.
+    RECT workArea{0, 0, 0x7FFF, 0x7FFF};
+};
+
 // Every fake together, and the bundle the program takes.
 struct FakeServices {
     FakeClock clock;
@@ -139,8 +147,11 @@ struct FakeServices {
     FakeKeyboard keyboard;
     TempProgramFolder folder;
     FakeProcess process;
-    win32::Services services{clock,    messageBoxes, shell,  sound,
-                             shutdown, keyboard,     folder, process};
+    FakeMonitors monitors;
+    // The same on every machine unless a test sets another.
+    win32::WindowsCodePage codePage{1252};
+    win32::Services services{clock,    messageBoxes, shell,   sound,    shutdown,
+                             keyboard, folder,       process, monitors, codePage};
 };
 
 } // namespace acordina::testing

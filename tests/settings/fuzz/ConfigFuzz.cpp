@@ -12,10 +12,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) {
         return 0;
     }
-    const int soundEntries = static_cast<int>(data[0]) - 2;
+    using namespace acordina::settings;
+    const SoundList sounds = samples::Sounds(data[0] % (samples::kSoundEntries.size() + 1));
     const std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
-    if (acordina::settings::BrokenInvariant(acordina::settings::ParseConfig(bytes, soundEntries),
-                                            soundEntries)) {
+    if (BrokenInvariant(ParseConfig(bytes, sounds, kCp1252), sounds)) {
         std::abort();
     }
     return 0;
