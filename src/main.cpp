@@ -22,7 +22,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     SendInputKeyboard keyboard;
     ExecutableFolder folder;
     ExitProcessNow process;
-    Services services{clock, messageBoxes, shell, sound, shutdown, keyboard, folder, process};
+    SystemPower power;
+    SystemTimeZone timeZone;
+    Services services{clock,    messageBoxes, shell,   sound, shutdown,
+                      keyboard, folder,       process, power, timeZone};
 
     acordina::Program program(services);
     program.Start();

@@ -44,14 +44,27 @@ void frmAcordina_::Avisa(std::uint8_t varOQue) {
     }
 }
 
+void frmAcordina_::AvisaNaoTocou(alarm::TimeOfDay despertar) {
+    const alarm::ClockText hora = alarm::FormatarHora(despertar);
+    objTray().PopupBalloon(L"O alarme das " + std::wstring(hora.text, 5) +
+                               L" não tocou: o computador estava em suspensão ou o relógio foi "
+                               L"adiantado.",
+                           L"Aviso", tray::NIIF_WARNING_);
+}
+
 void frmAcordina_::Tocar() {
     const std::wstring folder = program_.services.programFolder.Path();
     std::wstring path = folder + program_.module1.strSom;
     if (!IsPlainFile(path)) {
         path = folder + L"\\" + program_.module1.strSom;
     }
+    // Already looping this file: starting it again would only make it stutter.
+    if (wakeKeeper_.SoundLooping() && path == strArquivoSom_) {
+        return;
+    }
     strArquivoSom_ = path;
     PlayWAVFile(strArquivoSom_, true);
+    wakeKeeper_.SetSoundLooping(true);
 }
 
 bool frmAcordina_::PlayWAVFile(const std::wstring& StrFileName, bool /*blnAsync*/) {
@@ -67,6 +80,7 @@ bool frmAcordina_::StopPlayingWAV() {
 
 void frmAcordina_::Stop_() {
     StopPlayingWAV();
+    wakeKeeper_.SetSoundLooping(false);
 }
 
 bool frmAcordina_::CanPlayWAVs() {

@@ -96,6 +96,7 @@ void frmAcordina::Ligar() {
             m.*pre.message = (this->*controls.message).Text();
         }
     }
+    program_.Background().AlarmeArmado();
 
     // Fully armed before the box: a target reached while it is open fires.
     boxes.Show(hwnd(), L"Programa ACORDIMA programado!", L"Aviso!", win32::kStyleInformation);
@@ -112,6 +113,7 @@ void frmAcordina::Desligar() {
     if (chkDespSom.Value() == 1) {
         program_.Background().Stop_();
     }
+    program_.Background().AlarmeDesarmado();
 }
 
 } // namespace acordina::mainwindow

@@ -1,5 +1,5 @@
 #pragma once
-// Owning wrappers for the GDI and USER handles the windows create.
+// Owning wrappers for the GDI, USER and kernel handles the program creates.
 
 #include <windows.h>
 
@@ -20,6 +20,9 @@ struct MenuDeleter {
 struct FindDeleter {
     void operator()(HANDLE h) const noexcept { FindClose(h); }
 };
+struct HandleDeleter {
+    void operator()(HANDLE h) const noexcept { CloseHandle(h); }
+};
 struct WindowDeleter {
     void operator()(HWND h) const noexcept { DestroyWindow(h); }
 };
@@ -32,5 +35,6 @@ using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 using UniqueMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
 using UniqueWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDeleter>;
 using UniqueFind = std::unique_ptr<void, FindDeleter>;
+using UniqueHandle = std::unique_ptr<void, HandleDeleter>;
 
 } // namespace acordina::win32

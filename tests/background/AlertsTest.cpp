@@ -119,12 +119,31 @@ TEST_F(AlertsTest, TocarPrefersAPlainFileNamedAfterTheFolderElseTheFileInsideIt)
             by.emplace(beside, *c.beside);
             ASSERT_TRUE(by->Made());
         }
+        Background().Stop_();
         const std::size_t before = fakes.sound.calls.size();
         Background().Tocar();
         EXPECT_EQ(Background().strArquivoSom(), c.expected);
         ASSERT_EQ(fakes.sound.calls.size(), before + 1);
         EXPECT_EQ(LastSound(), (SoundCall{win32::ToAnsi(c.expected), 0, kPlayFlags}));
     }
+}
+
+TEST_F(AlertsTest, TocarStartsAFileOnceUntilStoppedOrAnotherFileIsAskedFor) {
+    const auto play = [this](const wchar_t* name) {
+        return SoundCall{win32::ToAnsi(Folder() + L"\\" + name), 0, kPlayFlags};
+    };
+    M().strSom = L"galo.wav";
+    Background().Tocar();
+    Background().Tocar();
+    M().strSom = L"sino.wav";
+    Background().Tocar();
+    Background().Tocar();
+    Background().Stop_();
+    Background().Tocar();
+    EXPECT_EQ(
+        fakes.sound.calls,
+        (std::vector<SoundCall>{
+            play(L"galo.wav"), play(L"sino.wav"), {std::nullopt, 0, kPurge}, play(L"sino.wav")}));
 }
 
 TEST_F(AlertsTest, TocarWithNoSoundAsksForTheFolderAndABackslashAndSendsAnsiNames) {
@@ -234,7 +253,8 @@ protected:
 
     DriveRoot root_{fakes.folder.Path()};
     win32::Services services_{fakes.clock,    fakes.messageBoxes, fakes.shell, fakes.sound,
-                              fakes.shutdown, fakes.keyboard,     root_,       fakes.process};
+                              fakes.shutdown, fakes.keyboard,     root_,       fakes.process,
+                              fakes.power,    fakes.timeZone};
 };
 
 TEST_F(AlertsAtDriveRootTest, AtTheRootTheFirstPathFindsTheFileAndTheSecondDoublesTheBackslash) {
