@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cwchar>
 
 namespace acordina::mainwindow {
 namespace {
@@ -35,10 +34,6 @@ constexpr const PreAlertControls* ControlsFor(int minutes) {
 static_assert(std::all_of(alarm::kPreAlertas.begin(), alarm::kPreAlertas.end(),
                           [](const auto& pre) { return ControlsFor(pre.minutes) != nullptr; }),
               "every pre-alert needs its check box and message box");
-
-int WholeNumber(const std::wstring& text) {
-    return static_cast<int>(std::wcstol(text.c_str(), nullptr, 10));
-}
 
 } // namespace
 
@@ -83,8 +78,9 @@ void frmAcordina::Ligar() {
     m.blnLigado = true;
     picDesligado.SetVisible(false);
 
-    const int hour = WholeNumber(txtHH.Text());
-    const int minute = WholeNumber(txtMM.Text());
+    // The spinners' values: the boxes only mirror them.
+    const int hour = vsHH.Value();
+    const int minute = vsMM.Value();
     m.strHoraDespertar = alarm::HoraDespertar(hour, minute);
     for (const auto& pre : alarm::kPreAlertas) {
         const PreAlertControls& controls = *ControlsFor(pre.minutes);
