@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cwctype>
 
 namespace acordina::mainwindow {
 namespace {
@@ -34,6 +35,18 @@ constexpr const PreAlertControls* ControlsFor(int minutes) {
 static_assert(std::all_of(alarm::kPreAlertas.begin(), alarm::kPreAlertas.end(),
                           [](const auto& pre) { return ControlsFor(pre.minutes) != nullptr; }),
               "every pre-alert needs its check box and message box");
+
+bool IsBlank(const std::wstring& text) {
+    return std::all_of(text.begin(), text.end(), [](wchar_t c) { return std::iswspace(c) != 0; });
+}
+
+// A ticked alert whose message was emptied gets its designed text back: an empty balloon
+// would show nothing and wake no one.
+void KeepAMessage(const win32::CheckBox& check, win32::TextBox& message) {
+    if (check.Value() == 1 && IsBlank(message.Text())) {
+        message.SetText(message.Row()->text);
+    }
+}
 
 } // namespace
 
@@ -68,6 +81,10 @@ void frmAcordina::Ligar() {
     if (chkDespSom.Value() == 1 && cboSom.Text().empty()) {
         boxes.Show(hwnd(), L"Escolha um som para despertar.", L"Aviso", win32::kStyleCritical);
         return;
+    }
+    KeepAMessage(chkDespVisual, txt00min);
+    for (const auto& controls : kPreAlertControls) {
+        KeepAMessage(this->*controls.check, this->*controls.message);
     }
     RecolherConfig();
     // A file that cannot be written is reported there; the alarm is armed all the same.

@@ -105,9 +105,12 @@ TEST_F(ConfigWindowTest, ASavedFileRestoresEveryTickTheSoundAndAllSixMessagesBut
     EXPECT_EQ(Boxes(), 0u);
     ExpectNothingPublished(M());
     EXPECT_EQ(Saved(), kEverythingChanged) << "reading writes nothing";
-    // Arming at once writes the same bytes back.
+    // Arming at once writes the same bytes back, but a ticked alert's emptied message gets
+    // its designed text again.
     Arm();
-    EXPECT_EQ(Saved(), kEverythingChanged);
+    EXPECT_EQ(Saved(), kEverythingChanged.substr(0, kEverythingChanged.size() - 2) +
+                           "Falta 1 minuto para despertar.\r\n");
+    EXPECT_EQ(f.txt01min.Text(), L"Falta 1 minuto para despertar.");
 }
 
 TEST_F(ConfigWindowTest, AStoredIndexOnTheHelpEntryShowsHelpOverTheFullListAndLeavesNoSelection) {
