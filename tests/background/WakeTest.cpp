@@ -20,6 +20,9 @@ protected:
                                 -60};
         fakes.clock.Set(22, 0, 0);
         Start();
+        // Every tick comes from the test.
+        KillTimer(Main().hwnd(), mainwindow::frmAcordina::kTimer1);
+        KillTimer(Background().hwnd(), background::frmAcordina_::kTimer1);
         Spin(Main().vsHH, SB_LINEUP, 7);
         Spin(Main().vsMM, SB_LINEUP, 5);
     }
