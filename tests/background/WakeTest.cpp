@@ -72,6 +72,20 @@ TEST_F(WakeTest, TheTimerIsSetForTheNextTargetInLocalTimeByThatDaysRulesAndCance
     EXPECT_EQ(Asked(), Calls{}) << "disarmed";
 }
 
+TEST_F(WakeTest, AWakeUpTimeSleptThroughIsToldByOneWarningBalloon) {
+    Click(Main().lblStatus);
+    const std::size_t balloons = Balloons();
+    TickAt(22, 0, 1, 30);
+    TickAt(7, 30, 0);
+    TickAt(7, 30, 1);
+    ASSERT_EQ(Balloons(), balloons + 1);
+    const ShellCall& warning = *fakes.shell.Balloons().back();
+    EXPECT_EQ(warning.Info(), win32::ToAnsi(L"O alarme das 07:05 não tocou: o computador estava em "
+                                            L"suspensão ou o relógio foi adiantado."));
+    EXPECT_EQ(warning.InfoTitle(), "Aviso");
+    EXPECT_EQ(warning.InfoFlags(), 2u);
+}
+
 TEST_F(WakeTest, DisarmingNearATargetGivesTheStayAwakeBackAndEndingCancelsTheTimer) {
     Click(Main().lblStatus);
     TickAt(7, 4, 30);
