@@ -117,7 +117,6 @@ protected:
 // typing, pasting, cutting, clearing, undoing and another program's WM_SETTEXT leave it as it is.
 class NumberBox : public TextBox {
 public:
-    NumberBox() = default;
     ~NumberBox() override;
     void SetNumber(int value);
     void Create(const ControlSpec& row, HWND parent, const Dpi& dpi, HFONT font) override;
