@@ -25,8 +25,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     ExitProcessNow process;
     SystemMonitors monitors;
     const WindowsCodePage ansiCodePage(GetACP());
-    Services services{clock,    messageBoxes, shell,   sound,    shutdown,
-                      keyboard, folder,       process, monitors, ansiCodePage};
+    SystemPower power;
+    SystemTimeZone timeZone;
+    Services services{clock,  messageBoxes, shell,    sound,        shutdown, keyboard,
+                      folder, process,      monitors, ansiCodePage, power,    timeZone};
 
     acordina::Program program(services);
     program.Start();

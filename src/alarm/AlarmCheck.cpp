@@ -1,71 +1,103 @@
 #include "alarm/AlarmCheck.h"
 
-#include <array>
-#include <cstddef>
-#include <string>
+#include "alarm/ArmingTimes.h"
+
+#include <algorithm>
+#include <chrono>
+#include <ranges>
+#include <string_view>
 
 namespace acordina::alarm {
 namespace {
 
-struct PreAlertCheck {
-    std::uint8_t minutes;
-    bool Module1::*flag;
-    std::wstring Module1::*time;
-};
+constexpr std::int64_t kDay = 86400;
 
-// The earliest pre-alert first: targets due in the same second fire in this order.
-constexpr std::array<PreAlertCheck, 5> kPreAlertChecks = {{
-    {15, &Module1::bln15min, &Module1::strHora15min},
-    {10, &Module1::bln10min, &Module1::strHora10min},
-    {5, &Module1::bln05min, &Module1::strHora05min},
-    {2, &Module1::bln02min, &Module1::strHora02min},
-    {1, &Module1::bln01min, &Module1::strHora01min},
-}};
+static_assert(std::ranges::is_sorted(kPreAlertas, {}, &PreAlerta::minutes),
+              "reversed, the pre-alerts run from the earliest to the latest");
 
-bool IsDigit(wchar_t c) {
-    return c >= L'0' && c <= L'9';
+int SecondOfDay(TimeOfDay t) {
+    return t.hour * 3600 + t.minute * 60 + t.second;
 }
 
-// One field of one or two digits at the front of `rest`, consumed.
-std::optional<int> ReadField(std::wstring_view& rest) {
-    std::size_t length = 0;
-    int value = 0;
-    while (length < rest.size() && length < 3 && IsDigit(rest[length])) {
-        value = value * 10 + (rest[length] - L'0');
-        ++length;
+std::int64_t Seconds(const LocalTime& t) {
+    using namespace std::chrono;
+    const sys_days date =
+        year{t.year} / month{static_cast<unsigned>(t.month)} / day{static_cast<unsigned>(t.day)};
+    return std::int64_t{date.time_since_epoch().count()} * kDay + SecondOfDay(t.time);
+}
+
+LocalTime FromSeconds(std::int64_t seconds) {
+    using namespace std::chrono;
+    const std::int64_t dayCount = seconds / kDay; // the clock never reads before 1970
+    const int second = static_cast<int>(seconds - dayCount * kDay);
+    const year_month_day date{sys_days{days{dayCount}}};
+    return {static_cast<int>(date.year()),
+            static_cast<int>(static_cast<unsigned>(date.month())),
+            static_cast<int>(static_cast<unsigned>(date.day())),
+            {second / 3600, second / 60 % 60, second % 60}};
+}
+
+// The first second after `after` at which the clock shows `target`.
+std::int64_t NextOccurrence(TimeOfDay target, std::int64_t after) {
+    std::int64_t ahead = (SecondOfDay(target) - after) % kDay;
+    if (ahead <= 0) {
+        ahead += kDay;
     }
-    if (length == 0 || length > 2) {
-        return std::nullopt;
+    return after + ahead;
+}
+
+enum class Passage { None, Due, Skipped };
+
+// Whether the clock reached a stored time since the previous check. After a long stall only a
+// time shown this very second is still due.
+Passage Passed(std::wstring_view text, std::int64_t previous, std::int64_t current) {
+    const std::optional<TimeOfDay> target = LerHora(text);
+    if (!target || NextOccurrence(*target, previous) > current) {
+        return Passage::None;
     }
-    rest.remove_prefix(length);
-    return value;
-}
-
-// Comparing (h, m, s) equals comparing both sides formatted "hh:mm:ss",
-// without building either text.
-bool IsDue(const std::wstring& target, const Clock& clock) {
-    const TimeOfDay now = clock.Now();
-    const std::optional<TimeOfDay> due = LerHora(target);
-    return due && *due == now;
-}
-
-wchar_t Digit(int value) {
-    return static_cast<wchar_t>(L'0' + value % 10);
+    const bool shortStall = current - previous <= kLateLimitSeconds;
+    return shortStall || current % kDay == SecondOfDay(*target) ? Passage::Due : Passage::Skipped;
 }
 
 } // namespace
 
-void VerificarAlarme(const Module1& m, const Clock& clock, AlarmActions& actions) {
+void AlarmEngine::Armar(const LocalTime& now) {
+    previous_ = Seconds(now) - 1;
+}
+
+bool AlarmEngine::Verificar(const Module1& m, const LocalTime& now, AlarmActions& actions) {
     if (!m.blnLigado) {
-        return;
+        previous_.reset();
+        return false;
     }
-    for (const PreAlertCheck& check : kPreAlertChecks) {
-        if (m.*check.flag && IsDue(m.*check.time, clock)) {
-            actions.Avisa(check.minutes);
+    const std::int64_t current = Seconds(now);
+    std::int64_t previous = previous_.value_or(current - 1);
+    if (previous > current) {
+        // The clock was set back: what it reaches again fires again, as on a wall clock.
+        previous = current - 1;
+    }
+    previous_ = current;
+    if (previous == current) {
+        return false;
+    }
+    bool passed = false;
+    for (const PreAlerta& p : kPreAlertas | std::views::reverse) {
+        if (m.*p.flag) {
+            const Passage passage = Passed(m.*p.time, previous, current);
+            if (passage == Passage::Due) {
+                actions.Avisa(static_cast<std::uint8_t>(p.minutes));
+            }
+            passed = passed || passage != Passage::None;
         }
     }
-    if (!IsDue(m.strHoraDespertar, clock)) {
-        return;
+    switch (Passed(m.strHoraDespertar, previous, current)) {
+    case Passage::None:
+        return passed;
+    case Passage::Skipped:
+        actions.AvisaNaoTocou(*LerHora(m.strHoraDespertar));
+        return true;
+    case Passage::Due:
+        break;
     }
     if (m.blnDespVisual) {
         actions.Avisa(0);
@@ -76,47 +108,38 @@ void VerificarAlarme(const Module1& m, const Clock& clock, AlarmActions& actions
     if (m.blnDesligar) {
         actions.DesligarWindows();
     }
+    return true;
 }
 
-std::optional<TimeOfDay> LerHora(std::wstring_view text) {
-    std::array<int, 3> fields{};
-    std::size_t count = 0;
-    for (;;) {
-        if (count == fields.size()) {
-            return std::nullopt;
-        }
-        const std::optional<int> field = ReadField(text);
-        if (!field) {
-            return std::nullopt;
-        }
-        fields[count++] = *field;
-        if (text.empty()) {
-            break;
-        }
-        if (text.front() != L':') {
-            return std::nullopt;
-        }
-        text.remove_prefix(1);
-    }
-    if (count < 2 || fields[0] > 23 || fields[1] > 59 || fields[2] > 59) {
+std::optional<AlarmEngine::Alvo> AlarmEngine::Proximo(const Module1& m,
+                                                      const LocalTime& now) const {
+    if (!m.blnLigado) {
         return std::nullopt;
     }
-    return TimeOfDay{fields[0], fields[1], fields[2]};
-}
-
-ClockText FormatarHora(TimeOfDay t) {
-    ClockText out{};
-    const std::array<int, 3> fields = {t.hour, t.minute, t.second};
-    wchar_t* p = out.text;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (i > 0) {
-            *p++ = L':';
+    const std::int64_t current = Seconds(now);
+    // This second's targets are still to come unless this second was checked already.
+    const std::int64_t after = previous_ == current ? current : current - 1;
+    std::optional<std::int64_t> next;
+    const auto consider = [&](std::wstring_view text) {
+        if (const std::optional<TimeOfDay> target = LerHora(text)) {
+            const std::int64_t at = NextOccurrence(*target, after);
+            if (!next || at < *next) {
+                next = at;
+            }
         }
-        *p++ = Digit(fields[i] / 10);
-        *p++ = Digit(fields[i]);
+    };
+    for (const PreAlerta& p : kPreAlertas) {
+        if (m.*p.flag && !(m.*p.message).empty()) {
+            consider(m.*p.time);
+        }
     }
-    *p = L'\0';
-    return out;
+    if (m.blnDespVisual || m.blnDespSom || m.blnDesligar) {
+        consider(m.strHoraDespertar);
+    }
+    if (!next) {
+        return std::nullopt;
+    }
+    return Alvo{FromSeconds(*next), *next - current};
 }
 
 } // namespace acordina::alarm

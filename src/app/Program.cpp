@@ -49,6 +49,8 @@ void Program::EndProgram() {
     if (background_) {
         background_->Remove_Systray();
     }
+    // A program that is gone must not wake the computer.
+    services.power.CancelWakeTimer();
     services.process.ExitNow();
 }
 

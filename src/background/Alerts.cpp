@@ -37,12 +37,26 @@ void frmAcordina_::Avisa(std::uint8_t varOQue) {
     }
 }
 
+void frmAcordina_::AvisaNaoTocou(alarm::TimeOfDay despertar) {
+    const alarm::ClockText hora = alarm::FormatarHora(despertar);
+    objTray().PopupBalloon(L"O alarme das " + std::wstring(hora.text, 5) +
+                               L" não tocou: o computador estava em suspensão ou o relógio foi "
+                               L"adiantado.",
+                           L"Aviso", tray::NIIF_WARNING_);
+}
+
 void frmAcordina_::Tocar() {
     // Only the file inside the folder: a file beside it that merely starts with the folder's
     // name may be anything.
-    strArquivoSom_ =
+    const std::wstring path =
         win32::InFolder(program_.services.programFolder.Path(), program_.module1.strSom);
+    // Already looping this file: starting it again would only make it stutter.
+    if (wakeKeeper_.SoundLooping() && path == strArquivoSom_) {
+        return;
+    }
+    strArquivoSom_ = path;
     PlayWAVFile(strArquivoSom_, true);
+    wakeKeeper_.SetSoundLooping(true);
 }
 
 bool frmAcordina_::PlayWAVFile(const std::wstring& StrFileName, bool /*blnAsync*/) {
@@ -58,6 +72,7 @@ bool frmAcordina_::StopPlayingWAV() {
 
 void frmAcordina_::Stop_() {
     StopPlayingWAV();
+    wakeKeeper_.SetSoundLooping(false);
 }
 
 bool frmAcordina_::CanPlayWAVs() {

@@ -33,7 +33,8 @@ constexpr wchar_t kHiddenBalloon[] =
 
 } // namespace
 
-frmAcordina_::frmAcordina_(Program& program) : program_(program) {
+frmAcordina_::frmAcordina_(Program& program)
+    : program_(program), wakeKeeper_(program.services.power, program.services.timeZone) {
     const win32::Dpi dpi = win32::Dpi::Screen();
     icon_.reset(static_cast<HICON>(LoadImageW(win32::ThisModule(), MAKEINTRESOURCEW(IDI_ACORDINA),
                                               IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
@@ -103,7 +104,20 @@ void frmAcordina_::Remove_Systray() {
 }
 
 void frmAcordina_::Timer1_Timer() {
-    alarm::VerificarAlarme(program_.module1, program_.services.clock, *this);
+    VerificarAlarme(program_.services.clock.Now());
+}
+
+// Both timers drive the one engine, so a target fires once however many timers tick.
+void frmAcordina_::VerificarAlarme(const alarm::LocalTime& now) {
+    wakeKeeper_.Check(program_.module1, now, *this);
+}
+
+void frmAcordina_::AlarmeArmado() {
+    wakeKeeper_.Armed(program_.module1, program_.services.clock.Now());
+}
+
+void frmAcordina_::AlarmeDesarmado() {
+    wakeKeeper_.Disarmed();
 }
 
 void frmAcordina_::Form_MouseMove(float X) {
@@ -168,6 +182,15 @@ LRESULT frmAcordina_::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     }
     switch (msg) {
+    case WM_TIMECHANGE:
+        wakeKeeper_.Reschedule(program_.module1, program_.services.clock.Now());
+        return 0;
+    case WM_POWERBROADCAST:
+        // A resumed computer's timer may have fired; it is set for the next target again.
+        if (wp == PBT_APMRESUMEAUTOMATIC || wp == PBT_APMRESUMESUSPEND) {
+            wakeKeeper_.Reschedule(program_.module1, program_.services.clock.Now());
+        }
+        return TRUE;
     case WM_TIMER:
         if (wp == kTimer1) {
             Timer1_Timer();

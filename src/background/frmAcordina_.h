@@ -4,6 +4,7 @@
 // the shutdown request.
 
 #include "alarm/AlarmCheck.h"
+#include "background/WakeKeeper.h"
 #include "tray/cTrayBalloon.h"
 #include "win32/Controls.h"
 #include "win32/Handles.h"
@@ -28,6 +29,11 @@ public:
 
     void Load();
 
+    // The alarm: both timers' check, arming and disarming.
+    void VerificarAlarme(const alarm::LocalTime& now);
+    void AlarmeArmado();
+    void AlarmeDesarmado();
+
     // Alerts and sound.
     void Tocar() override;
     void DesligarWindows() override;
@@ -35,6 +41,7 @@ public:
     bool PlayWAVFile(const std::wstring& StrFileName, bool blnAsync);
     bool StopPlayingWAV();
     void Avisa(std::uint8_t varOQue) override;
+    void AvisaNaoTocou(alarm::TimeOfDay despertar) override;
     void AlertaProgramaOcultado();
     void Remove_Systray();
     void Stop_();
@@ -71,6 +78,7 @@ private:
     Program& program_;
     std::unique_ptr<tray::cTrayBalloon> objTray_;
     std::wstring strArquivoSom_;
+    WakeKeeper wakeKeeper_;
     win32::UniqueIcon icon_;
     win32::UniqueMenu mnuFile_;
     // The left button's release after a double-click must not open the menu.

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 #include <array>
-#include <cwchar>
+#include <cwctype>
 
 namespace acordina::mainwindow {
 namespace {
@@ -36,8 +36,16 @@ static_assert(std::all_of(alarm::kPreAlertas.begin(), alarm::kPreAlertas.end(),
                           [](const auto& pre) { return ControlsFor(pre.minutes) != nullptr; }),
               "every pre-alert needs its check box and message box");
 
-int WholeNumber(const std::wstring& text) {
-    return static_cast<int>(std::wcstol(text.c_str(), nullptr, 10));
+bool IsBlank(const std::wstring& text) {
+    return std::all_of(text.begin(), text.end(), [](wchar_t c) { return std::iswspace(c) != 0; });
+}
+
+// A ticked alert whose message was emptied gets its designed text back: an empty balloon
+// would show nothing and wake no one.
+void KeepAMessage(const win32::CheckBox& check, win32::TextBox& message) {
+    if (check.Value() == 1 && IsBlank(message.Text())) {
+        message.SetText(message.Row()->text);
+    }
 }
 
 } // namespace
@@ -74,6 +82,10 @@ void frmAcordina::Ligar() {
         boxes.Show(hwnd(), L"Escolha um som para despertar.", L"Aviso", win32::kStyleCritical);
         return;
     }
+    KeepAMessage(chkDespVisual, txt00min);
+    for (const auto& controls : kPreAlertControls) {
+        KeepAMessage(this->*controls.check, this->*controls.message);
+    }
     RecolherConfig();
     // A file that cannot be written is reported there; the alarm is armed all the same.
     GravarConfig();
@@ -83,8 +95,9 @@ void frmAcordina::Ligar() {
     m.blnLigado = true;
     picDesligado.SetVisible(false);
 
-    const int hour = WholeNumber(txtHH.Text());
-    const int minute = WholeNumber(txtMM.Text());
+    // The spinners' values: the boxes only mirror them.
+    const int hour = vsHH.Value();
+    const int minute = vsMM.Value();
     m.strHoraDespertar = alarm::HoraDespertar(hour, minute);
     for (const auto& pre : alarm::kPreAlertas) {
         const PreAlertControls& controls = *ControlsFor(pre.minutes);
@@ -96,6 +109,7 @@ void frmAcordina::Ligar() {
             m.*pre.message = (this->*controls.message).Text();
         }
     }
+    program_.Background().AlarmeArmado();
 
     // Fully armed before the box: a target reached while it is open fires.
     boxes.Show(hwnd(), L"Programa ACORDIMA programado!", L"Aviso!", win32::kStyleInformation);
@@ -112,6 +126,7 @@ void frmAcordina::Desligar() {
     if (chkDespSom.Value() == 1) {
         program_.Background().Stop_();
     }
+    program_.Background().AlarmeDesarmado();
 }
 
 } // namespace acordina::mainwindow

@@ -15,7 +15,7 @@ void frmAcordina::Form_Load() {
     const LONG style = GetWindowLongA(hwnd(), GWL_STYLE);
     SetWindowLongA(hwnd(), GWL_STYLE, style & ~static_cast<LONG>(WS_MAXIMIZEBOX));
     lblStatus.SetText(kDisarmedCaption);
-    clockText_ = alarm::FormatarHora(program_.services.clock.Now()).text;
+    clockText_ = alarm::FormatarHora(program_.services.clock.Now().time).text;
     txtHora.SetText(clockText_.c_str());
     // The sounds come from the program's folder, where they are played from and
     // where the help tells the user to put them.

@@ -1,18 +1,16 @@
-// The wake-up hour and minute: two spinners, each mirrored into a box the
-// user cannot type into.
+// The wake-up hour and minute: two spinners, each mirrored into a box that
+// shows nothing else.
 #include "app/Program.h"
 #include "mainwindow/frmAcordina.h"
-
-#include <string>
 
 namespace acordina::mainwindow {
 
 void frmAcordina::vsHH_Change() {
-    txtHH.SetText(std::to_wstring(vsHH.Value()));
+    txtHH.SetNumber(vsHH.Value());
 }
 
 void frmAcordina::vsMM_Change() {
-    txtMM.SetText(std::to_wstring(vsMM.Value()));
+    txtMM.SetNumber(vsMM.Value());
 }
 
 // The boxes hand the focus on at once, so typing never reaches them.

@@ -145,13 +145,14 @@ std::vector<std::wstring> frmAcordina::File1() const {
 }
 
 void frmAcordina::Timer1_Timer() {
-    const alarm::ClockText now = alarm::FormatarHora(program_.services.clock.Now());
+    const alarm::LocalTime now = program_.services.clock.Now();
+    const alarm::ClockText text = alarm::FormatarHora(now.time);
     // Redrawn only when the text changes: once a second, not at every tick.
-    if (clockText_ != now.text) {
-        clockText_ = now.text;
+    if (clockText_ != text.text) {
+        clockText_ = text.text;
         txtHora.SetText(clockText_.c_str());
     }
-    alarm::VerificarAlarme(program_.module1, program_.services.clock, program_.Background());
+    program_.Background().VerificarAlarme(now);
 }
 
 LRESULT frmAcordina::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {

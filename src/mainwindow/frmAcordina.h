@@ -54,9 +54,9 @@ public:
     win32::Frame Frame1;
     win32::TextBox txtHora;
     win32::Frame fraHora;
-    win32::TextBox txtHH;
+    win32::NumberBox txtHH;
     win32::Label Label1;
-    win32::TextBox txtMM;
+    win32::NumberBox txtMM;
     win32::Label Label2;
     win32::VScrollBar vsHH;
     win32::VScrollBar vsMM;

@@ -3,8 +3,11 @@
 #include "win32/Reflect.h"
 #include "win32/Window.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <cstdlib>
+#include <string>
 
 namespace acordina::win32 {
 
@@ -191,6 +194,63 @@ void TextBox::OnCommand(WORD code) {
     if (code == EN_SETFOCUS && GotFocus) {
         GotFocus();
     }
+}
+
+// --- NumberBox -------------------------------------------------------------
+
+namespace {
+constexpr UINT_PTR kNumberBoxSubclass = 1;
+} // namespace
+
+NumberBox::~NumberBox() {
+    if (hwnd() && IsWindow(hwnd())) {
+        RemoveWindowSubclass(hwnd(), &Proc, kNumberBoxSubclass);
+    }
+}
+
+void NumberBox::Create(const ControlSpec& row, HWND parent, const Dpi& dpi, HFONT font) {
+    TextBox::Create(row, parent, dpi, font);
+    shown_ = row.text ? row.text : L"";
+    SetWindowSubclass(hwnd(), &Proc, kNumberBoxSubclass, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void NumberBox::SetNumber(int value) {
+    shown_ = std::to_wstring(value);
+    SetText(shown_.c_str());
+}
+
+void NumberBox::OnCommand(WORD code) {
+    TextBox::OnCommand(code);
+    // Whatever way the text changed, it goes back to the number.
+    if (code == EN_CHANGE && Text() != shown_) {
+        SetText(shown_.c_str());
+    }
+}
+
+LRESULT CALLBACK NumberBox::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                 DWORD_PTR self) {
+    switch (msg) {
+    case WM_SETTEXT:
+        if (!lp || reinterpret_cast<const NumberBox*>(self)->shown_ !=
+                       reinterpret_cast<const wchar_t*>(lp)) {
+            return FALSE;
+        }
+        break;
+    case WM_CHAR:
+    case WM_PASTE:
+    case WM_CUT:
+    case WM_CLEAR:
+    case WM_UNDO:
+    case EM_UNDO:
+    case EM_REPLACESEL:
+        return 0;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(hwnd, &Proc, kNumberBoxSubclass);
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(hwnd, msg, wp, lp);
 }
 
 // --- CheckBox --------------------------------------------------------------

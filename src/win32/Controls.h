@@ -113,6 +113,21 @@ protected:
     OleColor DefaultFore() const override { return kSysWindowText; }
 };
 
+// A box that shows the number the program gives it (a spinner's value) and nothing else:
+// typing, pasting, cutting, clearing, undoing and another program's WM_SETTEXT leave it as it is.
+class NumberBox : public TextBox {
+public:
+    ~NumberBox() override;
+    void SetNumber(int value);
+    void Create(const ControlSpec& row, HWND parent, const Dpi& dpi, HFONT font) override;
+    void OnCommand(WORD code) override;
+
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                 DWORD_PTR self);
+    std::wstring shown_;
+};
+
 class CheckBox : public Control {
 public:
     // Runs whenever the value changes, by a click or by SetValue.

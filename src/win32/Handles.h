@@ -1,5 +1,5 @@
 #pragma once
-// Owning wrappers for the GDI and USER handles the windows create.
+// Owning wrappers for the GDI, USER and kernel handles the program creates.
 
 #include <windows.h>
 
@@ -35,6 +35,7 @@ using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 using UniqueMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
 using UniqueWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDeleter>;
 using UniqueFind = std::unique_ptr<void, FindDeleter>;
+using UniqueHandle = std::unique_ptr<void, HandleDeleter>;
 
 using UniqueHandle = std::unique_ptr<void, HandleDeleter>;
 

@@ -9,10 +9,10 @@
 
 namespace acordina::win32 {
 
-alarm::TimeOfDay LocalClock::Now() const {
+alarm::LocalTime LocalClock::Now() const {
     SYSTEMTIME st;
     GetLocalTime(&st);
-    return {st.wHour, st.wMinute, st.wSecond};
+    return {st.wYear, st.wMonth, st.wDay, {st.wHour, st.wMinute, st.wSecond}};
 }
 
 int SystemMessageBoxes::Show(HWND owner, std::wstring_view text, std::wstring_view title,
@@ -46,6 +46,33 @@ std::uint32_t WinmmSound::waveOutGetNumDevs() {
 }
 std::uint32_t WinmmSound::midiOutGetNumDevs() {
     return ::midiOutGetNumDevs();
+}
+
+void SystemPower::SetWakeTimer(std::int64_t utcFileTime) {
+    if (!timer_) {
+        timer_.reset(CreateWaitableTimerW(nullptr, TRUE, nullptr));
+    }
+    LARGE_INTEGER due;
+    due.QuadPart = utcFileTime; // positive: an absolute time
+    SetWaitableTimer(timer_.get(), &due, 0, nullptr, nullptr, TRUE);
+}
+
+void SystemPower::CancelWakeTimer() {
+    if (timer_) {
+        CancelWaitableTimer(timer_.get());
+    }
+}
+
+void SystemPower::SetThreadExecutionState(std::uint32_t flags) {
+    ::SetThreadExecutionState(flags);
+}
+
+TIME_ZONE_INFORMATION SystemTimeZone::ForYear(std::uint16_t year) {
+    TIME_ZONE_INFORMATION rules{};
+    if (!GetTimeZoneInformationForYear(year, nullptr, &rules)) {
+        GetTimeZoneInformation(&rules);
+    }
+    return rules;
 }
 
 void SendInputKeyboard::SendTab() {

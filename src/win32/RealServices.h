@@ -1,13 +1,14 @@
 #pragma once
 // The real services the program runs with.
 
+#include "win32/Handles.h"
 #include "win32/Services.h"
 
 namespace acordina::win32 {
 
 class LocalClock final : public alarm::Clock {
 public:
-    alarm::TimeOfDay Now() const override;
+    alarm::LocalTime Now() const override;
 };
 
 class SystemMessageBoxes final : public MessageBoxes {
@@ -47,6 +48,21 @@ public:
 class SystemMonitors final : public Monitors {
 public:
     RECT WorkArea(HWND window) const override;
+};
+
+class SystemPower final : public Power {
+public:
+    void SetWakeTimer(std::int64_t utcFileTime) override;
+    void CancelWakeTimer() override;
+    void SetThreadExecutionState(std::uint32_t flags) override;
+
+private:
+    UniqueHandle timer_;
+};
+
+class SystemTimeZone final : public TimeZone {
+public:
+    TIME_ZONE_INFORMATION ForYear(std::uint16_t year) override;
 };
 
 // "C:\Prog\Acordina.exe" -> "C:\Prog"; "C:\Acordina.exe" -> "C:\".

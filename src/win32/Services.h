@@ -69,6 +69,24 @@ public:
     virtual RECT WorkArea(HWND window) const = 0;
 };
 
+// The program's one waitable timer, which wakes a sleeping computer for the alarm, and the
+// request to keep the computer awake.
+class Power {
+public:
+    virtual ~Power() = default;
+    // Due at an absolute UTC instant in FILETIME units, resuming the computer.
+    virtual void SetWakeTimer(std::int64_t utcFileTime) = 0;
+    virtual void CancelWakeTimer() = 0;
+    virtual void SetThreadExecutionState(std::uint32_t flags) = 0;
+};
+
+class TimeZone {
+public:
+    virtual ~TimeZone() = default;
+    // The local time zone's rules in force in a year, daylight saving included.
+    virtual TIME_ZONE_INFORMATION ForYear(std::uint16_t year) = 0;
+};
+
 struct Services {
     alarm::Clock& clock;
     MessageBoxes& messageBoxes;
@@ -81,6 +99,8 @@ struct Services {
     Monitors& monitors;
     // The system's ANSI code page, the one Config.inf is kept in.
     const text::CodePage& ansiCodePage;
+    Power& power;
+    TimeZone& timeZone;
 };
 
 // Text for the ANSI services (notification record, PlaySoundA): the system's code page.

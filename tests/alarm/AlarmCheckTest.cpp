@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace acordina::alarm {
 namespace {
 
@@ -16,61 +18,125 @@ Module1 ArmedFor(int hour, int minute, bool everythingOn = false) {
     for (const PreAlerta& p : kPreAlertas) {
         m.*p.time = HoraPreAlerta(hour, minute, p.minutes);
         m.*p.flag = everythingOn;
+        m.*p.message = L"antes";
     }
     m.blnDespVisual = m.blnDespSom = m.blnDesligar = everythingOn;
     return m;
 }
 
-Calls Tick(const Module1& m, TimeOfDay now) {
-    const FakeClock clock(now);
+// A reading of the clock on 30 March 2024 (day 31 is the next one).
+LocalTime At(int hour, int minute, int second, int day = 30) {
+    return {2024, 3, day, {hour, minute, second}};
+}
+
+// The calls of a check in the second `now`, the previous check being the second before.
+Calls Reach(const Module1& m, LocalTime now) {
+    AlarmEngine engine;
+    engine.Armar(now);
     RecordingActions actions;
-    VerificarAlarme(m, clock, actions);
+    engine.Verificar(m, now, actions);
     return actions.calls;
 }
 
 const Calls kWakeUp = {"Avisa 0", "Tocar", "DesligarWindows"};
+const Calls kNotRung = {"NaoTocou 7:5"};
 
-TEST(VerificarAlarme, DisarmedDoesNothingAndReadsNoClock) {
-    Module1 everythingDue = ArmedFor(7, 5, true);
-    for (const PreAlerta& p : kPreAlertas) {
-        everythingDue.*p.time = L"7:5:00";
-    }
-    everythingDue.blnLigado = false;
-    for (const Module1& m : {Module1{}, everythingDue}) {
-        for (const TimeOfDay now : {TimeOfDay{7, 5, 0}, TimeOfDay{0, 0, 0}}) {
-            const FakeClock clock(now);
-            RecordingActions actions;
-            VerificarAlarme(m, clock, actions);
-            EXPECT_EQ(actions.calls, Calls{});
-            EXPECT_EQ(clock.Reads(), 0);
+// Each check stands for the 20 ticks of both timers in its second: only the first may call.
+TEST(AlarmEngine, EachTargetFiresOnceWhenReachedOrCrossedLateAfterAShortStallNeverAfterALong) {
+    struct Check {
+        LocalTime now;
+        Calls calls;
+    };
+    const struct {
+        const char* name;
+        bool preAlerts;
+        LocalTime armed;
+        std::vector<Check> checks;
+    } cases[] = {
+        {"reached exactly", true, At(7, 4, 50), {{At(7, 4, 59), {}}, {At(7, 5, 0), kWakeUp}}},
+        {"armed in its very second", true, At(7, 5, 0), {{At(7, 5, 0), kWakeUp}}},
+        {"crossed by 2 s", true, At(7, 4, 10), {{At(7, 4, 59), {}}, {At(7, 5, 1), kWakeUp}}},
+        {"crossed by 59 s", true, At(7, 4, 10), {{At(7, 4, 30), {}}, {At(7, 5, 29), kWakeUp}}},
+        {"crossed by 61 s", true, At(7, 4, 10), {{At(7, 4, 30), {}}, {At(7, 5, 31), kNotRung}}},
+        {"a night asleep", true, At(22, 0, 0), {{At(22, 0, 1), {}}, {At(7, 30, 0, 31), kNotRung}}},
+        {"two days asleep", false, At(22, 0, 0), {{{2024, 4, 1, {9, 0, 0}}, kNotRung}}},
+        {"back from sleep in its second", true, At(22, 0, 0), {{At(7, 5, 0, 31), kWakeUp}}},
+        {"clock set back an hour",
+         false,
+         At(7, 4, 59),
+         {{At(7, 5, 0), kWakeUp},
+          {At(7, 30, 0), {}},
+          {At(6, 30, 0), {}},
+          {At(7, 4, 59), {}},
+          {At(7, 5, 0), kWakeUp}}},
+        {"set back onto its second",
+         false,
+         At(7, 5, 0),
+         {{At(7, 5, 1), kWakeUp}, {At(7, 5, 0), kWakeUp}}},
+        {"the next day again",
+         true,
+         At(7, 5, 0),
+         {{At(7, 5, 0), kWakeUp}, {At(7, 5, 0, 31), kWakeUp}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Module1 m = ArmedFor(7, 5, true);
+        for (const PreAlerta& p : kPreAlertas) {
+            m.*p.flag = c.preAlerts;
+        }
+        AlarmEngine engine;
+        engine.Armar(c.armed);
+        for (const Check& check : c.checks) {
+            for (int tick = 0; tick < 20; ++tick) {
+                RecordingActions actions;
+                const bool passed = engine.Verificar(m, check.now, actions);
+                EXPECT_EQ(actions.calls, tick == 0 ? check.calls : Calls{})
+                    << testing::PrintToString(check.now) << " tick " << tick;
+                EXPECT_EQ(passed, tick == 0 && !check.calls.empty());
+            }
         }
     }
 }
 
-TEST(VerificarAlarme, PreAlertFiresDuringItsOwnSecondOnlyAndOnlyWhenOn) {
+TEST(AlarmEngine, TargetsInOneGapFireInOrderAndThoseOfOneSecondInTableOrder) {
+    Module1 m = ArmedFor(7, 5, true);
+    const wchar_t* apart[] = {L"7:4:50", L"7:4:40", L"7:4:30", L"7:4:20", L"7:4:10"}; // 1 .. 15
+    for (const bool sameSecond : {false, true}) {
+        for (std::size_t i = 0; i < kPreAlertas.size(); ++i) {
+            m.*kPreAlertas[i].time = sameSecond ? L"7:5:00" : apart[i];
+        }
+        AlarmEngine engine;
+        engine.Armar(At(7, 4, 5));
+        RecordingActions actions;
+        engine.Verificar(m, At(7, 5, 0), actions);
+        EXPECT_EQ(actions.calls, (Calls{"Avisa 15", "Avisa 10", "Avisa 5", "Avisa 2", "Avisa 1",
+                                        "Avisa 0", "Tocar", "DesligarWindows"}))
+            << sameSecond;
+    }
+}
+
+TEST(AlarmEngine, PreAlertFiresInItsOwnSecondOnlyAndOnlyWhenOn) {
     const struct {
         bool Module1::*flag;
-        TimeOfDay before, due, after;
+        TimeOfDay due;
         const char* call;
     } cases[] = {
-        {&Module1::bln15min, {6, 49, 59}, {6, 50, 0}, {6, 50, 1}, "Avisa 15"},
-        {&Module1::bln10min, {6, 54, 59}, {6, 55, 0}, {6, 55, 1}, "Avisa 10"},
-        {&Module1::bln05min, {6, 59, 59}, {7, 0, 0}, {7, 0, 1}, "Avisa 5"},
-        {&Module1::bln02min, {7, 2, 59}, {7, 3, 0}, {7, 3, 1}, "Avisa 2"},
-        {&Module1::bln01min, {7, 3, 59}, {7, 4, 0}, {7, 4, 1}, "Avisa 1"},
+        {&Module1::bln15min, {6, 50, 0}, "Avisa 15"}, {&Module1::bln10min, {6, 55, 0}, "Avisa 10"},
+        {&Module1::bln05min, {7, 0, 0}, "Avisa 5"},   {&Module1::bln02min, {7, 3, 0}, "Avisa 2"},
+        {&Module1::bln01min, {7, 4, 0}, "Avisa 1"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.call);
         Module1 m = ArmedFor(7, 5);
-        EXPECT_EQ(Tick(m, c.due), Calls{});
+        const LocalTime due = At(c.due.hour, c.due.minute, 0);
+        EXPECT_EQ(Reach(m, due), Calls{});
         m.*c.flag = true;
-        EXPECT_EQ(Tick(m, c.before), Calls{});
-        EXPECT_EQ(Tick(m, c.due), Calls{c.call});
-        EXPECT_EQ(Tick(m, c.after), Calls{});
+        EXPECT_EQ(Reach(m, At(c.due.hour, c.due.minute, 1)), Calls{});
+        EXPECT_EQ(Reach(m, due), Calls{c.call});
     }
 }
 
-TEST(VerificarAlarme, WakeUpCallsOnlyTheChosenActionsInOrder) {
+TEST(AlarmEngine, WakeUpCallsOnlyTheChosenActionsInOrder) {
     for (int mask = 0; mask < 8; ++mask) {
         SCOPED_TRACE(mask);
         Module1 m = ArmedFor(7, 5);
@@ -83,13 +149,11 @@ TEST(VerificarAlarme, WakeUpCallsOnlyTheChosenActionsInOrder) {
                 expected.push_back(kWakeUp[bit]);
             }
         }
-        EXPECT_EQ(Tick(m, {7, 4, 59}), Calls{});
-        EXPECT_EQ(Tick(m, {7, 5, 0}), expected);
-        EXPECT_EQ(Tick(m, {7, 5, 1}), Calls{});
+        EXPECT_EQ(Reach(m, At(7, 5, 0)), expected);
     }
 }
 
-TEST(VerificarAlarme, TargetsAroundMidnight) {
+TEST(AlarmEngine, TargetsAroundMidnight) {
     const struct {
         int hour, minute;
         TimeOfDay now;
@@ -98,17 +162,22 @@ TEST(VerificarAlarme, TargetsAroundMidnight) {
         {0, 0, {23, 45, 0}, {"Avisa 15"}},  {0, 0, {23, 59, 0}, {"Avisa 1"}},
         {0, 0, {0, 0, 0}, kWakeUp},         {0, 0, {23, 59, 59}, {}},
         {0, 10, {23, 55, 0}, {"Avisa 15"}}, {0, 10, {0, 0, 0}, {"Avisa 10"}},
-        {0, 10, {0, 10, 0}, kWakeUp},       {0, 10, {12, 0, 0}, {}},
-        {23, 59, {23, 59, 0}, kWakeUp},
+        {0, 10, {0, 10, 0}, kWakeUp},       {23, 59, {23, 59, 0}, kWakeUp},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message()
                      << c.hour << ':' << c.minute << " at " << testing::PrintToString(c.now));
-        EXPECT_EQ(Tick(ArmedFor(c.hour, c.minute, true), c.now), c.calls);
+        EXPECT_EQ(Reach(ArmedFor(c.hour, c.minute, true), {2024, 3, 31, c.now}), c.calls);
     }
+    // Crossed from 23:59:59 to 00:00:01 of the next day.
+    AlarmEngine engine;
+    engine.Armar(At(23, 59, 59));
+    RecordingActions actions;
+    engine.Verificar(ArmedFor(0, 0, true), At(0, 0, 1, 31), actions);
+    EXPECT_EQ(actions.calls, kWakeUp);
 }
 
-TEST(VerificarAlarme, StoredTextIsReadAsATimeOfDayAndNoTimeNeverMatchesMidnight) {
+TEST(AlarmEngine, StoredTextIsReadAsATimeOfDayAndNoTimeNeverFires) {
     const struct {
         const wchar_t* stored;
         TimeOfDay now;
@@ -123,50 +192,58 @@ TEST(VerificarAlarme, StoredTextIsReadAsATimeOfDayAndNoTimeNeverMatchesMidnight)
         Module1 m = ArmedFor(7, 0);
         m.blnDespVisual = m.bln10min = true;
         m.strHoraDespertar = m.strHora10min = c.stored;
-        EXPECT_EQ(Tick(m, c.now), c.fires ? (Calls{"Avisa 10", "Avisa 0"}) : Calls{});
+        EXPECT_EQ(Reach(m, {2024, 3, 30, c.now}),
+                  c.fires ? (Calls{"Avisa 10", "Avisa 0"}) : Calls{});
     }
 }
 
-TEST(VerificarAlarme, ClockJumpingOverTheSecondSkipsItAndSettingItBackRepeatsIt) {
-    Module1 m = ArmedFor(7, 5);
-    m.bln15min = true;
-    // Clock readings tick after tick (several ticks per second), with the calls each makes.
+TEST(AlarmEngine, TheNextTargetIsTheNextThatDoesSomethingAndNotHandledYet) {
     const struct {
-        TimeOfDay now;
-        std::size_t calls;
-    } ticks[] = {
-        {{6, 49, 58}, 0}, {{6, 49, 59}, 0}, {{6, 50, 1}, 0}, {{6, 50, 2}, 0}, // jumped
-        {{6, 49, 59}, 0}, {{6, 50, 0}, 1},  {{6, 50, 0}, 1}, {{6, 50, 0}, 1}, // set back
-        {{6, 50, 1}, 0},  {{6, 50, 0}, 1},                                    // and again
+        const char* name;
+        bool preAlerts;
+        const wchar_t* message15;         // the 15-minute pre-alert's message
+        std::optional<LocalTime> checked; // the last check, if any after arming at 22:00:00
+        LocalTime now;
+        LocalTime next;
+        std::int64_t secondsAway;
+    } cases[] = {
+        {"just armed", true, L"antes", {}, At(22, 0, 0), At(6, 50, 0, 31), 8 * 3600 + 50 * 60},
+        {"a pre-alert without message",
+         true,
+         L"",
+         {},
+         At(22, 0, 0),
+         At(6, 55, 0, 31),
+         8 * 3600 + 55 * 60},
+        {"due this second, not checked yet", false, L"", {}, At(7, 5, 0, 31), At(7, 5, 0, 31), 0},
+        {"rung this second",
+         false,
+         L"",
+         At(7, 5, 0, 31),
+         At(7, 5, 0, 31),
+         {2024, 4, 1, {7, 5, 0}},
+         86400},
+        {"clock set back", false, L"", At(23, 0, 0), At(21, 0, 0), At(7, 5, 0, 31),
+         10 * 3600 + 5 * 60},
     };
-    for (const auto& t : ticks) {
-        EXPECT_EQ(Tick(m, t.now), Calls(t.calls, "Avisa 15")) << testing::PrintToString(t.now);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Module1 m = ArmedFor(7, 5, true);
+        m.strMsg15min = c.message15;
+        for (const PreAlerta& p : kPreAlertas) {
+            m.*p.flag = c.preAlerts;
+        }
+        AlarmEngine engine;
+        engine.Armar(At(22, 0, 0));
+        if (c.checked) {
+            RecordingActions actions;
+            engine.Verificar(m, *c.checked, actions);
+        }
+        const auto next = engine.Proximo(m, c.now);
+        ASSERT_TRUE(next);
+        EXPECT_EQ(next->when, c.next);
+        EXPECT_EQ(next->secondsAway, c.secondsAway);
     }
-}
-
-TEST(VerificarAlarme, TargetsInTheSameSecondFireInTableOrder) {
-    Module1 m = ArmedFor(7, 0, true);
-    for (const PreAlerta& p : kPreAlertas) {
-        m.*p.time = L"7:0:00";
-    }
-    EXPECT_EQ(Tick(m, {7, 0, 0}), (Calls{"Avisa 15", "Avisa 10", "Avisa 5", "Avisa 2", "Avisa 1",
-                                         "Avisa 0", "Tocar", "DesligarWindows"}));
-}
-
-TEST(VerificarAlarme, EachEnabledCheckReadsTheClockAfresh) {
-    // The clock moves on one second per reading; each target matches only
-    // the reading its own check should get. A pre-alert that is off reads no clock.
-    Module1 m = ArmedFor(7, 5, true);
-    m.blnDespSom = m.blnDesligar = false;
-    m.bln10min = m.bln05min = m.bln02min = false;
-    m.strHora15min = L"6:50:00";
-    m.strHora01min = L"6:50:01";
-    m.strHoraDespertar = L"06:50:02";
-    const FakeClock clock({6, 50, 0}, 1);
-    RecordingActions actions;
-    VerificarAlarme(m, clock, actions);
-    EXPECT_EQ(actions.calls, (Calls{"Avisa 15", "Avisa 1", "Avisa 0"}));
-    EXPECT_EQ(clock.Reads(), 3);
 }
 
 class CountingActions final : public AlarmActions {
@@ -175,16 +252,19 @@ public:
     void Avisa(std::uint8_t) override { ++calls; }
     void Tocar() override { ++calls; }
     void DesligarWindows() override { ++calls; }
+    void AvisaNaoTocou(TimeOfDay) override { ++calls; }
 };
 
-TEST(VerificarAlarme, AllocatesNothingPerTick) {
+TEST(AlarmEngine, AllocatesNothingPerTick) {
     Module1 m = ArmedFor(7, 5, true);
     m.strMsgDespertar = std::wstring(200, L'x');
     CountingActions actions;
-    for (const TimeOfDay now : {TimeOfDay{3, 0, 0}, TimeOfDay{6, 50, 0}, TimeOfDay{7, 5, 0}}) {
-        const FakeClock at(now);
+    AlarmEngine engine;
+    engine.Armar(At(2, 59, 59));
+    for (const LocalTime now : {At(3, 0, 0), At(6, 50, 0), At(7, 5, 0), At(7, 5, 0)}) {
         const long long before = HeapAllocations();
-        VerificarAlarme(m, at, actions);
+        engine.Verificar(m, now, actions);
+        EXPECT_TRUE(engine.Proximo(m, now));
         EXPECT_EQ(HeapAllocations() - before, 0) << testing::PrintToString(now);
     }
     EXPECT_EQ(actions.calls, 4); // the due ticks did call out

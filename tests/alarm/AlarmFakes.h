@@ -1,5 +1,5 @@
 #pragma once
-// A clock the test sets and a record of the background window calls.
+// A record of the background window calls the alarm engine makes.
 
 #include "alarm/AlarmCheck.h"
 
@@ -13,28 +13,10 @@ inline void PrintTo(const TimeOfDay& t, std::ostream* os) {
     *os << t.hour << ':' << t.minute << ':' << t.second;
 }
 
-// Returns the time it was set to, then moves it on by `step` seconds, so a
-// check that reuses one reading can be told from one that asks every time.
-class FakeClock final : public Clock {
-public:
-    explicit FakeClock(TimeOfDay now, int step = 0) : now_(now), step_(step) {}
-
-    void Set(TimeOfDay now) { now_ = now; }
-    int Reads() const { return reads_; }
-
-    TimeOfDay Now() const override {
-        ++reads_;
-        const TimeOfDay reading = now_;
-        const int total = (now_.hour * 3600 + now_.minute * 60 + now_.second + step_) % 86400;
-        now_ = {total / 3600, total / 60 % 60, total % 60};
-        return reading;
-    }
-
-private:
-    mutable TimeOfDay now_;
-    int step_;
-    mutable int reads_ = 0;
-};
+inline void PrintTo(const LocalTime& t, std::ostream* os) {
+    *os << t.year << '-' << t.month << '-' << t.day << ' ';
+    PrintTo(t.time, os);
+}
 
 using Calls = std::vector<std::string>;
 
@@ -47,6 +29,9 @@ public:
     }
     void Tocar() override { calls.emplace_back("Tocar"); }
     void DesligarWindows() override { calls.emplace_back("DesligarWindows"); }
+    void AvisaNaoTocou(TimeOfDay t) override {
+        calls.push_back("NaoTocou " + std::to_string(t.hour) + ":" + std::to_string(t.minute));
+    }
 };
 
 } // namespace acordina::alarm

@@ -1,5 +1,5 @@
+#include "alarm/TimeText.h"
 #include "AlarmFakes.h"
-#include "alarm/AlarmCheck.h"
 
 #include <gtest/gtest.h>
 

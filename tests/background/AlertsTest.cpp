@@ -102,6 +102,24 @@ TEST_F(AlertsTest, TocarPlaysTheFileInsideTheFolderNeverOneBesideIt) {
     EXPECT_EQ(LastSound(), (SoundCall{win32::ToAnsi(inside), 0, kPlayFlags}));
 }
 
+TEST_F(AlertsTest, TocarStartsAFileOnceUntilStoppedOrAnotherFileIsAskedFor) {
+    const auto play = [this](const wchar_t* name) {
+        return SoundCall{win32::ToAnsi(Folder() + L"\\" + name), 0, kPlayFlags};
+    };
+    M().strSom = L"galo.wav";
+    Background().Tocar();
+    Background().Tocar();
+    M().strSom = L"sino.wav";
+    Background().Tocar();
+    Background().Tocar();
+    Background().Stop_();
+    Background().Tocar();
+    EXPECT_EQ(
+        fakes.sound.calls,
+        (std::vector<SoundCall>{
+            play(L"galo.wav"), play(L"sino.wav"), {std::nullopt, 0, kPurge}, play(L"sino.wav")}));
+}
+
 TEST_F(AlertsTest, TocarWithNoSoundAsksForTheFolderAndABackslashAndSendsAnsiNames) {
     M().strSom.clear();
     Background().Tocar();
@@ -210,7 +228,7 @@ protected:
     DriveRoot root_{fakes.folder.Path()};
     win32::Services services_{fakes.clock,    fakes.messageBoxes, fakes.shell, fakes.sound,
                               fakes.shutdown, fakes.keyboard,     root_,       fakes.process,
-                              fakes.monitors, fakes.codePage};
+                              fakes.monitors, fakes.codePage,     fakes.power, fakes.timeZone};
 };
 
 TEST_F(AlertsAtDriveRootTest, AtTheRootTheSoundIsThePathOfTheRootAndTheNameWithOneBackslash) {

@@ -192,8 +192,8 @@ TEST_F(ArmingTest, TheWakeUpTimeAndAllFivePreAlertTimesFollowTheSpinners) {
     }
 }
 
-// The shared settings follow the controls at each arming, except that an empty sound or wake-up
-// message keeps the last one and an unticked pre-alert keeps its last message.
+// The shared settings follow the controls at each arming, except that an empty sound or an unused
+// wake-up message keeps the last one and an unticked pre-alert keeps its last message.
 TEST_F(ArmingTest, EachArmingPublishesAfreshButKeepsEmptySoundAndMessageAndUntickedMessages) {
     using F = mainwindow::frmAcordina;
     const struct PreAlert {
@@ -222,14 +222,13 @@ TEST_F(ArmingTest, EachArmingPublishesAfreshButKeepsEmptySoundAndMessageAndUntic
     } armings[] = {
         {"sound 1, shutdown", 1, true, true, true, 15, L"acorde", L"  antes", L"galo.wav",
          L"acorde", " 1 "},
-        {"help chosen, unticked, empty message", 0, false, false, true, 1, L"", L"outro",
-         L"galo.wav", L"acorde", "-1 "},
-        {"sound 2 only", 2, true, false, false, 5, L"", L"mais", L"sino.wav", L"acorde", " 2 "},
+        {"sound 2 only, empty message", 2, true, false, false, 5, L"", L"mais", L"sino.wav",
+         L"acorde", " 2 "},
+        {"help chosen, only the visual alert, empty message", 0, false, false, true, 1, L"",
+         L"outro", L"sino.wav", L"TRRRIIIMMM!!! Despertando...", "-1 "},
         {"own message", 2, true, false, true, 2, L"bom dia", L"enfim", L"sino.wav", L"bom dia",
          " 2 "},
         {"as before", 2, true, false, true, 10, L"bom dia", L"dez", L"sino.wav", L"bom dia", " 2 "},
-        {"an empty pre-alert message", 2, true, false, true, 1, L"bom dia", L"", L"sino.wav",
-         L"bom dia", " 2 "},
     };
     const auto typed = [](const Arming& a, const PreAlert& p) {
         return *a.preMsg ? a.preMsg + (L" " + std::to_wstring(p.minutes)) : std::wstring();
@@ -268,6 +267,47 @@ TEST_F(ArmingTest, EachArmingPublishesAfreshButKeepsEmptySoundAndMessageAndUntic
         Restore();
         Click(f.lblStatus); // disarms
     }
+}
+
+TEST_F(ArmingTest, ATickedAlertsEmptiedOrBlankMessageIsGivenItsDesignedTextBack) {
+    using F = mainwindow::frmAcordina;
+    const struct {
+        win32::CheckBox F::*check;
+        win32::TextBox F::*box;
+        std::wstring Module1::*message;
+        const wchar_t* designed;
+    } alerts[] = {
+        {&F::chkDespVisual, &F::txt00min, &Module1::strMsgDespertar,
+         L"TRRRIIIMMM!!! Despertando..."},
+        {&F::chk15min, &F::txt15min, &Module1::strMsg15min, L"Faltam 15 minutos para despertar."},
+        {&F::chk10min, &F::txt10min, &Module1::strMsg10min, L"Faltam 10 minutos para despertar."},
+        {&F::chk05min, &F::txt05min, &Module1::strMsg05min, L"Faltam 5 minutos para despertar."},
+        {&F::chk02min, &F::txt02min, &Module1::strMsg02min, L"Faltam 2 minutos para despertar."},
+        {&F::chk01min, &F::txt01min, &Module1::strMsg01min, L"Falta 1 minuto para despertar."}};
+    auto& f = Main();
+    for (const wchar_t* emptied : {L"", L" \t  "}) {
+        SCOPED_TRACE(::testing::PrintToString(std::wstring(emptied)));
+        Restore();
+        OpenPanel();
+        for (const auto& a : alerts) {
+            SetTick(f.*a.check, true);
+            Type(f.*a.box, emptied);
+        }
+        Click(f.lblStatus);
+        ASSERT_TRUE(M().blnLigado);
+        for (const auto& a : alerts) {
+            EXPECT_EQ(M().*a.message, a.designed);
+            EXPECT_EQ((f.*a.box).Text(), a.designed);
+        }
+        Restore();
+        Click(f.lblStatus); // disarms
+    }
+    // An unticked alert's message is left as the user emptied it.
+    OpenPanel();
+    SetTick(f.chk15min, false);
+    Type(f.txt15min, L"");
+    Click(f.lblStatus);
+    EXPECT_EQ(f.txt15min.Text(), L"");
 }
 
 // --- disarming ------------------------------------------------------------------------------

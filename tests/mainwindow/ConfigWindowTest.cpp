@@ -106,9 +106,12 @@ TEST_F(ConfigWindowTest, ASavedFileRestoresEveryTickTheSoundAndAllSixMessagesBut
     EXPECT_EQ(Boxes(), 0u);
     ExpectNothingPublished(M());
     EXPECT_EQ(Saved(), kEverythingChanged) << "reading writes nothing";
-    // Arming at once writes the same lines back, and the sound's name after them.
+    // Arming at once writes the same lines back, the sound's name after them, but a ticked
+    // alert's emptied message gets its designed text again.
     Arm();
-    EXPECT_EQ(Saved(), kEverythingChanged + "c.wav\r\n");
+    EXPECT_EQ(Saved(), kEverythingChanged.substr(0, kEverythingChanged.size() - 2) +
+                           "Falta 1 minuto para despertar.\r\nc.wav\r\n");
+    EXPECT_EQ(f.txt01min.Text(), L"Falta 1 minuto para despertar.");
 }
 
 // A file from before the sound was named reads as it always did.

@@ -14,9 +14,9 @@ using ::testing::StartsWith;
 
 class EndToEndTest : public ProgramFixture {
 protected:
-    // Both timers tick, interleaved, as often as they do in one second.
-    void OneSecondOfTicks(int h, int m, int s) {
-        fakes.clock.Set(h, m, s);
+    // Both timers tick, interleaved, as often as they do in one second (of the next day).
+    void OneSecondOfTicks(int h, int m, int s, int day = 31) {
+        fakes.clock.Set(h, m, s, day);
         for (int i = 0; i < 10; ++i) {
             TickMain();
             TickBackground();
@@ -56,36 +56,33 @@ TEST_F(EndToEndTest, SetArmPreAlertWakeRestoreAndSilence) {
 
     // The night passes quietly up to the pre-alert.
     std::size_t balloons = Balloons();
-    OneSecondOfTicks(23, 59, 59);
+    OneSecondOfTicks(23, 59, 59, 30);
     OneSecondOfTicks(6, 49, 59);
     EXPECT_EQ(Balloons(), balloons);
 
-    // During 06:50:00 every tick of both timers shows the 15-minute balloon.
+    // The first tick of 06:50:00 shows the 15-minute balloon, once.
     OneSecondOfTicks(6, 50, 0);
     const auto preAlerts = fakes.shell.Balloons();
-    ASSERT_EQ(preAlerts.size(), balloons + 20);
-    for (std::size_t i = balloons; i < preAlerts.size(); ++i) {
-        EXPECT_EQ(preAlerts[i]->Info(), "Faltam 15 minutos para despertar.");
-        EXPECT_EQ(preAlerts[i]->InfoTitle(), "Aviso");
-        EXPECT_EQ(preAlerts[i]->InfoFlags(), 1u);
-    }
+    ASSERT_EQ(preAlerts.size(), balloons + 1);
+    EXPECT_EQ(preAlerts.back()->Info(), "Faltam 15 minutos para despertar.");
+    EXPECT_EQ(preAlerts.back()->InfoTitle(), "Aviso");
+    EXPECT_EQ(preAlerts.back()->InfoFlags(), 1u);
     balloons = Balloons();
     OneSecondOfTicks(6, 50, 1);
     OneSecondOfTicks(7, 4, 59);
     EXPECT_EQ(Balloons(), balloons);
     EXPECT_TRUE(fakes.sound.calls.empty());
 
-    // During 07:05:00 every tick starts the sound from the program's folder, looping.
+    // The first tick of 07:05:00 starts the sound from the program's folder, looping, once.
     OneSecondOfTicks(7, 5, 0);
-    ASSERT_EQ(fakes.sound.calls.size(), 20u);
     const std::string path = win32::ToAnsi(fakes.folder.Path() + L"\\galo.wav");
-    EXPECT_EQ(fakes.sound.calls, std::vector<SoundCall>(20, {path, 0, 9}));
+    EXPECT_EQ(fakes.sound.calls, std::vector<SoundCall>(1, {path, 0, 9}));
     EXPECT_EQ(Background().strArquivoSom(), fakes.folder.Path() + L"\\galo.wav");
     // The visual alert was left ticked: its balloon comes along.
-    EXPECT_EQ(Balloons(), balloons + 20);
+    EXPECT_EQ(Balloons(), balloons + 1);
     EXPECT_EQ(fakes.shell.Balloons().back()->Info(), "TRRRIIIMMM!!! Despertando...");
     OneSecondOfTicks(7, 5, 1);
-    EXPECT_EQ(fakes.sound.calls.size(), 20u);
+    EXPECT_EQ(fakes.sound.calls.size(), 1u);
     EXPECT_TRUE(M().blnLigado) << "ringing does not disarm";
     EXPECT_TRUE(fakes.shutdown.calls.empty());
 
@@ -100,11 +97,23 @@ TEST_F(EndToEndTest, SetArmPreAlertWakeRestoreAndSilence) {
 
     // A click on the status label disarms and silences the sound.
     Click(f.lblStatus);
-    ASSERT_EQ(fakes.sound.calls.size(), 21u);
+    ASSERT_EQ(fakes.sound.calls.size(), 2u);
     EXPECT_EQ(fakes.sound.calls.back(), (SoundCall{std::nullopt, 0, 0x40}));
     EXPECT_FALSE(M().blnLigado);
     EXPECT_EQ(f.lblStatus.Text(), kDisarmed);
     EXPECT_EQ(fakes.messageBoxes.shown.size(), 1u) << "disarming says nothing";
+
+    // All night the computer could wake 30 s before each target (three hours behind UTC);
+    // it was kept awake from 60 s before each target until it fired, and while the sound rang.
+    const std::vector<std::string> power = {"timer 2024-03-31 09:49:30",
+                                            "state 80000003",
+                                            "timer 2024-03-31 10:04:30",
+                                            "state 80000000",
+                                            "state 80000003",
+                                            "timer 2024-04-01 09:49:30",
+                                            "state 80000000",
+                                            "cancel"};
+    EXPECT_EQ(fakes.power.calls, power);
 }
 
 } // namespace

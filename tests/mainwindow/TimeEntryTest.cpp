@@ -1,6 +1,7 @@
 // The wake-up time: two spinners mirrored into boxes that never keep the focus.
 #include "ProgramFixture.h"
 
+#include <cstring>
 #include <string>
 
 namespace acordina::testing {
@@ -83,6 +84,55 @@ TEST_F(TimeEntryTest, AClickIntoABoxHandsTheFocusOnWithOneTabAndKeysDoNotReachIt
         EXPECT_EQ(box->Text(), L"0");
         EXPECT_EQ(fakes.keyboard.tabs - tabsBefore, 1);
     }
+}
+
+TEST_F(TimeEntryTest, OnlyTheSpinnerPutsTextIntoABoxAndArmingTakesTheSpinnersValues) {
+    auto& f = Main();
+    Spin(f.vsHH, SB_LINEUP, 7);
+    // "99" on the clipboard, for Paste and Ctrl+V.
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof L"99");
+    std::memcpy(GlobalLock(memory), L"99", sizeof L"99");
+    GlobalUnlock(memory);
+    ASSERT_TRUE(SetClipboardData(CF_UNICODETEXT, memory));
+    CloseClipboard();
+    const struct {
+        const char* name;
+        UINT msg;
+        WPARAM wp;
+        const wchar_t* text;
+    } inputs[] = {
+        {"Paste", WM_PASTE, 0, nullptr},
+        {"Ctrl+V", WM_CHAR, 0x16, nullptr},
+        {"a typed digit", WM_CHAR, '9', nullptr},
+        {"Backspace", WM_CHAR, VK_BACK, nullptr},
+        {"Delete", WM_KEYDOWN, VK_DELETE, nullptr},
+        {"Cut", WM_CUT, 0, nullptr},
+        {"Clear", WM_CLEAR, 0, nullptr},
+        {"Undo", WM_UNDO, 0, nullptr},
+        {"EM_REPLACESEL", EM_REPLACESEL, TRUE, L"99"},
+        {"WM_SETTEXT", WM_SETTEXT, 0, L"99"},
+    };
+    for (const auto& input : inputs) {
+        for (const auto* box : {&f.txtHH, &f.txtMM}) {
+            SendMessageW(box->hwnd(), EM_SETSEL, 0, -1);
+            SendMessageW(box->hwnd(), input.msg, input.wp, reinterpret_cast<LPARAM>(input.text));
+            Pump();
+        }
+        EXPECT_EQ(f.txtHH.Text(), L"7") << input.name;
+        EXPECT_EQ(f.txtMM.Text(), L"0") << input.name;
+    }
+    // An ordinary box takes the same paste.
+    SendMessageW(f.txt00min.hwnd(), EM_SETSEL, 0, -1);
+    SendMessageW(f.txt00min.hwnd(), WM_PASTE, 0, 0);
+    ASSERT_EQ(f.txt00min.Text(), L"99");
+    // Arming after another program's "99" takes the spinners' 7 and 0.
+    Spin(f.vsMM, SB_LINEUP, 5);
+    SendMessageW(f.txtHH.hwnd(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"99"));
+    Click(f.lblStatus);
+    EXPECT_EQ(M().strHoraDespertar, L"07:05:00");
+    EXPECT_EQ(M().strHora15min, L"6:50:00");
 }
 
 } // namespace

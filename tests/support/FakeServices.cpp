@@ -1,5 +1,6 @@
 #include "FakeServices.h"
 
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -72,6 +73,22 @@ bool FakeSound::PlaySoundA(const char* name, std::uintptr_t module, std::uint32_
         onPlay(calls.back());
     }
     return accept;
+}
+
+void FakePower::SetWakeTimer(std::int64_t utcFileTime) {
+    FILETIME instant{static_cast<DWORD>(utcFileTime), static_cast<DWORD>(utcFileTime >> 32)};
+    SYSTEMTIME t{};
+    FileTimeToSystemTime(&instant, &t);
+    char text[40];
+    std::snprintf(text, sizeof text, "timer %04u-%02u-%02u %02u:%02u:%02u", t.wYear, t.wMonth,
+                  t.wDay, t.wHour, t.wMinute, t.wSecond);
+    calls.emplace_back(text);
+}
+
+void FakePower::SetThreadExecutionState(std::uint32_t flags) {
+    char text[24];
+    std::snprintf(text, sizeof text, "state %08X", static_cast<unsigned>(flags));
+    calls.emplace_back(text);
 }
 
 void FakeKeyboard::SendTab() {

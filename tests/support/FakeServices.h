@@ -17,9 +17,10 @@ namespace acordina::testing {
 
 class FakeClock final : public alarm::Clock {
 public:
-    alarm::TimeOfDay Now() const override { return now; }
-    void Set(int h, int m, int s) { now = {h, m, s}; }
-    alarm::TimeOfDay now{12, 0, 0};
+    alarm::LocalTime Now() const override { return now; }
+    void Set(int h, int m, int s, int day = 30) { now = {2024, 3, day, {h, m, s}}; }
+    // The eve of the change to summer time in Europe.
+    alarm::LocalTime now{2024, 3, 30, {12, 0, 0}};
 };
 
 struct ShownBox {
@@ -137,6 +138,22 @@ public:
     RECT workArea{0, 0, 0x7FFF, 0x7FFF};
 };
 
+// Records the wake timer ("timer" and its UTC instant, "cancel") and the execution states asked.
+class FakePower final : public win32::Power {
+public:
+    void SetWakeTimer(std::int64_t utcFileTime) override;
+    void CancelWakeTimer() override { calls.emplace_back("cancel"); }
+    void SetThreadExecutionState(std::uint32_t flags) override;
+    std::vector<std::string> calls;
+};
+
+// The same rules for every year; at first three hours behind UTC, no summer time.
+class FakeTimeZone final : public win32::TimeZone {
+public:
+    TIME_ZONE_INFORMATION ForYear(std::uint16_t) override { return rules; }
+    TIME_ZONE_INFORMATION rules{180, {}, {}, 0, {}, {}, 0};
+};
+
 // Every fake together, and the bundle the program takes.
 struct FakeServices {
     FakeClock clock;
@@ -150,8 +167,10 @@ struct FakeServices {
     FakeMonitors monitors;
     // The same on every machine unless a test sets another.
     win32::WindowsCodePage codePage{1252};
-    win32::Services services{clock,    messageBoxes, shell,   sound,    shutdown,
-                             keyboard, folder,       process, monitors, codePage};
+    FakePower power;
+    FakeTimeZone timeZone;
+    win32::Services services{clock,  messageBoxes, shell,    sound,    shutdown, keyboard,
+                             folder, process,      monitors, codePage, power,    timeZone};
 };
 
 } // namespace acordina::testing
