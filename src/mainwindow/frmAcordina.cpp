@@ -109,6 +109,7 @@ void frmAcordina::SetOuterWidth(int twips) {
 }
 
 void frmAcordina::Mostrar() {
+    MostrarHora();
     ShowWindow(hwnd(), SW_SHOWNORMAL);
     SetForegroundWindow(hwnd());
 }
@@ -143,12 +144,20 @@ std::vector<std::wstring> frmAcordina::File1() const {
     return names;
 }
 
-void frmAcordina::Timer1_Timer() {
+void frmAcordina::MostrarHora() {
     const alarm::ClockText now = alarm::FormatarHora(program_.services.clock.Now());
     // Redrawn only when the text changes: once a second, not at every tick.
     if (clockText_ != now.text) {
         clockText_ = now.text;
         txtHora.SetText(clockText_.c_str());
+    }
+}
+
+void frmAcordina::Timer1_Timer() {
+    // Each new text makes the box lay itself out again, its costliest work by far; nobody sees
+    // a hidden clock, and Mostrar brings it up to date.
+    if (IsWindowVisible(hwnd())) {
+        MostrarHora();
     }
     alarm::VerificarAlarme(program_.module1, program_.services.clock, program_.Background());
 }

@@ -103,6 +103,8 @@ private:
     void Form_QueryUnload();
     void Form_Terminate();
     void Timer1_Timer();
+    // Puts the current time in the clock display.
+    void MostrarHora();
 
     // Time entry.
     void vsHH_Change();
