@@ -82,6 +82,10 @@ void frmAcordina_::Load() {
     const win32::Dpi dpi = win32::Dpi::Screen();
     SetWindowPos(hwnd(), nullptr, 0, 0, dpi.PixelsX(1), dpi.PixelsY(1),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The user sees the main window first; the tray, the sound devices and the settings file
+    // take their time after it is drawn.
+    mainwindow::frmAcordina& main = program_.Main();
+    main.Mostrar();
     objTray().FormTarget(this);
     objTray().AddSystray(tooltip_);
     objTray().PopupBalloon(L"O sistema está ativo !", L"TAVU - Acordina", tray::NIIF_WARNING_);
@@ -89,9 +93,9 @@ void frmAcordina_::Load() {
     const auto waves = static_cast<std::int32_t>(program_.services.sound.waveOutGetNumDevs());
     const auto midis = static_cast<std::int16_t>(program_.services.sound.midiOutGetNumDevs());
     if (waves < 1 && midis < 1) {
-        program_.Main().chkDespSom.SetEnabled(false);
+        main.chkDespSom.SetEnabled(false);
     }
-    program_.Main().Mostrar();
+    main.CarregarPainel();
 }
 
 void frmAcordina_::AlertaProgramaOcultado() {

@@ -15,6 +15,9 @@ void frmAcordina::Form_Load() {
     SetWindowLongA(hwnd(), GWL_STYLE, style & ~static_cast<LONG>(WS_MAXIMIZEBOX));
     lblStatus.SetText(kDisarmedCaption);
     MostrarHora();
+}
+
+void frmAcordina::CarregarPainel() {
     // The sounds come from the program's folder, where they are played from and
     // where the help tells the user to put them.
     for (const auto& name : File1()) {

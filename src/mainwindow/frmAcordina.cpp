@@ -112,6 +112,7 @@ void frmAcordina::Mostrar() {
     MostrarHora();
     ShowWindow(hwnd(), SW_SHOWNORMAL);
     SetForegroundWindow(hwnd());
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 bool frmAcordina::Mostrado() const {

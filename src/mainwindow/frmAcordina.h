@@ -41,8 +41,11 @@ public:
 
     void Load();
 
-    // Displays the window in normal state and brings it to the front.
+    // Displays the window in normal state, brings it to the front and draws it at once.
     void Mostrar();
+    // Fills the settings panel: the sound list, then the choices kept in Config.inf. The panel
+    // is collapsed at start, so none of it shows in the first drawn window.
+    void CarregarPainel();
     // Displayed and not minimised.
     bool Mostrado() const;
 
