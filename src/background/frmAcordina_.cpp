@@ -85,6 +85,9 @@ void frmAcordina_::Load() {
     // The user sees the main window first; the tray, the sound devices and the settings file
     // take their time after it is drawn.
     mainwindow::frmAcordina& main = program_.Main();
+    // Restarted beside the main window's timer, the two tick together: the program wakes
+    // once a tick, not twice.
+    SetTimer(hwnd(), kTimer1, 100, nullptr);
     main.Mostrar();
     objTray().FormTarget(this);
     objTray().AddSystray(tooltip_);
