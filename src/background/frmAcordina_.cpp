@@ -82,8 +82,8 @@ void frmAcordina_::Load() {
     const win32::Dpi dpi = win32::Dpi::Screen();
     SetWindowPos(hwnd(), nullptr, 0, 0, dpi.PixelsX(1), dpi.PixelsY(1),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    // The user sees the main window first; the tray, the sound devices and the settings file
-    // take their time after it is drawn.
+    // The user sees the main window first; the tray, the settings panel with its sounds and
+    // Config.inf, and the sound devices take their time after it is drawn.
     mainwindow::frmAcordina& main = program_.Main();
     // Restarted beside the main window's timer, the two tick together: the program wakes
     // once a tick, not twice.
@@ -92,13 +92,13 @@ void frmAcordina_::Load() {
     objTray().FormTarget(this);
     objTray().AddSystray(tooltip_);
     objTray().PopupBalloon(L"O sistema está ativo !", L"TAVU - Acordina", tray::NIIF_WARNING_);
+    main.CarregarPainel();
     // The counts are signed on purpose: a driver error value reads as "no device".
     const auto waves = static_cast<std::int32_t>(program_.services.sound.waveOutGetNumDevs());
     const auto midis = static_cast<std::int16_t>(program_.services.sound.midiOutGetNumDevs());
     if (waves < 1 && midis < 1) {
         main.chkDespSom.SetEnabled(false);
     }
-    main.CarregarPainel();
 }
 
 void frmAcordina_::AlertaProgramaOcultado() {

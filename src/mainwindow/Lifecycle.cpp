@@ -18,6 +18,7 @@ void frmAcordina::Form_Load() {
 }
 
 void frmAcordina::CarregarPainel() {
+    CreateContents(Layout(), kPanel);
     // The sounds come from the program's folder, where they are played from and
     // where the help tells the user to put them.
     for (const auto& name : File1()) {

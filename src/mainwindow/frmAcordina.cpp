@@ -26,7 +26,7 @@ frmAcordina::frmAcordina(Program& program) : program_(program) {
     CreateWindowOfClass(L"AcordinaMain", exStyle, style, L"Acordina", at.x, at.y, size.cx, size.cy,
                         nullptr, iconBig_.get());
     SetIcons(iconBig_.get(), iconSmall_.get());
-    CreateControls(Layout());
+    CreateControls(Layout(), kPanel);
     vsHH.SetRange(23, 0);
     vsMM.SetRange(59, 0);
     // The big clock needs every pixel of its box; the font's own margins would clip it.

@@ -81,14 +81,15 @@ bool Drawn(HWND window) {
     return !pending;
 }
 
-TEST_F(StartupTest, DrawsTheMainWindowThenAddsTheIconAndBalloonThenCountsDevicesThenFillsThePanel) {
-    // The tray, the sound devices and the settings file all wait for the first drawn window.
+TEST_F(StartupTest, DrawsTheMainWindowThenAddsTheIconAndBalloonThenMakesThePanelThenCountsDevices) {
+    // The tray, the settings panel with Config.inf and the sound devices all wait for the first
+    // drawn window.
     int early = 0;
-    const auto countEarly = [this, &early] {
-        early += !program->MainExists() || !Drawn(Main().hwnd()) || Main().cboSom.ListCount() != 0;
+    const auto drawn = [this] { return program->MainExists() && Drawn(Main().hwnd()); };
+    fakes.shell.onNotify = [&](const ShellCall&) {
+        early += !drawn() || Main().cboSom.hwnd() != nullptr;
     };
-    fakes.shell.onNotify = [&](const ShellCall&) { countEarly(); };
-    fakes.sound.onCount = countEarly;
+    fakes.sound.onCount = [&] { early += !drawn(); };
     Start();
     fakes.shell.onNotify = nullptr;
     fakes.sound.onCount = nullptr;
