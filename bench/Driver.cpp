@@ -15,7 +15,6 @@
 namespace {
 
 struct Search {
-    DWORD pid;
     HWND found = nullptr;
 };
 
@@ -28,18 +27,17 @@ BOOL CALLBACK NeedsPaint(HWND hwnd, LPARAM dirty) {
 
 BOOL CALLBACK FindShown(HWND hwnd, LPARAM search) {
     auto& s = *reinterpret_cast<Search*>(search);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    if (pid == s.pid && IsWindowVisible(hwnd) &&
-        (GetWindowLongW(hwnd, GWL_STYLE) & WS_CAPTION) == WS_CAPTION) {
+    if (IsWindowVisible(hwnd) && (GetWindowLongW(hwnd, GWL_STYLE) & WS_CAPTION) == WS_CAPTION) {
         s.found = hwnd;
     }
     return s.found == nullptr;
 }
 
-bool Drawn(DWORD pid) {
-    Search s{pid};
-    EnumWindows(FindShown, reinterpret_cast<LPARAM>(&s));
+// Only the windows of the process's first thread are looked at: a search of the whole
+// desktop every millisecond would slow down the very start it times.
+bool Drawn(DWORD thread) {
+    Search s;
+    EnumThreadWindows(thread, FindShown, reinterpret_cast<LPARAM>(&s));
     bool dirty = false;
     if (s.found) {
         NeedsPaint(s.found, reinterpret_cast<LPARAM>(&dirty));
@@ -66,7 +64,7 @@ double StartUp(std::wstring command) {
     }
     double took = -1;
     while (WaitForSingleObject(pi.hProcess, 1) == WAIT_TIMEOUT && SecondsNow() - start < 30) {
-        if (Drawn(pi.dwProcessId)) {
+        if (Drawn(pi.dwThreadId)) {
             took = (SecondsNow() - start) * 1000;
             break;
         }
