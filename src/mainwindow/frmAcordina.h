@@ -33,6 +33,8 @@ inline constexpr wchar_t kCollapsedConfig[] = L"Configurações >>";
 inline constexpr wchar_t kExpandedConfig[] = L"Recolher Configurações <<";
 inline constexpr wchar_t kHelpEntry[] = L"...Ajuda";
 inline constexpr wchar_t kConfigFileName[] = L"Config.inf";
+// The settings panel's frame, whose controls are made by CarregarPainel.
+inline constexpr wchar_t kPanel[] = L"fraConfig";
 
 class frmAcordina final : public win32::Form {
 public:
@@ -41,8 +43,12 @@ public:
 
     void Load();
 
-    // Displays the window in normal state and brings it to the front.
+    // Displays the window in normal state, brings it to the front and draws it at once.
     void Mostrar();
+    // Makes the settings panel's controls and fills them: the sound list, then the choices
+    // kept in Config.inf. The panel is collapsed at start, so none of it shows in the first
+    // drawn window.
+    void CarregarPainel();
     // Displayed and not minimised.
     bool Mostrado() const;
 
@@ -109,6 +115,8 @@ private:
     bool ConfirmaEncerrar();
     void Form_Terminate();
     void Timer1_Timer();
+    // Puts the current time in the clock display.
+    void MostrarHora();
 
     // Time entry.
     void vsHH_Change();

@@ -80,10 +80,22 @@ HFONT Form::FontFor(const FontSpec& font) {
     return fonts_.back().get();
 }
 
-void Form::CreateControls(std::span<const ControlSpec> layout) {
+void Form::CreateControls(std::span<const ControlSpec> layout, std::wstring_view later) {
+    CreateRows(layout, later, false);
+}
+
+void Form::CreateContents(std::span<const ControlSpec> layout, std::wstring_view container) {
+    CreateRows(layout, container, true);
+}
+
+void Form::CreateRows(std::span<const ControlSpec> layout, std::wstring_view container,
+                      bool inside) {
+    const auto taken = [&](const ControlSpec& row) {
+        return (row.container != nullptr && row.container == container) == inside;
+    };
     std::vector<const ControlSpec*> rows;
     for (const auto& row : layout) {
-        if (MakesWindow(row.kind)) {
+        if (MakesWindow(row.kind) && taken(row)) {
             rows.push_back(&row);
         }
     }
@@ -126,7 +138,7 @@ void Form::CreateControls(std::span<const ControlSpec> layout) {
         }
     }
     for (const auto& row : layout) {
-        if (row.kind == Kind::Line) {
+        if (row.kind == Kind::Line && taken(row)) {
             static_cast<Frame*>(Find(row.container))
                 ->AddLine({dpi_.PixelsX(row.left), dpi_.PixelsX(row.left + row.width),
                            dpi_.PixelsY(row.top), row.back});

@@ -26,7 +26,10 @@ protected:
     static Control* FindIn(std::span<const NamedControl> controls, std::wstring_view name);
 
     Form();
-    void CreateControls(std::span<const ControlSpec> layout);
+    // Creates the windows of the layout's rows, leaving out the contents of the container
+    // `later` (if any) for CreateContents: what the first drawn window hides can wait.
+    void CreateControls(std::span<const ControlSpec> layout, std::wstring_view later = {});
+    void CreateContents(std::span<const ControlSpec> layout, std::wstring_view container);
     HFONT FontFor(const FontSpec& font);
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     // Outer size for a client area in twips, for the window's styles.
@@ -35,6 +38,8 @@ protected:
     static POINT Centred(SIZE size);
 
 private:
+    void CreateRows(std::span<const ControlSpec> layout, std::wstring_view container, bool inside);
+
     Dpi dpi_;
     std::vector<UniqueFont> fonts_;
     HCURSOR hand_ = nullptr;
