@@ -14,10 +14,6 @@
 
 namespace {
 
-struct Search {
-    HWND found = nullptr;
-};
-
 BOOL CALLBACK NeedsPaint(HWND hwnd, LPARAM dirty) {
     if (IsWindowVisible(hwnd) && GetUpdateRect(hwnd, nullptr, FALSE)) {
         *reinterpret_cast<bool*>(dirty) = true;
@@ -25,25 +21,25 @@ BOOL CALLBACK NeedsPaint(HWND hwnd, LPARAM dirty) {
     return TRUE;
 }
 
-BOOL CALLBACK FindShown(HWND hwnd, LPARAM search) {
-    auto& s = *reinterpret_cast<Search*>(search);
+BOOL CALLBACK FindShown(HWND hwnd, LPARAM found) {
     if (IsWindowVisible(hwnd) && (GetWindowLongW(hwnd, GWL_STYLE) & WS_CAPTION) == WS_CAPTION) {
-        s.found = hwnd;
+        *reinterpret_cast<HWND*>(found) = hwnd;
+        return FALSE;
     }
-    return s.found == nullptr;
+    return TRUE;
 }
 
 // Only the windows of the process's first thread are looked at: a search of the whole
 // desktop every millisecond would slow down the very start it times.
 bool Drawn(DWORD thread) {
-    Search s;
-    EnumThreadWindows(thread, FindShown, reinterpret_cast<LPARAM>(&s));
+    HWND found = nullptr;
+    EnumThreadWindows(thread, FindShown, reinterpret_cast<LPARAM>(&found));
     bool dirty = false;
-    if (s.found) {
-        NeedsPaint(s.found, reinterpret_cast<LPARAM>(&dirty));
-        EnumChildWindows(s.found, NeedsPaint, reinterpret_cast<LPARAM>(&dirty));
+    if (found) {
+        NeedsPaint(found, reinterpret_cast<LPARAM>(&dirty));
+        EnumChildWindows(found, NeedsPaint, reinterpret_cast<LPARAM>(&dirty));
     }
-    return s.found && !dirty;
+    return found && !dirty;
 }
 
 double SecondsNow() {
