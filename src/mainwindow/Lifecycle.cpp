@@ -1,7 +1,5 @@
 // Loading, minimising, closing and the end of the main window.
 #include "alarm/AlarmCheck.h"
-#include "app/Program.h"
-#include "background/frmAcordina_.h"
 #include "mainwindow/frmAcordina.h"
 
 namespace acordina::mainwindow {
@@ -15,7 +13,7 @@ void frmAcordina::Form_Load() {
     const LONG style = GetWindowLongA(hwnd(), GWL_STYLE);
     SetWindowLongA(hwnd(), GWL_STYLE, style & ~static_cast<LONG>(WS_MAXIMIZEBOX));
     lblStatus.SetText(kDisarmedCaption);
-    clockText_ = alarm::FormatarHora(program_.services.clock.Now().time).text;
+    clockText_ = alarm::FormatarHora(services_.clock.Now().time).text;
     txtHora.SetText(clockText_.c_str());
     // The sounds come from the program's folder, where they are played from and
     // where the help tells the user to put them.
@@ -28,14 +26,14 @@ void frmAcordina::Form_Load() {
 
 void frmAcordina::Form_Resize() {
     if (IsIconic(hwnd())) {
-        program_.Background().AlertaProgramaOcultado();
+        background_.AlertaProgramaOcultado();
         ShowWindow(hwnd(), SW_HIDE);
     }
 }
 
 bool frmAcordina::ConfirmaEncerrar() {
-    return program_.services.messageBoxes.Show(hwnd(), L"Confirme: ENCERRAR acordina?", L"Fechar",
-                                               win32::kStyleQuestionYesNo) != win32::kAnswerNo;
+    return services_.messageBoxes.Show(hwnd(), L"Confirme: ENCERRAR acordina?", L"Fechar",
+                                       MB_YESNO | MB_ICONQUESTION) != IDNO;
 }
 
 void frmAcordina::Form_QueryUnload() {
@@ -62,7 +60,7 @@ void frmAcordina::Form_EndSession(bool ending) {
 }
 
 void frmAcordina::Form_Terminate() {
-    program_.Background().Remove_Systray();
+    background_.Remove_Systray();
 }
 
 } // namespace acordina::mainwindow
