@@ -43,8 +43,8 @@ void frmAcordina::Ligar() {
         return;
     }
     KeepAMessage(chkDespVisual, txt00min);
-    for (const auto& [check, message] : preAlertas) {
-        KeepAMessage(check, message);
+    for (const auto& pre : preAlertas) {
+        KeepAMessage(pre.check, pre.message);
     }
     RecolherConfig();
     // A file that cannot be written is reported there; the alarm is armed all the same.
@@ -59,14 +59,13 @@ void frmAcordina::Ligar() {
     const int hour = vsHH.Value();
     const int minute = vsMM.Value();
     m.strHoraDespertar = alarm::HoraDespertar(hour, minute);
-    for (std::size_t i = 0; i < alarm::kPreAlertas.size(); ++i) {
-        const alarm::PreAlerta& pre = alarm::kPreAlertas[i];
+    for (const auto& [pre, check, message] : preAlertas) {
         // Every time is stored; only the flag and the message follow the tick.
         m.*pre.time = alarm::HoraPreAlerta(hour, minute, pre.minutes);
         m.*pre.flag = false;
-        if (preAlertas[i].check.Value() == 1) {
+        if (check.Value() == 1) {
             m.*pre.flag = true;
-            m.*pre.message = preAlertas[i].message.Text();
+            m.*pre.message = message.Text();
         }
     }
     background_.AlarmeArmado();

@@ -21,14 +21,14 @@ std::wstring ConfigPath(const win32::Services& services) {
     return win32::InFolder(services.programFolder.Path(), kConfigFileName);
 }
 
-// The controls behind the file's lines, in file order: the pre-alerts from the earliest on.
+// The controls behind the file's lines, in file order.
 std::array<win32::Control*, settings::kLineCount> ConfigControls(frmAcordina& f) {
     std::array<win32::Control*, settings::kLineCount> controls{
         &f.chkDespSom, &f.cboSom, &f.chkDesligar, &f.chkDespVisual, &f.txt00min};
     auto next = controls.begin() + 5;
-    for (auto pre = f.preAlertas.rbegin(); pre != f.preAlertas.rend(); ++pre) {
-        *next++ = &pre->check;
-        *next++ = &pre->message;
+    for (const auto& pre : f.preAlertas) {
+        *next++ = &pre.check;
+        *next++ = &pre.message;
     }
     *next = &f.cboSom;
     return controls;

@@ -110,17 +110,18 @@ public:
     win32::Line Line2{*this, {.name = L"Line2", .in = &fraConfig, .left = 120, .top = 1800, .width = 4200 - 120, .back = win32::kSysWorkspace}};
     // clang-format on
 
-    // The check box and message box of each pre-alert, in the order of alarm::kPreAlertas.
-    struct PreAlertaBoxes {
+    // Each pre-alert's variables (alarm::kPreAlertas) with its check box and message box.
+    struct PreAlertaCampos {
+        const alarm::PreAlerta& alarm;
         win32::CheckBox& check;
         win32::TextBox& message;
     };
-    const std::array<PreAlertaBoxes, alarm::kPreAlertas.size()> preAlertas{{
-        {chk01min, txt01min},
-        {chk02min, txt02min},
-        {chk05min, txt05min},
-        {chk10min, txt10min},
-        {chk15min, txt15min},
+    const std::array<PreAlertaCampos, alarm::kPreAlertas.size()> preAlertas{{
+        {alarm::PreAlertaDe(15), chk15min, txt15min},
+        {alarm::PreAlertaDe(10), chk10min, txt10min},
+        {alarm::PreAlertaDe(5), chk05min, txt05min},
+        {alarm::PreAlertaDe(2), chk02min, txt02min},
+        {alarm::PreAlertaDe(1), chk01min, txt01min},
     }};
 
     // The invisible file list: the WAV files of the program's folder.

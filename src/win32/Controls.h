@@ -241,7 +241,6 @@ public:
     Handler Click;
     void Create(HWND parent, const Dpi& dpi, HFONT font) override;
     void OnCommand(WORD code) override;
-    HICON Icon() const { return icon_.get(); }
 
 protected:
     Picture(Form& form, Kind kind, const ControlSpec& row, Handler click)
