@@ -4,7 +4,6 @@
 #include "win32/Twips.h"
 
 #include <array>
-#include <cassert>
 
 namespace acordina::background {
 namespace {
