@@ -7,16 +7,15 @@
 #include <mmsystem.h>
 
 #include <algorithm>
-#include <cassert>
 
 namespace acordina::background {
 
-// 0 is the wake-up itself, any other value the minutes of a pre-alert.
+// 0 is the wake-up itself, the minutes of a pre-alert that pre-alert; any other value warns of
+// nothing.
 void frmAcordina_::Avisa(std::uint8_t varOQue) {
     const std::wstring* message = &module1_.strMsgDespertar;
     if (varOQue != 0) {
         const auto pre = std::ranges::find(alarm::kPreAlertas, varOQue, &alarm::PreAlerta::minutes);
-        assert(pre != alarm::kPreAlertas.end() && "the engine warns only of its pre-alerts");
         if (pre == alarm::kPreAlertas.end()) {
             return;
         }

@@ -1,10 +1,10 @@
 #pragma once
-// Thin wrappers for the standard controls, keeping the few behaviours of the
-// old forms that the program relies on: a check box's change handler runs on
-// every change of its value, by the user or by code; a sorted drop-down list
-// has an index and a text; a vertical scroll bar may have its larger value at
-// the top; a label can be clicked. Window::Proc hands the parent's WM_COMMAND, scroll and
-// colour messages back to the control object.
+// Thin wrappers for the standard controls, keeping the few behaviours of the old forms that the
+// program relies on: a check box's change handler runs on every change of its value, by the user
+// or by code; a sorted drop-down list has an index and a text; a vertical scroll bar may have its
+// larger value at the top; a label can be clicked. Each control window has an identifier unique
+// in its form, and Window::Proc hands the parent's WM_COMMAND, scroll and colour messages back
+// to the control object.
 //
 // A control is declared once, as a member of its form that carries its layout row and its
 // handler, and registers itself with the form:
@@ -37,8 +37,6 @@ public:
     HWND hwnd() const { return hwnd_; }
     const wchar_t* Name() const { return row_.name; }
     const ControlSpec* Row() const { return &row_; }
-    // The child-window identifier, unique in its form.
-    int Id() const { return id_; }
 
     // Creates the control's window from its row, in parent (the form or the row's frame).
     virtual void Create(HWND parent, const Dpi& dpi, HFONT font);
@@ -57,7 +55,7 @@ public:
     void SetBackColor(OleColor c);
     bool WantsHandCursor() const { return hand_; }
 
-    // Reflected from the parent.
+    // The parent's notifications, handed back by Window::Proc.
     virtual void OnCommand(WORD /*code*/) {}
     virtual void OnVScroll(WORD /*code*/) {}
     HBRUSH OnCtlColor(HDC dc);

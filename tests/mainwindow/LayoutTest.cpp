@@ -56,6 +56,7 @@ TEST_F(LayoutTest, EveryControlHasItsKindPlaceTextFontAndState) {
             continue;
         }
         ASSERT_TRUE(IsWindow(c->hwnd()));
+        EXPECT_EQ(GetDlgItem(GetParent(c->hwnd()), GetDlgCtrlID(c->hwnd())), c->hwnd());
 
         for (const auto& k : kKinds) {
             if (k.kind == row.kind) {
