@@ -9,6 +9,7 @@ packages=(
   wine wine32:i386 xvfb xauth             # running it and its tests on Linux
   fonts-wine fonts-liberation             # Wine's own fonts, and Arial's metric twin
   imagemagick x11-utils                   # screenshots of the real windows
+  zip                                     # the download for Windows users
 )
 
 sudo_if_needed() {

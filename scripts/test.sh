@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds both presets and runs every test: the portable core natively (plain
-# and under the sanitizers), then the Windows program's tests under Wine.
+# Builds every preset and runs every test: the portable core natively (plain and under the
+# sanitizers), the check of the download for Windows users, then the Windows program's tests
+# under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -14,6 +15,11 @@ done
 
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$jobs"
+
+# The download for Windows users, made as the README says and checked.
+zip=$(scripts/package.sh)
+cmake -DZIP="$zip" -DEXE=build/windows/Acordina.exe -DREADME=docs/LEIA-ME.txt \
+  -DOBJDUMP=i686-w64-mingw32-objdump -P tests/program/CheckPackage.cmake
 
 export WINEPREFIX="$PWD/build/windows/wineprefix"
 . scripts/wine-env.sh

@@ -9,8 +9,10 @@ namespace acordina {
 // What the background window asks of the main window.
 class MainWindowRole {
 public:
-    // Displays the window in normal state and brings it to the front.
+    // Displays the window in normal state, brings it to the front and draws it at once.
     virtual void Mostrar() = 0;
+    // Makes and fills the settings panel, out of the user's sight.
+    virtual void CarregarPainel() = 0;
     // Displayed and not minimised.
     virtual bool Mostrado() const = 0;
     // No wave output: the sound option cannot be chosen.

@@ -76,14 +76,20 @@ void frmAcordina_::Load(MainWindowRole& main) {
     main_ = &main;
     SetWindowPos(hwnd(), nullptr, 0, 0, dpi().PixelsX(1), dpi().PixelsY(1),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The user sees the main window first; the tray, the settings panel with its sounds and
+    // Config.inf, and the sound devices take their time after it is drawn.
+    // Restarted beside the main window's timer, the two tick together: the program wakes
+    // once a tick, not twice.
+    SetTimer(hwnd(), kTimer1, 100, nullptr);
+    main.Mostrar();
     objTray().FormTarget(this);
     objTray().AddSystray(tooltip_);
     objTray().PopupBalloon(L"O sistema está ativo !", L"TAVU - Acordina", tray::NIIF_WARNING_);
+    main.CarregarPainel();
     // The alarm plays a WAV file: a MIDI output alone would arm a silent alarm.
     if (!CanPlayWAVs()) {
         main.DesabilitarSom();
     }
-    main.Mostrar();
 }
 
 void frmAcordina_::AlertaProgramaOcultado() {

@@ -1,5 +1,4 @@
 // Loading, minimising, closing and the end of the main window.
-#include "alarm/AlarmCheck.h"
 #include "mainwindow/frmAcordina.h"
 
 namespace acordina::mainwindow {
@@ -13,8 +12,11 @@ void frmAcordina::Form_Load() {
     const LONG style = GetWindowLongA(hwnd(), GWL_STYLE);
     SetWindowLongA(hwnd(), GWL_STYLE, style & ~static_cast<LONG>(WS_MAXIMIZEBOX));
     lblStatus.SetText(kDisarmedCaption);
-    clockText_ = alarm::FormatarHora(services_.clock.Now().time).text;
-    txtHora.SetText(clockText_.c_str());
+    MostrarHora();
+}
+
+void frmAcordina::CarregarPainel() {
+    CreateContents(fraConfig);
     // The sounds come from the program's folder, where they are played from and
     // where the help tells the user to put them.
     for (const auto& name : File1()) {

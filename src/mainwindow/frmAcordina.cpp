@@ -29,7 +29,8 @@ frmAcordina::frmAcordina(win32::Services& services, Module1& module1, Background
     CreateWindowOfClass(L"AcordinaMain", exStyle, style, L"Acordina", at.x, at.y, size.cx, size.cy,
                         nullptr, iconBig_.get());
     SetIcons(iconBig_.get(), iconSmall_.get());
-    CreateControls();
+    // The settings panel's controls wait for CarregarPainel.
+    CreateControls(&fraConfig);
     vsHH.SetRange(23, 0);
     vsMM.SetRange(59, 0);
     // The big clock needs every pixel of its box; the font's own margins would clip it.
@@ -52,8 +53,10 @@ void frmAcordina::SetOuterWidth(int twips) {
 }
 
 void frmAcordina::Mostrar() {
+    MostrarHora();
     ShowWindow(hwnd(), SW_SHOWNORMAL);
     SetForegroundWindow(hwnd());
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 bool frmAcordina::Mostrado() const {
@@ -86,15 +89,22 @@ std::vector<std::wstring> frmAcordina::File1() const {
     return names;
 }
 
-void frmAcordina::Timer1_Timer() {
-    const alarm::LocalTime now = services_.clock.Now();
-    const alarm::ClockText text = alarm::FormatarHora(now.time);
+void frmAcordina::MostrarHora() {
+    const alarm::ClockText text = alarm::FormatarHora(services_.clock.Now().time);
     // Redrawn only when the text changes: once a second, not at every tick.
     if (clockText_ != text.text) {
         clockText_ = text.text;
         txtHora.SetText(clockText_.c_str());
     }
-    background_.VerificarAlarme(now);
+}
+
+void frmAcordina::Timer1_Timer() {
+    // Each new text makes the box lay itself out again, its costliest work by far; nobody sees
+    // a hidden clock, and Mostrar brings it up to date.
+    if (IsWindowVisible(hwnd())) {
+        MostrarHora();
+    }
+    background_.VerificarAlarme(services_.clock.Now());
 }
 
 LRESULT frmAcordina::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {

@@ -44,8 +44,12 @@ public:
 
     void Load();
 
-    // Displays the window in normal state and brings it to the front.
+    // Displays the window in normal state, brings it to the front and draws it at once.
     void Mostrar() override;
+    // Makes the settings panel's controls and fills them: the sound list, then the choices
+    // kept in Config.inf. The panel is collapsed at start, so none of it shows in the first
+    // drawn window.
+    void CarregarPainel() override;
     // Displayed and not minimised.
     bool Mostrado() const override;
     void DesabilitarSom() override;
@@ -147,6 +151,8 @@ private:
     bool ConfirmaEncerrar();
     void Form_Terminate();
     void Timer1_Timer();
+    // Puts the current time in the clock display.
+    void MostrarHora();
 
     // Time entry.
     void vsHH_Change();

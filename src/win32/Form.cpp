@@ -62,21 +62,36 @@ HFONT Form::FontFor(const FontSpec& font) {
     return fonts_.back().get();
 }
 
-void Form::CreateControls() {
+void Form::CreateControls(const Frame* later) {
+    CreateRows(later, false);
+}
+
+void Form::CreateContents(const Frame& frame) {
+    CreateRows(&frame, true);
+}
+
+void Form::CreateRows(const Frame* frame, bool inside) {
+    std::vector<Control*> taken;
+    for (Control* c : controls_) {
+        const Frame* in = c->Row()->in;
+        if ((in != nullptr && in == frame) == inside) {
+            taken.push_back(c);
+        }
+    }
     SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(kWindowFont)), FALSE);
     // Frames first, then what they hold; creation order is the tab order.
     for (const bool contained : {false, true}) {
-        for (Control* c : controls_) {
-            const Frame* frame = c->Row()->in;
-            if ((frame != nullptr) == contained) {
+        for (Control* c : taken) {
+            const Frame* in = c->Row()->in;
+            if ((in != nullptr) == contained) {
                 // A frame of another form, or one declared after what it holds, has no window.
-                assert((!frame || frame->hwnd()) && "a control's frame is made before it");
-                c->Create(frame ? frame->hwnd() : hwnd(), dpi_, FontFor(c->Row()->font));
+                assert((!in || in->hwnd()) && "a control's frame is made before it");
+                c->Create(in ? in->hwnd() : hwnd(), dpi_, FontFor(c->Row()->font));
             }
         }
     }
     std::vector<const Control*> windows;
-    for (const Control* c : controls_) {
+    for (const Control* c : taken) {
         if (c->hwnd()) {
             windows.push_back(c);
         }

@@ -24,7 +24,10 @@ public:
 
 protected:
     Form();
-    void CreateControls();
+    // Creates the controls' windows, leaving out those inside the frame `later` (if any) for
+    // CreateContents: what the first drawn window hides can wait.
+    void CreateControls(const Frame* later = nullptr);
+    void CreateContents(const Frame& frame);
     void UseHandCursor(HCURSOR hand) { hand_ = hand; }
     HFONT FontFor(const FontSpec& font);
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -34,6 +37,9 @@ protected:
     static POINT Centred(SIZE size);
 
 private:
+    // The controls inside `frame` (inside) or all the others.
+    void CreateRows(const Frame* frame, bool inside);
+
     Dpi dpi_;
     std::vector<Control*> controls_;
     std::vector<UniqueFont> fonts_;

@@ -26,7 +26,8 @@ bool SystemTrayShell::NotifyIcon(std::uint32_t message, const tray::NotifyRecord
     NOTIFYICONDATAA data{};
     static_assert(sizeof data >= tray::kRecordSize);
     std::memcpy(&data, record.data(), record.size());
-    return Shell_NotifyIconA(message, &data) != FALSE;
+    auto* notify = shell32_.Function<decltype(Shell_NotifyIconA)>("Shell_NotifyIconA");
+    return notify && notify(message, &data) != FALSE;
 }
 
 std::int32_t SystemTrayShell::SetForegroundWindow(std::uint32_t windowHandle) {
@@ -38,14 +39,18 @@ float SystemTrayShell::TwipsPerPixelX() const {
 }
 
 bool WinmmSound::PlaySoundA(const char* name, std::uintptr_t module, std::uint32_t flags) {
-    return ::PlaySoundA(name, reinterpret_cast<HMODULE>(module), flags) != FALSE;
+    auto* play = winmm_.Function<decltype(::PlaySoundA)>("PlaySoundA");
+    return play && play(name, reinterpret_cast<HMODULE>(module), flags) != FALSE;
 }
 
+// Without winmm there is no device at all.
 std::uint32_t WinmmSound::waveOutGetNumDevs() {
-    return ::waveOutGetNumDevs();
+    auto* count = winmm_.Function<decltype(::waveOutGetNumDevs)>("waveOutGetNumDevs");
+    return count ? count() : 0;
 }
 std::uint32_t WinmmSound::midiOutGetNumDevs() {
-    return ::midiOutGetNumDevs();
+    auto* count = winmm_.Function<decltype(::midiOutGetNumDevs)>("midiOutGetNumDevs");
+    return count ? count() : 0;
 }
 
 void SystemPower::SetWakeTimer(std::int64_t utcFileTime) {

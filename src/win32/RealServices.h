@@ -3,6 +3,7 @@
 
 #include "win32/Handles.h"
 #include "win32/Services.h"
+#include "win32/SystemLibrary.h"
 
 namespace acordina::win32 {
 
@@ -21,6 +22,9 @@ public:
     bool NotifyIcon(std::uint32_t message, const tray::NotifyRecordBytes& record) override;
     std::int32_t SetForegroundWindow(std::uint32_t windowHandle) override;
     float TwipsPerPixelX() const override;
+
+private:
+    SystemLibrary shell32_{L"shell32.dll"};
 };
 
 class WinmmSound final : public SoundSystem {
@@ -28,6 +32,9 @@ public:
     bool PlaySoundA(const char* name, std::uintptr_t module, std::uint32_t flags) override;
     std::uint32_t waveOutGetNumDevs() override;
     std::uint32_t midiOutGetNumDevs() override;
+
+private:
+    SystemLibrary winmm_{L"winmm.dll"};
 };
 
 class SendInputKeyboard final : public Keyboard {

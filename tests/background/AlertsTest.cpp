@@ -1,6 +1,7 @@
 // The background window's balloons, sound and shutdown request, called directly on the real
 // window with fake shell, sound and shutdown services and real files in a scratch folder.
 #include "ProgramFixture.h"
+#include "win32/SystemLibrary.h"
 
 #include <gmock/gmock.h>
 
@@ -166,6 +167,22 @@ TEST_F(AlertsTest, CanPlayWAVsCountsWaveDevicesOnly) {
         EXPECT_EQ(Background().CanPlayWAVs(), c.expected) << c.waves << " " << c.midis;
     }
     EXPECT_TRUE(fakes.sound.calls.empty());
+}
+
+// The real services load winmm and shell32 only when first used: each function is found there.
+TEST(SystemLibraryTest, FindsTheSoundAndTrayFunctionsInTheSystemFolderAndNothingElse) {
+    const struct {
+        const wchar_t* library;
+        const char* function;
+        bool found;
+    } cases[] = {
+        {L"winmm.dll", "PlaySoundA", true},        {L"winmm.dll", "waveOutGetNumDevs", true},
+        {L"winmm.dll", "midiOutGetNumDevs", true}, {L"shell32.dll", "Shell_NotifyIconA", true},
+        {L"winmm.dll", "NoSuchFunction", false},   {L"nosuch.dll", "PlaySoundA", false}};
+    for (const auto& c : cases) {
+        win32::SystemLibrary library(c.library);
+        EXPECT_EQ(library.Function<void()>(c.function) != nullptr, c.found) << c.function;
+    }
 }
 
 // --- Tocar at the root of a drive ---------------------------------------------

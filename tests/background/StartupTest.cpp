@@ -68,8 +68,33 @@ const Expected kClearAtStart{NIM_MODIFY, 0x13, L"Acordina", L"", L"", 0};
 const Expected kWelcome{NIM_MODIFY,         0x13, L"Acordina", L"O sistema está ativo !",
                         L"TAVU - Acordina", 2};
 
-TEST_F(StartupTest, AddsTheIconShowsTheWelcomeBalloonThenTheMainWindow) {
+BOOL CALLBACK AddPending(HWND child, LPARAM pending) {
+    *reinterpret_cast<bool*>(pending) |=
+        IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE);
+    return TRUE;
+}
+
+// On screen, and nothing of it waits to be painted.
+bool Drawn(HWND window) {
+    bool pending = !IsWindowVisible(window) || GetUpdateRect(window, nullptr, FALSE);
+    EnumChildWindows(window, AddPending, reinterpret_cast<LPARAM>(&pending));
+    return !pending;
+}
+
+TEST_F(StartupTest, DrawsTheMainWindowThenAddsTheIconAndBalloonThenMakesThePanelThenCountsDevices) {
+    // The tray, the settings panel with Config.inf and the sound devices all wait for the first
+    // drawn window.
+    int early = 0;
+    const auto drawn = [this] { return Drawn(Main().hwnd()); };
+    fakes.shell.onNotify = [&](const ShellCall&) {
+        early += !drawn() || Main().cboSom.hwnd() != nullptr;
+    };
+    fakes.sound.onCount = [&] { early += !drawn(); };
     Start();
+    fakes.shell.onNotify = nullptr;
+    fakes.sound.onCount = nullptr;
+    EXPECT_EQ(early, 0);
+    EXPECT_EQ(Main().cboSom.ListCount(), 1) << "filled in the end: \"...Ajuda\"";
     ASSERT_NE(BgIcon(), nullptr);
     ExpectCalls(0, {kAdd, kClearAtStart, kWelcome});
     EXPECT_TRUE(fakes.shell.foregrounds.empty());

@@ -18,18 +18,21 @@ namespace {
 class SetTextCounter {
 public:
     explicit SetTextCounter(HWND control) : control_(control) {
-        SetWindowSubclass(control_, &Proc, 1, reinterpret_cast<DWORD_PTR>(&count));
+        SetWindowSubclass(control_, &Proc, 1, reinterpret_cast<DWORD_PTR>(this));
     }
     ~SetTextCounter() { RemoveWindowSubclass(control_, &Proc, 1); }
     SetTextCounter(const SetTextCounter&) = delete;
     SetTextCounter& operator=(const SetTextCounter&) = delete;
     int count = 0;
+    bool shownAtLastSet = false; // whether the control's window was on screen
 
 private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
                                  DWORD_PTR data) {
         if (msg == WM_SETTEXT) {
-            ++*reinterpret_cast<int*>(data);
+            auto* self = reinterpret_cast<SetTextCounter*>(data);
+            ++self->count;
+            self->shownAtLastSet = IsWindowVisible(GetAncestor(hwnd, GA_ROOT));
         }
         return DefSubclassProc(hwnd, msg, wp, lp);
     }
@@ -65,7 +68,7 @@ protected:
     }
 };
 
-TEST_F(TimerTest, TheClockTextIsSetOnlyWhenItChanges) {
+TEST_F(TimerTest, TheClockTextIsSetOnlyWhenItChangesAndNeverWhileHidden) {
     SetTextCounter sets(Main().txtHora.hwnd());
     // Loading already showed 06:00:00.
     for (int i = 0; i < 10; ++i) {
@@ -86,6 +89,16 @@ TEST_F(TimerTest, TheClockTextIsSetOnlyWhenItChanges) {
     TickMain();
     EXPECT_EQ(sets.count, 2);
     EXPECT_EQ(Main().txtHora.Text(), L"06:00:02");
+
+    // Hidden, nobody sees it; it is brought up to date before it shows again.
+    ShowWindow(Main().hwnd(), SW_HIDE);
+    fakes.clock.Set(6, 0, 3);
+    TickMain();
+    EXPECT_EQ(sets.count, 2);
+    Restore();
+    EXPECT_EQ(sets.count, 3);
+    EXPECT_FALSE(sets.shownAtLastSet);
+    EXPECT_EQ(Main().txtHora.Text(), L"06:00:03");
 }
 
 TEST_F(TimerTest, DisarmedNeitherTickCallsAnythingButTheMainOneShowsTheTime) {

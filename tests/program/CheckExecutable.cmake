@@ -1,7 +1,8 @@
 cmake_minimum_required(VERSION 3.25)
 # The program must be a 32-bit GUI executable that needs nothing but Windows'
-# own libraries: a user copies one file and it runs.
-execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE headers RESULT_VARIABLE rc)
+# own libraries, none of it newer than Windows 7: a user copies one file and it
+# runs. What ships is stripped and says its version.
+execute_process(COMMAND ${OBJDUMP} -p -t ${EXE} OUTPUT_VARIABLE headers RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "cannot read ${EXE}")
 endif()
@@ -10,6 +11,15 @@ if(NOT headers MATCHES "file format pei-i386")
 endif()
 if(NOT headers MATCHES "Subsystem[ \t]+0*2[ \t]+\\(Windows GUI\\)")
   message(FATAL_ERROR "not a GUI-subsystem executable")
+endif()
+if(NOT headers MATCHES "SYMBOL TABLE:[\r\n]+no symbols")
+  message(FATAL_ERROR "not stripped")
+endif()
+# VS_FIXEDFILEINFO: its signature, structure version 1.0, then file and product version
+# 4.0.0.2, each as two little-endian 32-bit halves.
+file(READ ${EXE} bytes HEX)
+if(NOT bytes MATCHES "bd04effe0000010000000400020000000000040002000000")
+  message(FATAL_ERROR "no version 4.0.0.2")
 endif()
 set(system_dlls ADVAPI32.DLL COMCTL32.DLL GDI32.DLL KERNEL32.DLL MSVCRT.DLL OLE32.DLL
     OLEAUT32.DLL SHELL32.DLL USER32.DLL WINMM.DLL)
@@ -25,4 +35,11 @@ foreach(line IN LISTS imports)
     message(FATAL_ERROR "imports ${dll}, which is not a Windows system library")
   endif()
   message(STATUS "imports ${dll}")
+endforeach()
+# What runtime libraries of newer toolchains are known to reach for.
+foreach(function GetSystemTimePreciseAsFileTime CreateFile2 WaitOnAddress WakeByAddressSingle
+                 WakeByAddressAll SetThreadDescription GetCurrentThreadStackLimits)
+  if(headers MATCHES "[ \t]${function}[\r\n]")
+    message(FATAL_ERROR "imports ${function}, which Windows 7 lacks")
+  endif()
 endforeach()

@@ -83,12 +83,19 @@ void PrintTo(const SoundCall& call, std::ostream* out);
 class FakeSound final : public win32::SoundSystem {
 public:
     bool PlaySoundA(const char* name, std::uintptr_t module, std::uint32_t flags) override;
-    std::uint32_t waveOutGetNumDevs() override { return waveDevices; }
+    std::uint32_t waveOutGetNumDevs() override {
+        if (onCount) {
+            onCount();
+        }
+        return waveDevices;
+    }
     std::uint32_t midiOutGetNumDevs() override { return midiDevices; }
 
     std::vector<SoundCall> calls;
     // Runs at each call, to look at the program at that moment.
     std::function<void(const SoundCall&)> onPlay;
+    // Runs when the wave devices are counted.
+    std::function<void()> onCount;
     std::uint32_t waveDevices = 1;
     std::uint32_t midiDevices = 1;
     bool accept = true;
