@@ -8,30 +8,11 @@ namespace {
 
 using namespace win32;
 
-constexpr FontSpec kTitle{L"MS Sans Serif", 975, true};
-constexpr FontSpec kOwn{};
-
-constexpr ControlSpec kLayout[] = {
-    // clang-format off
-    {L"Frame1", Kind::Frame, nullptr, 120, 120, 6075, 2850, L"", kOwn, kKindDefault, kKindDefault, kNone, 0},
-    {L"Picture1", Kind::PictureBox, L"Frame1", 240, 360, 2310, 2310, L"", kOwn, kKindDefault, kKindDefault, kNone, 5},
-    {L"lblSistema", Kind::Label, L"Frame1", 2640, 480, 3135, 255, L"Sistema Acordina", kTitle, kKindDefault, kKindDefault, kCentered, 4},
-    {L"lblVer", Kind::Label, L"Frame1", 2640, 720, 3135, 255, L"versão 4.0.2", kTitle, kKindDefault, kKindDefault, kCentered, 6},
-    {L"lblRegistro", Kind::Label, L"Frame1", 2760, 1080, 3255, 375, L"© TAVU. Todos os direitos reservados.", kOwn, kKindDefault, kKindDefault, kNone, 3},
-    {L"lblDesenvolvedor", Kind::Label, L"Frame1", 2760, 1440, 3375, 615, L"contato@tavu.example     www.tavu.example     (11) 5550-0142", kOwn, kKindDefault, kKindDefault, kNone, 1},
-    {L"lblData", Kind::Label, L"Frame1", 2760, 2280, 3375, 255, L"São Paulo, dezembro de 2026", kOwn, kKindDefault, kKindDefault, kNone, 2},
-    // clang-format on
-};
-
 // A fixed single border: neither a sizing frame nor a dialog frame.
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 
 } // namespace
-
-std::span<const ControlSpec> Layout() {
-    return kLayout;
-}
 
 frmSobre::frmSobre() {
     icon_.reset(static_cast<HICON>(
@@ -44,16 +25,6 @@ frmSobre::~frmSobre() {
     }
 }
 
-Control* frmSobre::Find(std::wstring_view name) {
-    const NamedControl controls[] = {
-        {L"Frame1", &Frame1},           {L"Picture1", &Picture1},
-        {L"lblSistema", &lblSistema},   {L"lblVer", &lblVer},
-        {L"lblRegistro", &lblRegistro}, {L"lblDesenvolvedor", &lblDesenvolvedor},
-        {L"lblData", &lblData},
-    };
-    return FindIn(controls, name);
-}
-
 void frmSobre::ShowModalOver(HWND owner) {
     owner_ = owner;
     const SIZE size = OuterSize(kClientWidth, kClientHeight, kStyle, kExStyle);
@@ -61,7 +32,7 @@ void frmSobre::ShowModalOver(HWND owner) {
     CreateWindowOfClass(L"AcordinaSobre", kExStyle, kStyle, L"Sobre", at.x, at.y, size.cx, size.cy,
                         owner, icon_.get());
     SetIcons(icon_.get(), icon_.get());
-    CreateControls(Layout());
+    CreateControls();
     // The picture sits in a sunken border and the control is sized to it.
     picture_ = LoadJpegResource(IDR_SOBRE_JPG);
     SetWindowLongW(Picture1.hwnd(), GWL_STYLE,

@@ -15,7 +15,8 @@ std::wstring HoraDespertar(int hour, int minute);
 // Hour 7, minute 5, n 10 -> "6:55:00"; hour 0, minute 0, n 1 -> "23:59:00".
 std::wstring HoraPreAlerta(int hour, int minute, int n);
 
-// The pre-alerts in the order arming handles them, with their variables.
+// The pre-alerts, from the latest (1 minute before) to the earliest, with their variables.
+// The engine, the alerts, arming and the main window's controls all go through this table.
 struct PreAlerta {
     int minutes;
     bool Module1::*flag;
@@ -29,5 +30,16 @@ inline constexpr std::array<PreAlerta, 5> kPreAlertas = {{
     {10, &Module1::bln10min, &Module1::strMsg10min, &Module1::strHora10min},
     {15, &Module1::bln15min, &Module1::strMsg15min, &Module1::strHora15min},
 }};
+
+// The row of the pre-alert `minutes` before the wake-up; a minute count without one does not
+// compile.
+consteval const PreAlerta& PreAlertaDe(int minutes) {
+    for (const PreAlerta& p : kPreAlertas) {
+        if (p.minutes == minutes) {
+            return p;
+        }
+    }
+    throw "no pre-alert for these minutes";
+}
 
 } // namespace acordina::alarm

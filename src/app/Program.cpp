@@ -4,9 +4,11 @@
 #include "background/frmAcordina_.h"
 #include "mainwindow/frmAcordina.h"
 
+#include <cassert>
+
 namespace acordina {
 
-Program::Program(win32::Services& s) : services(s) {}
+Program::Program(win32::Services& services) : services_(services) {}
 
 // The main window goes first: its terminate step still talks to the background window.
 Program::~Program() {
@@ -16,22 +18,19 @@ Program::~Program() {
 }
 
 void Program::Start() {
-    Background();
+    background_ = std::make_unique<background::frmAcordina_>(services_, module1, *this);
+    main_ = std::make_unique<mainwindow::frmAcordina>(services_, module1, *background_, *this);
+    main_->Load();
+    background_->Load(*main_);
 }
 
 background::frmAcordina_& Program::Background() {
-    if (!background_) {
-        background_ = std::make_unique<background::frmAcordina_>(*this);
-        background_->Load();
-    }
+    assert(background_ && "the program has started");
     return *background_;
 }
 
 mainwindow::frmAcordina& Program::Main() {
-    if (!main_) {
-        main_ = std::make_unique<mainwindow::frmAcordina>(*this);
-        main_->Load();
-    }
+    assert(main_ && "the program has started");
     return *main_;
 }
 
@@ -50,8 +49,8 @@ void Program::EndProgram() {
         background_->Remove_Systray();
     }
     // A program that is gone must not wake the computer.
-    services.power.CancelWakeTimer();
-    services.process.ExitNow();
+    services_.power.CancelWakeTimer();
+    services_.process.ExitNow();
 }
 
 } // namespace acordina

@@ -1,9 +1,10 @@
 #pragma once
-// The program-wide instances: the alarm settings and the three windows, each
-// created on first reference and kept until the program ends (the About
+// The program: the alarm settings shared by the windows, and the three windows, built in
+// order at start and each handed only the operations it needs of the others (the About
 // window only while it is shown).
 
 #include "alarm/Module1.h"
+#include "app/Roles.h"
 #include "win32/Services.h"
 
 #include <memory>
@@ -20,32 +21,33 @@ namespace about {
 class frmSobre;
 }
 
-class Program {
+class Program final : public ProgramRole {
 public:
     explicit Program(win32::Services& services);
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    // Starts the program: loads the background window, which shows the main window.
+    // Builds the windows; the background window puts up the icon and shows the main window.
     void Start();
 
+    // The armed alarm, written by the main window and read by the background window.
     Module1 module1;
-    win32::Services& services;
 
+    // Both from Start on.
     background::frmAcordina_& Background();
     mainwindow::frmAcordina& Main();
-    bool MainExists() const { return main_ != nullptr; }
 
-    // The About window: made anew each time it is shown modally over the main
-    // window; its window is destroyed when the user closes it.
-    void ShowAbout();
+    // The About window while it is shown: made anew each time, modal over the main window;
+    // its window is destroyed when the user closes it.
     about::frmSobre* About() const;
 
-    // Ends the program at once, leaving no icon behind in the notification area.
-    void EndProgram();
+    // ProgramRole.
+    void ShowAbout() override;
+    void EndProgram() override;
 
 private:
+    win32::Services& services_;
     std::unique_ptr<background::frmAcordina_> background_;
     std::unique_ptr<mainwindow::frmAcordina> main_;
     std::unique_ptr<about::frmSobre> about_;

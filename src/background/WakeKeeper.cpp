@@ -3,9 +3,6 @@
 namespace acordina::background {
 namespace {
 
-constexpr std::uint32_t ES_CONTINUOUS_ = 0x80000000;
-constexpr std::uint32_t ES_SYSTEM_REQUIRED_ = 0x00000001;
-constexpr std::uint32_t ES_DISPLAY_REQUIRED_ = 0x00000002;
 constexpr std::int64_t kFileTimeSecond = 10'000'000;
 
 // A local time as a UTC instant, by the rules the time zone has for that date.
@@ -66,7 +63,7 @@ void WakeKeeper::StayAwake() {
     if (wanted != awake_) {
         awake_ = wanted;
         power_.SetThreadExecutionState(
-            wanted ? ES_CONTINUOUS_ | ES_SYSTEM_REQUIRED_ | ES_DISPLAY_REQUIRED_ : ES_CONTINUOUS_);
+            wanted ? ES_CONTINUOUS | ES_SYSTEM_REQUIRED | ES_DISPLAY_REQUIRED : ES_CONTINUOUS);
     }
 }
 

@@ -1,19 +1,12 @@
 #include "background/frmAcordina_.h"
 
-#include "app/Program.h"
-#include "mainwindow/frmAcordina.h"
 #include "resource_ids.h"
-#include "win32/Reflect.h"
 #include "win32/Twips.h"
 
 #include <array>
 
 namespace acordina::background {
 namespace {
-
-constexpr win32::ControlSpec kCommand3{
-    L"Command3",         win32::Kind::Button, nullptr,      5760, 240, 615, 495, L"Command3", {},
-    win32::kKindDefault, win32::kKindDefault, win32::kNone, 0};
 
 struct MenuItem {
     UINT id; // 0: a separator
@@ -33,9 +26,10 @@ constexpr wchar_t kHiddenBalloon[] =
 
 } // namespace
 
-frmAcordina_::frmAcordina_(Program& program)
-    : program_(program), wakeKeeper_(program.services.power, program.services.timeZone) {
-    const win32::Dpi dpi = win32::Dpi::Screen();
+frmAcordina_::frmAcordina_(win32::Services& services, Module1& module1, ProgramRole& program)
+    : services_(services), module1_(module1), program_(program),
+      wakeKeeper_(services.power, services.timeZone) {
+    const win32::Dpi& dpi = this->dpi();
     icon_.reset(static_cast<HICON>(LoadImageW(win32::ThisModule(), MAKEINTRESOURCEW(IDI_ACORDINA),
                                               IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                               GetSystemMetrics(SM_CYSMICON), 0)));
@@ -43,8 +37,7 @@ frmAcordina_::frmAcordina_(Program& program)
     CreateWindowOfClass(L"AcordinaBackground", WS_EX_TOOLWINDOW, WS_POPUP, L"", CW_USEDEFAULT,
                         CW_USEDEFAULT, dpi.PixelsX(4800), dpi.PixelsY(3600), nullptr, icon_.get());
     SetIcons(icon_.get(), icon_.get());
-    Command3.Create(kCommand3, hwnd(), dpi, static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
-    Command3.Click = [this] { Command3_Click(); };
+    CreateControls();
 
     mnuFile_.reset(CreatePopupMenu());
     for (const auto& item : kMnuFile) {
@@ -66,7 +59,7 @@ frmAcordina_::~frmAcordina_() {
 
 tray::cTrayBalloon& frmAcordina_::objTray() {
     if (!objTray_) {
-        objTray_ = std::make_unique<tray::cTrayBalloon>(program_.services.shell, &win32::ToAnsi);
+        objTray_ = std::make_unique<tray::cTrayBalloon>(services_.shell, &win32::ToAnsi);
     }
     return *objTray_;
 }
@@ -79,13 +72,12 @@ std::uint32_t frmAcordina_::IconHandle() const {
     return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(icon_.get()));
 }
 
-void frmAcordina_::Load() {
-    const win32::Dpi dpi = win32::Dpi::Screen();
-    SetWindowPos(hwnd(), nullptr, 0, 0, dpi.PixelsX(1), dpi.PixelsY(1),
+void frmAcordina_::Load(MainWindowRole& main) {
+    main_ = &main;
+    SetWindowPos(hwnd(), nullptr, 0, 0, dpi().PixelsX(1), dpi().PixelsY(1),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     // The user sees the main window first; the tray, the settings panel with its sounds and
     // Config.inf, and the sound devices take their time after it is drawn.
-    mainwindow::frmAcordina& main = program_.Main();
     // Restarted beside the main window's timer, the two tick together: the program wakes
     // once a tick, not twice.
     SetTimer(hwnd(), kTimer1, 100, nullptr);
@@ -96,7 +88,7 @@ void frmAcordina_::Load() {
     main.CarregarPainel();
     // The alarm plays a WAV file: a MIDI output alone would arm a silent alarm.
     if (!CanPlayWAVs()) {
-        main.chkDespSom.SetEnabled(false);
+        main.DesabilitarSom();
     }
 }
 
@@ -111,16 +103,16 @@ void frmAcordina_::Remove_Systray() {
 }
 
 void frmAcordina_::Timer1_Timer() {
-    VerificarAlarme(program_.services.clock.Now());
+    VerificarAlarme(services_.clock.Now());
 }
 
 // Both timers drive the one engine, so a target fires once however many timers tick.
 void frmAcordina_::VerificarAlarme(const alarm::LocalTime& now) {
-    wakeKeeper_.Check(program_.module1, now, *this);
+    wakeKeeper_.Check(module1_, now, *this);
 }
 
 void frmAcordina_::AlarmeArmado() {
-    wakeKeeper_.Armed(program_.module1, program_.services.clock.Now());
+    wakeKeeper_.Armed(module1_, services_.clock.Now());
 }
 
 void frmAcordina_::AlarmeDesarmado() {
@@ -144,10 +136,10 @@ void frmAcordina_::Form_MouseMove(float X) {
     case tray::kLeftButtonDoubleClick:
         KillTimer(hwnd(), kSingleClickTimer);
         swallowNextLeftUp_ = true;
-        if (!program_.Main().Mostrado()) {
+        if (!main_->Mostrado()) {
             objTray().SetForeground();
             objTray().RemoveBalloon();
-            program_.Main().Mostrar();
+            main_->Mostrar();
         }
         break;
     default:
@@ -174,7 +166,7 @@ void frmAcordina_::OpenTrayMenu() {
 }
 
 void frmAcordina_::mnuRestaurar_Click() {
-    program_.Main().Mostrar();
+    main_->Mostrar();
 }
 
 void frmAcordina_::mnuFechar_Click() {
@@ -190,12 +182,12 @@ LRESULT frmAcordina_::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     }
     switch (msg) {
     case WM_TIMECHANGE:
-        wakeKeeper_.Reschedule(program_.module1, program_.services.clock.Now());
+        wakeKeeper_.Reschedule(module1_, services_.clock.Now());
         return 0;
     case WM_POWERBROADCAST:
         // A resumed computer's timer may have fired; it is set for the next target again.
         if (wp == PBT_APMRESUMEAUTOMATIC || wp == PBT_APMRESUMESUSPEND) {
-            wakeKeeper_.Reschedule(program_.module1, program_.services.clock.Now());
+            wakeKeeper_.Reschedule(module1_, services_.clock.Now());
         }
         return TRUE;
     case WM_TIMER:
@@ -212,21 +204,14 @@ LRESULT frmAcordina_::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             // A new press starts a new click, even if a double-click's release got lost.
             swallowNextLeftUp_ = false;
         }
-        const float twipsPerPixel = program_.services.shell.TwipsPerPixelX();
+        const float twipsPerPixel = services_.shell.TwipsPerPixelX();
         Form_MouseMove(static_cast<float>(LOWORD(lp)) * twipsPerPixel);
         return 0;
-    }
-    case WM_COMMAND: {
-        LRESULT result = 0;
-        if (win32::ReflectToControl(msg, wp, lp, result)) {
-            return result;
-        }
-        break;
     }
     default:
         break;
     }
-    return Default(msg, wp, lp);
+    return Form::OnMessage(msg, wp, lp);
 }
 
 } // namespace acordina::background

@@ -4,50 +4,59 @@
 // the shutdown request.
 
 #include "alarm/AlarmCheck.h"
+#include "alarm/Module1.h"
+#include "app/Roles.h"
 #include "background/WakeKeeper.h"
 #include "tray/cTrayBalloon.h"
 #include "win32/Controls.h"
+#include "win32/Form.h"
 #include "win32/Handles.h"
-#include "win32/Window.h"
+#include "win32/Services.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
 
-namespace acordina {
-class Program;
-}
-
 namespace acordina::background {
 
-class frmAcordina_ final : public win32::Window,
+class frmAcordina_ final : public win32::Form,
                            public alarm::AlarmActions,
+                           public BackgroundRole,
                            private tray::TrayTarget {
 public:
-    explicit frmAcordina_(Program& program);
+    frmAcordina_(win32::Services& services, Module1& module1, ProgramRole& program);
     ~frmAcordina_() override;
 
-    void Load();
+    // Puts up the icon and shows the main window, which the icon restores from then on.
+    void Load(MainWindowRole& main);
 
     // The alarm: both timers' check, arming and disarming.
-    void VerificarAlarme(const alarm::LocalTime& now);
-    void AlarmeArmado();
-    void AlarmeDesarmado();
+    void VerificarAlarme(const alarm::LocalTime& now) override;
+    void AlarmeArmado() override;
+    void AlarmeDesarmado() override;
 
     // Alerts and sound.
     void Tocar() override;
     void DesligarWindows() override;
     bool CanPlayWAVs();
-    bool PlayWAVFile(const std::wstring& StrFileName, bool blnAsync);
+    // Always asynchronous and looping: the alarm rings until it is switched off.
+    bool PlayWAVFile(const std::wstring& StrFileName);
     bool StopPlayingWAV();
     void Avisa(std::uint8_t varOQue) override;
     void AvisaNaoTocou(alarm::TimeOfDay despertar) override;
-    void AlertaProgramaOcultado();
-    void Remove_Systray();
-    void Stop_();
+    void AlertaProgramaOcultado() override;
+    void Remove_Systray() override;
+    void Stop_() override;
 
     // Placed beyond the visible area; a click asks for the shutdown.
-    win32::Button Command3;
+    win32::Button Command3{*this,
+                           {.name = L"Command3",
+                            .left = 5760,
+                            .top = 240,
+                            .width = 615,
+                            .height = 495,
+                            .text = L"Command3"},
+                           [this] { Command3_Click(); }};
 
     const std::wstring& strArquivoSom() const { return strArquivoSom_; }
     tray::cTrayBalloon& objTray();
@@ -70,12 +79,14 @@ private:
     void Timer1_Timer();
     void Form_MouseMove(float X);
     void OpenTrayMenu();
-    void RestoreMainWindow();
     void mnuRestaurar_Click();
     void mnuFechar_Click();
     void Command3_Click();
 
-    Program& program_;
+    win32::Services& services_;
+    Module1& module1_;
+    ProgramRole& program_;
+    MainWindowRole* main_ = nullptr; // from Load on
     std::unique_ptr<tray::cTrayBalloon> objTray_;
     std::wstring strArquivoSom_;
     WakeKeeper wakeKeeper_;

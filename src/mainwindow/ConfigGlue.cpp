@@ -1,5 +1,4 @@
 // Config.inf: the settings panel's choices written at arming and restored at start.
-#include "app/Program.h"
 #include "mainwindow/frmAcordina.h"
 #include "settings/ConfigFormat.h"
 #include "win32/DurableFile.h"
@@ -18,15 +17,21 @@ using settings::LineKind;
 
 // Read from where it is written: the folder's name followed directly by "Config.inf" would be
 // another file beside the folder, not ours.
-std::wstring ConfigPath(const Program& program) {
-    return win32::InFolder(program.services.programFolder.Path(), kConfigFileName);
+std::wstring ConfigPath(const win32::Services& services) {
+    return win32::InFolder(services.programFolder.Path(), kConfigFileName);
 }
 
 // The controls behind the file's lines, in file order.
 std::array<win32::Control*, settings::kLineCount> ConfigControls(frmAcordina& f) {
-    return {&f.chkDespSom, &f.cboSom,   &f.chkDesligar, &f.chkDespVisual, &f.txt00min, &f.chk15min,
-            &f.txt15min,   &f.chk10min, &f.txt10min,    &f.chk05min,      &f.txt05min, &f.chk02min,
-            &f.txt02min,   &f.chk01min, &f.txt01min,    &f.cboSom};
+    std::array<win32::Control*, settings::kLineCount> controls{
+        &f.chkDespSom, &f.cboSom, &f.chkDesligar, &f.chkDespVisual, &f.txt00min};
+    auto next = controls.begin() + 5;
+    for (const auto& pre : f.preAlertas) {
+        *next++ = &pre.check;
+        *next++ = &pre.message;
+    }
+    *next = &f.cboSom;
+    return controls;
 }
 
 } // namespace
@@ -49,12 +54,12 @@ void frmAcordina::GravarConfig() {
             break;
         }
     }
-    const std::wstring path = ConfigPath(program_);
+    const std::wstring path = ConfigPath(services_);
     const win32::WriteResult written =
-        win32::WriteDurably(path, settings::FormatConfig(values, program_.services.ansiCodePage));
+        win32::WriteDurably(path, settings::FormatConfig(values, services_.ansiCodePage));
 
     // The alarm reads these from now on, not the controls.
-    Module1& m = program_.module1;
+    Module1& m = module1_;
     m.blnDespSom = chkDespSom.Value() == 1;
     // No sound chosen: the last one published stays.
     if (std::wstring som = cboSom.Text(); !som.empty()) {
@@ -67,16 +72,16 @@ void frmAcordina::GravarConfig() {
     }
 
     if (!written.ok) {
-        program_.services.messageBoxes.Show(
+        services_.messageBoxes.Show(
             hwnd(),
             L"Não foi possível gravar as escolhas em " + path + L".\n" + written.reason +
                 L"\nO despertador será ligado mesmo assim; o arquivo anterior não foi alterado.",
-            L"Aviso", win32::kStyleWarning);
+            L"Aviso", MB_ICONWARNING);
     }
 }
 
 void frmAcordina::LerConfig() {
-    const auto bytes = win32::ReadBounded(ConfigPath(program_), settings::kMaxConfigBytes);
+    const auto bytes = win32::ReadBounded(ConfigPath(services_), settings::kMaxConfigBytes);
     if (!bytes) {
         return;
     }
@@ -85,8 +90,7 @@ void frmAcordina::LerConfig() {
         sounds.push_back(cboSom.List(i));
     }
     const auto controls = ConfigControls(*this);
-    const auto values =
-        settings::ParseConfig(*bytes, {sounds, kHelpEntry}, program_.services.ansiCodePage);
+    const auto values = settings::ParseConfig(*bytes, {sounds, kHelpEntry}, services_.ansiCodePage);
     for (std::size_t i = 0; i < values.size(); ++i) {
         switch (settings::kLines[i]) {
         case LineKind::CheckBox:

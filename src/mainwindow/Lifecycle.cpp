@@ -1,6 +1,4 @@
 // Loading, minimising, closing and the end of the main window.
-#include "app/Program.h"
-#include "background/frmAcordina_.h"
 #include "mainwindow/frmAcordina.h"
 
 namespace acordina::mainwindow {
@@ -18,7 +16,7 @@ void frmAcordina::Form_Load() {
 }
 
 void frmAcordina::CarregarPainel() {
-    CreateContents(Layout(), kPanel);
+    CreateContents(fraConfig);
     // The sounds come from the program's folder, where they are played from and
     // where the help tells the user to put them.
     for (const auto& name : File1()) {
@@ -30,14 +28,14 @@ void frmAcordina::CarregarPainel() {
 
 void frmAcordina::Form_Resize() {
     if (IsIconic(hwnd())) {
-        program_.Background().AlertaProgramaOcultado();
+        background_.AlertaProgramaOcultado();
         ShowWindow(hwnd(), SW_HIDE);
     }
 }
 
 bool frmAcordina::ConfirmaEncerrar() {
-    return program_.services.messageBoxes.Show(hwnd(), L"Confirme: ENCERRAR acordina?", L"Fechar",
-                                               win32::kStyleQuestionYesNo) != win32::kAnswerNo;
+    return services_.messageBoxes.Show(hwnd(), L"Confirme: ENCERRAR acordina?", L"Fechar",
+                                       MB_YESNO | MB_ICONQUESTION) != IDNO;
 }
 
 void frmAcordina::Form_QueryUnload() {
@@ -64,7 +62,7 @@ void frmAcordina::Form_EndSession(bool ending) {
 }
 
 void frmAcordina::Form_Terminate() {
-    program_.Background().Remove_Systray();
+    background_.Remove_Systray();
 }
 
 } // namespace acordina::mainwindow

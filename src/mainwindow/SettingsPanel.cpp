@@ -1,6 +1,5 @@
 // The settings panel: opening and closing it, the check boxes that enable
 // their messages and the sound list, and the help entry of the sound list.
-#include "app/Program.h"
 #include "mainwindow/frmAcordina.h"
 
 #include <algorithm>
@@ -23,7 +22,7 @@ void frmAcordina::KeepOnScreen() {
     // enough to show it all, and no further than the work area's left edge.
     RECT rc;
     GetWindowRect(hwnd(), &rc);
-    const RECT work = program_.services.monitors.WorkArea(hwnd());
+    const RECT work = services_.monitors.WorkArea(hwnd());
     if (rc.right <= work.right) {
         return;
     }
@@ -49,12 +48,12 @@ void frmAcordina::cboSom_Click() {
     }
     // Clearing the selection comes back here and finds the text empty.
     cboSom.SetListIndex(-1);
-    program_.services.messageBoxes.Show(
+    services_.messageBoxes.Show(
         hwnd(),
         L"Para configurar novos sons, escolha qualquer arquivo WAV e coloque na pasta de "
         L"instalação deste sistema (" +
-            program_.services.programFolder.Path() + L")",
-        L"Ajuda", win32::kStyleInformation);
+            services_.programFolder.Path() + L")",
+        L"Ajuda", MB_ICONINFORMATION);
 }
 
 } // namespace acordina::mainwindow

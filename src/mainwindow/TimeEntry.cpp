@@ -1,6 +1,5 @@
 // The wake-up hour and minute: two spinners, each mirrored into a box that
 // shows nothing else.
-#include "app/Program.h"
 #include "mainwindow/frmAcordina.h"
 
 namespace acordina::mainwindow {
@@ -15,11 +14,11 @@ void frmAcordina::vsMM_Change() {
 
 // The boxes hand the focus on at once, so typing never reaches them.
 void frmAcordina::txtHH_GotFocus() {
-    program_.services.keyboard.SendTab();
+    services_.keyboard.SendTab();
 }
 
 void frmAcordina::txtMM_GotFocus() {
-    program_.services.keyboard.SendTab();
+    services_.keyboard.SendTab();
 }
 
 } // namespace acordina::mainwindow

@@ -1,9 +1,6 @@
 #include "mainwindow/frmAcordina.h"
 
 #include "alarm/AlarmCheck.h"
-#include "app/Program.h"
-#include "background/frmAcordina_.h"
-#include "resource_ids.h"
 #include "win32/Paths.h"
 
 #include <algorithm>
@@ -11,7 +8,12 @@
 
 namespace acordina::mainwindow {
 
-frmAcordina::frmAcordina(Program& program) : program_(program) {
+frmAcordina::frmAcordina(win32::Services& services, Module1& module1, BackgroundRole& background,
+                         ProgramRole& program)
+    : services_(services), module1_(module1), background_(background), program_(program) {
+    if (HCURSOR hand = LoadCursorW(win32::ThisModule(), MAKEINTRESOURCEW(IDC_HAND_POINTER))) {
+        UseHandCursor(hand);
+    }
     iconBig_.reset(static_cast<HICON>(
         LoadImageW(win32::ThisModule(), MAKEINTRESOURCEW(IDI_ACORDINA), IMAGE_ICON, 32, 32, 0)));
     iconSmall_.reset(static_cast<HICON>(
@@ -27,12 +29,12 @@ frmAcordina::frmAcordina(Program& program) : program_(program) {
     CreateWindowOfClass(L"AcordinaMain", exStyle, style, L"Acordina", at.x, at.y, size.cx, size.cy,
                         nullptr, iconBig_.get());
     SetIcons(iconBig_.get(), iconSmall_.get());
-    CreateControls(Layout(), kPanel);
+    // The settings panel's controls wait for CarregarPainel.
+    CreateControls(&fraConfig);
     vsHH.SetRange(23, 0);
     vsMM.SetRange(59, 0);
     // The big clock needs every pixel of its box; the font's own margins would clip it.
     SendMessageW(txtHora.hwnd(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
-    WireHandlers();
     SetTimer(hwnd(), kTimer1, 100, nullptr);
 }
 
@@ -41,65 +43,6 @@ frmAcordina::~frmAcordina() {
         KillTimer(hwnd(), kTimer1);
         Form_Terminate();
     }
-}
-
-win32::Control* frmAcordina::Find(std::wstring_view name) {
-    const NamedControl controls[] = {
-        {L"Frame1", &Frame1},
-        {L"txtHora", &txtHora},
-        {L"fraHora", &fraHora},
-        {L"txtHH", &txtHH},
-        {L"Label1", &Label1},
-        {L"txtMM", &txtMM},
-        {L"Label2", &Label2},
-        {L"vsHH", &vsHH},
-        {L"vsMM", &vsMM},
-        {L"lblStatus", &lblStatus},
-        {L"picDesligado", &picDesligado},
-        {L"picLigado", &picLigado},
-        {L"Frame3", &Frame3},
-        {L"imgTAVU", &imgTAVU},
-        {L"lblConfig", &lblConfig},
-        {L"fraConfig", &fraConfig},
-        {L"chkDespSom", &chkDespSom},
-        {L"cboSom", &cboSom},
-        {L"chkDesligar", &chkDesligar},
-        {L"chkDespVisual", &chkDespVisual},
-        {L"Label8", &Label8},
-        {L"txt00min", &txt00min},
-        {L"Label3", &Label3},
-        {L"chk15min", &chk15min},
-        {L"txt15min", &txt15min},
-        {L"chk10min", &chk10min},
-        {L"txt10min", &txt10min},
-        {L"chk05min", &chk05min},
-        {L"txt05min", &txt05min},
-        {L"chk02min", &chk02min},
-        {L"txt02min", &txt02min},
-        {L"chk01min", &chk01min},
-        {L"txt01min", &txt01min},
-    };
-    return FindIn(controls, name);
-}
-
-void frmAcordina::WireHandlers() {
-    vsHH.Change = [this] { vsHH_Change(); };
-    vsMM.Change = [this] { vsMM_Change(); };
-    txtHH.GotFocus = [this] { txtHH_GotFocus(); };
-    txtMM.GotFocus = [this] { txtMM_GotFocus(); };
-    lblConfig.Click = [this] { lblConfig_Click(); };
-    cboSom.Click = [this] { cboSom_Click(); };
-    lblStatus.Click = [this] { lblStatus_Click(); };
-    picDesligado.Click = [this] { picDesligado_Click(); };
-    picLigado.Click = [this] { picLigado_Click(); };
-    imgTAVU.Click = [this] { imgTAVU_Click(); };
-    chkDespSom.Click = [this] { AplicarPar(chkDespSom, cboSom); };
-    chkDespVisual.Click = [this] { AplicarPar(chkDespVisual, txt00min); };
-    chk15min.Click = [this] { AplicarPar(chk15min, txt15min); };
-    chk10min.Click = [this] { AplicarPar(chk10min, txt10min); };
-    chk05min.Click = [this] { AplicarPar(chk05min, txt05min); };
-    chk02min.Click = [this] { AplicarPar(chk02min, txt02min); };
-    chk01min.Click = [this] { AplicarPar(chk01min, txt01min); };
 }
 
 void frmAcordina::SetOuterWidth(int twips) {
@@ -120,13 +63,13 @@ bool frmAcordina::Mostrado() const {
     return IsWindowVisible(hwnd()) && !IsIconic(hwnd());
 }
 
+void frmAcordina::DesabilitarSom() {
+    chkDespSom.SetEnabled(false);
+}
+
 std::vector<std::wstring> frmAcordina::File1() const {
     std::vector<std::wstring> names;
-    const std::wstring folder = program_.services.programFolder.Path();
-    const auto row = std::find_if(Layout().begin(), Layout().end(), [](const auto& entry) {
-        return entry.kind == win32::Kind::FileList;
-    });
-    const std::wstring pattern = win32::InFolder(folder, row->text);
+    const std::wstring pattern = win32::InFolder(services_.programFolder.Path(), kFile1Pattern);
     WIN32_FIND_DATAW found;
     HANDLE first = FindFirstFileW(pattern.c_str(), &found);
     if (first == INVALID_HANDLE_VALUE) {
@@ -147,7 +90,7 @@ std::vector<std::wstring> frmAcordina::File1() const {
 }
 
 void frmAcordina::MostrarHora() {
-    const alarm::ClockText text = alarm::FormatarHora(program_.services.clock.Now().time);
+    const alarm::ClockText text = alarm::FormatarHora(services_.clock.Now().time);
     // Redrawn only when the text changes: once a second, not at every tick.
     if (clockText_ != text.text) {
         clockText_ = text.text;
@@ -161,7 +104,7 @@ void frmAcordina::Timer1_Timer() {
     if (IsWindowVisible(hwnd())) {
         MostrarHora();
     }
-    program_.Background().VerificarAlarme(program_.services.clock.Now());
+    background_.VerificarAlarme(services_.clock.Now());
 }
 
 LRESULT frmAcordina::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {

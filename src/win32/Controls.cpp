@@ -1,11 +1,11 @@
 #include "win32/Controls.h"
 
-#include "win32/Reflect.h"
-#include "win32/Window.h"
+#include "win32/Form.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cassert>
 #include <cstdlib>
 #include <string>
 
@@ -30,9 +30,13 @@ Control::~Control() {
     }
 }
 
-void Control::Create(const ControlSpec& row, HWND parent, const Dpi& dpi, HFONT font) {
-    row_ = &row;
-    name_ = row.name;
+Control::Control(Form& form, Kind kind, const ControlSpec& row)
+    : row_(row), id_(form.Adopt(*this)) {
+    row_.kind = kind;
+}
+
+void Control::Create(HWND parent, const Dpi& dpi, HFONT font) {
+    const ControlSpec& row = row_;
     back_ = row.back == kKindDefault ? DefaultBack() : row.back;
     fore_ = row.fore == kKindDefault ? DefaultFore() : row.fore;
     hand_ = (row.flags & kHandCursor) != 0;
@@ -43,9 +47,12 @@ void Control::Create(const ControlSpec& row, HWND parent, const Dpi& dpi, HFONT 
     if (row.flags & kDisabled) {
         style |= WS_DISABLED;
     }
-    hwnd_ = CreateWindowExW(ExStyle(), ClassName(), row.text ? row.text : L"", style,
-                            dpi.PixelsX(row.left), dpi.PixelsY(row.top), dpi.PixelsX(row.width),
-                            dpi.PixelsY(row.height), parent, nullptr, ThisModule(), nullptr);
+    hwnd_ = Created(CreateWindowExW(ExStyle(), ClassName(), row.text, style, dpi.PixelsX(row.left),
+                                    dpi.PixelsY(row.top), dpi.PixelsX(row.width),
+                                    dpi.PixelsY(row.height), parent,
+                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)),
+                                    ThisModule(), CreateParam()),
+                    ClassName());
     SetPropW(hwnd_, kControlProp, this);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
@@ -97,64 +104,64 @@ HBRUSH Control::OnCtlColor(HDC dc) {
 
 // --- Frame -----------------------------------------------------------------
 
+Frame::~Frame() {
+    // Its parent destroys the window, with the controls inside.
+    Detach();
+}
+
 const wchar_t* Frame::ClassName() const {
-    static const bool registered = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = &Frame::Proc;
-        wc.hInstance = ThisModule();
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-        wc.lpszClassName = L"AcordinaFrame";
-        return RegisterClassExW(&wc) != 0;
-    }();
-    (void)registered;
-    return L"AcordinaFrame";
+    static constexpr wchar_t kClass[] = L"AcordinaFrame";
+    RegisterClassOnce(kClass, nullptr, nullptr);
+    return kClass;
 }
 
 DWORD Frame::Style(const ControlSpec&) const {
     return WS_CLIPCHILDREN;
 }
 
-LRESULT CALLBACK Frame::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    LRESULT reflected = 0;
-    if (ReflectToControl(msg, wp, lp, reflected)) {
-        return reflected;
-    }
-    if (msg == WM_PAINT) {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, &ps);
-        RECT rc;
-        GetClientRect(hwnd, &rc);
-        // A captionless group box: its border starts half a text line down.
-        TEXTMETRICW tm{};
-        HGDIOBJ old =
-            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
-        GetTextMetricsW(dc, &tm);
-        SelectObject(dc, old);
-        rc.top += tm.tmHeight / 2;
-        DrawEdge(dc, &rc, EDGE_ETCHED, BF_RECT);
-        if (auto* self = static_cast<Frame*>(ControlFromHandle(hwnd))) {
-            for (const auto& line : self->lines_) {
-                RECT r{line.x1, line.y, line.x2, line.y + 1};
-                ColorBrush brush;
-                FillRect(dc, &r, brush.Get(line.color));
-            }
-        }
-        EndPaint(hwnd, &ps);
+LRESULT Frame::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_PAINT:
+        Paint();
         return 0;
-    }
     // Kept for the border's offset; a plain window has no font of its own.
-    if (auto* self = static_cast<Frame*>(ControlFromHandle(hwnd))) {
-        if (msg == WM_SETFONT) {
-            self->font_ = reinterpret_cast<HFONT>(wp);
-            return 0;
-        }
-        if (msg == WM_GETFONT) {
-            return reinterpret_cast<LRESULT>(self->font_);
-        }
+    case WM_SETFONT:
+        font_ = reinterpret_cast<HFONT>(wp);
+        return 0;
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(font_);
+    default:
+        return Default(msg, wp, lp);
     }
-    return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+void Frame::Paint() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd(), &ps);
+    RECT rc;
+    GetClientRect(hwnd(), &rc);
+    // A captionless group box: its border starts half a text line down.
+    TEXTMETRICW tm{};
+    HGDIOBJ old = SelectObject(dc, font_);
+    GetTextMetricsW(dc, &tm);
+    SelectObject(dc, old);
+    rc.top += tm.tmHeight / 2;
+    DrawEdge(dc, &rc, EDGE_ETCHED, BF_RECT);
+    for (const auto& line : lines_) {
+        RECT r{line.x1, line.y, line.x2, line.y + 1};
+        ColorBrush brush;
+        FillRect(dc, &r, brush.Get(line.color));
+    }
+    EndPaint(hwnd(), &ps);
+}
+
+// --- Line ------------------------------------------------------------------
+
+void Line::Create(HWND, const Dpi& dpi, HFONT) {
+    const ControlSpec& row = *Row();
+    assert(row.in && "a line is drawn by its frame");
+    row.in->AddLine(
+        {dpi.PixelsX(row.left), dpi.PixelsX(row.left + row.width), dpi.PixelsY(row.top), row.back});
 }
 
 // --- Label -----------------------------------------------------------------
@@ -208,9 +215,9 @@ NumberBox::~NumberBox() {
     }
 }
 
-void NumberBox::Create(const ControlSpec& row, HWND parent, const Dpi& dpi, HFONT font) {
-    TextBox::Create(row, parent, dpi, font);
-    shown_ = row.text ? row.text : L"";
+void NumberBox::Create(HWND parent, const Dpi& dpi, HFONT font) {
+    TextBox::Create(parent, dpi, font);
+    shown_ = Row()->text;
     SetWindowSubclass(hwnd(), &Proc, kNumberBoxSubclass, reinterpret_cast<DWORD_PTR>(this));
 }
 
@@ -228,7 +235,7 @@ void NumberBox::OnCommand(WORD code) {
 }
 
 LRESULT CALLBACK NumberBox::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
-                                 DWORD_PTR self) {
+                                 DWORD_PTR self) noexcept {
     switch (msg) {
     case WM_SETTEXT:
         if (!lp || reinterpret_cast<const NumberBox*>(self)->shown_ !=
@@ -259,9 +266,9 @@ DWORD CheckBox::Style(const ControlSpec&) const {
     return WS_TABSTOP | BS_AUTOCHECKBOX;
 }
 
-void CheckBox::Create(const ControlSpec& row, HWND parent, const Dpi& dpi, HFONT font) {
-    Control::Create(row, parent, dpi, font);
-    value_ = (row.flags & kChecked) ? 1 : 0;
+void CheckBox::Create(HWND parent, const Dpi& dpi, HFONT font) {
+    Control::Create(parent, dpi, font);
+    value_ = (Row()->flags & kChecked) ? 1 : 0;
     SendMessageW(hwnd(), BM_SETCHECK, value_ ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
@@ -300,8 +307,9 @@ DWORD ComboBox::Style(const ControlSpec&) const {
     return WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_SORT;
 }
 
-void ComboBox::Create(const ControlSpec& row, HWND parent, const Dpi& dpi, HFONT font) {
-    Control::Create(row, parent, dpi, font);
+void ComboBox::Create(HWND parent, const Dpi& dpi, HFONT font) {
+    Control::Create(parent, dpi, font);
+    const ControlSpec& row = *Row();
     // The layout gives the height of the closed list (the selection field and its
     // border); the height the window is created with is that of the dropped list.
     const int closed = dpi.PixelsY(row.height);
@@ -430,8 +438,9 @@ DWORD Picture::Style(const ControlSpec&) const {
     return SS_ICON | SS_NOTIFY | SS_REALSIZECONTROL;
 }
 
-void Picture::Create(const ControlSpec& row, HWND parent, const Dpi& dpi, HFONT font) {
-    Control::Create(row, parent, dpi, font);
+void Picture::Create(HWND parent, const Dpi& dpi, HFONT font) {
+    Control::Create(parent, dpi, font);
+    const ControlSpec& row = *Row();
     if (row.resource != 0) {
         const int w = dpi.PixelsX(row.width);
         const int h = dpi.PixelsY(row.height);

@@ -1,36 +1,45 @@
 #pragma once
-// Thin wrappers for the standard controls, keeping the few behaviours of the
-// old forms that the program relies on: a check box's change handler runs on
-// every change of its value, by the user or by code; a sorted drop-down list
-// has an index and a text; a vertical scroll bar may have its larger value at
-// the top; a label can be clicked. The parent reflects WM_COMMAND, scroll and
-// colour messages to the control object.
+// Thin wrappers for the standard controls, keeping the few behaviours of the old forms that the
+// program relies on: a check box's change handler runs on every change of its value, by the user
+// or by code; a sorted drop-down list has an index and a text; a vertical scroll bar may have its
+// larger value at the top; a label can be clicked. Each control window has an identifier unique
+// in its form, and Window::Proc hands the parent's WM_COMMAND, scroll and colour messages back
+// to the control object.
+//
+// A control is declared once, as a member of its form that carries its layout row and its
+// handler, and registers itself with the form:
+//     win32::Label lblConfig{*this, {.name = L"lblConfig", .in = &Frame3, ...},
+//                            [this] { lblConfig_Click(); }};
 
 #include "win32/Colors.h"
 #include "win32/Handles.h"
 #include "win32/Layout.h"
 #include "win32/Twips.h"
+#include "win32/Window.h"
 
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace acordina::win32 {
 
+class Form;
+using Handler = std::function<void()>;
+
 class Control {
 public:
-    Control() = default;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
     virtual ~Control();
 
     HWND hwnd() const { return hwnd_; }
-    const wchar_t* Name() const { return name_; }
-    const ControlSpec* Row() const { return row_; }
+    const wchar_t* Name() const { return row_.name; }
+    const ControlSpec* Row() const { return &row_; }
 
-    // Creates the control from its row of the layout table.
-    virtual void Create(const ControlSpec& row, HWND parent, const Dpi& dpi, HFONT font);
+    // Creates the control's window from its row, in parent (the form or the row's frame).
+    virtual void Create(HWND parent, const Dpi& dpi, HFONT font);
 
     std::wstring Text() const;
     void SetText(std::wstring_view text);
@@ -46,23 +55,26 @@ public:
     void SetBackColor(OleColor c);
     bool WantsHandCursor() const { return hand_; }
 
-    // Reflected from the parent.
+    // The parent's notifications, handed back by Window::Proc.
     virtual void OnCommand(WORD /*code*/) {}
     virtual void OnVScroll(WORD /*code*/) {}
     HBRUSH OnCtlColor(HDC dc);
 
 protected:
+    Control(Form& form, Kind kind, const ControlSpec& row);
     virtual const wchar_t* ClassName() const = 0;
     virtual DWORD Style(const ControlSpec& row) const = 0;
     virtual DWORD ExStyle() const { return 0; }
     virtual OleColor DefaultBack() const { return kSysButtonFace; }
     virtual OleColor DefaultFore() const { return kSysButtonText; }
+    // The creation parameter: the Window object of a control that is one.
+    virtual void* CreateParam() { return nullptr; }
     void Invalidate() const;
 
 private:
     HWND hwnd_ = nullptr;
-    const wchar_t* name_ = L"";
-    const ControlSpec* row_ = nullptr;
+    ControlSpec row_;
+    int id_;
     OleColor back_ = kSysButtonFace;
     OleColor fore_ = kSysButtonText;
     bool hand_ = false;
@@ -71,8 +83,12 @@ private:
 
 // A captionless frame that holds other controls: a window of its own, so that
 // disabling it takes its controls out of reach of mouse and keyboard.
-class Frame : public Control {
+class Frame : public Control, private Window {
 public:
+    Frame(Form& form, const ControlSpec& row) : Control(form, Kind::Frame, row) {}
+    ~Frame() override;
+    using Control::hwnd;
+
     struct HorizontalLine {
         int x1, x2, y;
         OleColor color;
@@ -83,16 +99,31 @@ protected:
     const wchar_t* ClassName() const override;
     DWORD Style(const ControlSpec& row) const override;
     DWORD ExStyle() const override { return WS_EX_CONTROLPARENT; }
+    void* CreateParam() override { return static_cast<Window*>(this); }
+    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    void Paint();
     std::vector<HorizontalLine> lines_;
     HFONT font_ = nullptr;
 };
 
+// A line drawn by its frame: no window of its own.
+class Line : public Control {
+public:
+    Line(Form& form, const ControlSpec& row) : Control(form, Kind::Line, row) {}
+    void Create(HWND parent, const Dpi& dpi, HFONT font) override;
+
+protected:
+    const wchar_t* ClassName() const override { return L""; }
+    DWORD Style(const ControlSpec&) const override { return 0; }
+};
+
 class Label : public Control {
 public:
-    std::function<void()> Click;
+    Label(Form& form, const ControlSpec& row, Handler click = {})
+        : Control(form, Kind::Label, row), Click(std::move(click)) {}
+    Handler Click;
     void OnCommand(WORD code) override;
 
 protected:
@@ -102,7 +133,9 @@ protected:
 
 class TextBox : public Control {
 public:
-    std::function<void()> GotFocus;
+    TextBox(Form& form, const ControlSpec& row, Handler gotFocus = {})
+        : Control(form, Kind::TextBox, row), GotFocus(std::move(gotFocus)) {}
+    Handler GotFocus;
     void OnCommand(WORD code) override;
 
 protected:
@@ -117,25 +150,28 @@ protected:
 // typing, pasting, cutting, clearing, undoing and another program's WM_SETTEXT leave it as it is.
 class NumberBox : public TextBox {
 public:
+    using TextBox::TextBox;
     ~NumberBox() override;
     void SetNumber(int value);
-    void Create(const ControlSpec& row, HWND parent, const Dpi& dpi, HFONT font) override;
+    void Create(HWND parent, const Dpi& dpi, HFONT font) override;
     void OnCommand(WORD code) override;
 
 private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                 DWORD_PTR self);
+                                 DWORD_PTR self) noexcept;
     std::wstring shown_;
 };
 
 class CheckBox : public Control {
 public:
+    CheckBox(Form& form, const ControlSpec& row, Handler click = {})
+        : Control(form, Kind::CheckBox, row), Click(std::move(click)) {}
     // Runs whenever the value changes, by a click or by SetValue.
-    std::function<void()> Click;
+    Handler Click;
 
     int Value() const;
     void SetValue(int value);
-    void Create(const ControlSpec& row, HWND parent, const Dpi& dpi, HFONT font) override;
+    void Create(HWND parent, const Dpi& dpi, HFONT font) override;
     void OnCommand(WORD code) override;
 
 protected:
@@ -149,15 +185,17 @@ private:
 // A drop-down list the user can only pick from, kept sorted by the control.
 class ComboBox : public Control {
 public:
+    ComboBox(Form& form, const ControlSpec& row, Handler click = {})
+        : Control(form, Kind::ComboBox, row), Click(std::move(click)) {}
     // Runs whenever the selected index changes, by the user or by SetListIndex.
-    std::function<void()> Click;
+    Handler Click;
 
     void AddItem(std::wstring_view text);
     int ListCount() const;
     int ListIndex() const;
     void SetListIndex(int index);
     std::wstring List(int index) const;
-    void Create(const ControlSpec& row, HWND parent, const Dpi& dpi, HFONT font) override;
+    void Create(HWND parent, const Dpi& dpi, HFONT font) override;
     void OnCommand(WORD code) override;
 
 protected:
@@ -173,7 +211,9 @@ private:
 // A vertical scroll bar whose top end may be the larger value (Min > Max).
 class VScrollBar : public Control {
 public:
-    std::function<void()> Change;
+    VScrollBar(Form& form, const ControlSpec& row, Handler change = {})
+        : Control(form, Kind::VScrollBar, row), Change(std::move(change)) {}
+    Handler Change;
 
     void SetRange(int min, int max);
     int Value() const { return value_; }
@@ -191,15 +231,18 @@ private:
     int value_ = 0;
 };
 
-// A borderless picture showing an icon; an image differs only in name.
+// A borderless picture showing an icon; an image differs in lying beneath other controls.
 class Picture : public Control {
 public:
-    std::function<void()> Click;
-    void Create(const ControlSpec& row, HWND parent, const Dpi& dpi, HFONT font) override;
+    Picture(Form& form, const ControlSpec& row, Handler click = {})
+        : Picture(form, Kind::PictureBox, row, std::move(click)) {}
+    Handler Click;
+    void Create(HWND parent, const Dpi& dpi, HFONT font) override;
     void OnCommand(WORD code) override;
-    HICON Icon() const { return icon_.get(); }
 
 protected:
+    Picture(Form& form, Kind kind, const ControlSpec& row, Handler click)
+        : Control(form, kind, row), Click(std::move(click)) {}
     const wchar_t* ClassName() const override { return L"STATIC"; }
     DWORD Style(const ControlSpec& row) const override;
 
@@ -207,9 +250,17 @@ private:
     UniqueIcon icon_;
 };
 
+class Image : public Picture {
+public:
+    Image(Form& form, const ControlSpec& row, Handler click = {})
+        : Picture(form, Kind::Image, row, std::move(click)) {}
+};
+
 class Button : public Control {
 public:
-    std::function<void()> Click;
+    Button(Form& form, const ControlSpec& row, Handler click = {})
+        : Control(form, Kind::Button, row), Click(std::move(click)) {}
+    Handler Click;
     void OnCommand(WORD code) override;
 
 protected:

@@ -1,25 +1,16 @@
 #include "win32/Form.h"
 
-#include "resource_ids.h"
-#include "win32/Reflect.h"
-
-#include <algorithm>
+#include <cassert>
 
 namespace acordina::win32 {
 namespace {
 
-bool MakesWindow(Kind kind) {
-    return kind != Kind::Line && kind != Kind::FileList && kind != Kind::Timer;
-}
+// The first control identifier; the ones below are the dialog manager's (IDOK, IDCANCEL, ...).
+constexpr int kFirstControlId = 1000;
 
 // Text and pictures drawn straight onto their container, under the real controls.
 bool LiesUnderneath(Kind kind) {
     return kind == Kind::Label || kind == Kind::Image;
-}
-
-// Designed tab position first; controls without one come last.
-int TabKey(const ControlSpec* s) {
-    return s->tab < 0 ? 1000 : s->tab;
 }
 
 // Takes the part of `lower` that `upper` covers out of `lower`'s window region.
@@ -45,20 +36,11 @@ void GiveWayTo(HWND lower, HWND upper) {
 
 } // namespace
 
-Form::Form() : dpi_(Dpi::Screen()) {
-    hand_ = LoadCursorW(ThisModule(), MAKEINTRESOURCEW(IDC_HAND_POINTER));
-    if (!hand_) {
-        hand_ = LoadCursorW(nullptr, IDC_HAND);
-    }
-}
+Form::Form() : dpi_(Dpi::Screen()) {}
 
-Control* Form::FindIn(std::span<const NamedControl> controls, std::wstring_view name) {
-    for (const auto& [controlName, control] : controls) {
-        if (controlName == name) {
-            return control;
-        }
-    }
-    return nullptr;
+int Form::Adopt(Control& control) {
+    controls_.push_back(&control);
+    return kFirstControlId + static_cast<int>(controls_.size()) - 1;
 }
 
 HFONT Form::FontFor(const FontSpec& font) {
@@ -80,68 +62,60 @@ HFONT Form::FontFor(const FontSpec& font) {
     return fonts_.back().get();
 }
 
-void Form::CreateControls(std::span<const ControlSpec> layout, std::wstring_view later) {
-    CreateRows(layout, later, false);
+void Form::CreateControls(const Frame* later) {
+    CreateRows(later, false);
 }
 
-void Form::CreateContents(std::span<const ControlSpec> layout, std::wstring_view container) {
-    CreateRows(layout, container, true);
+void Form::CreateContents(const Frame& frame) {
+    CreateRows(&frame, true);
 }
 
-void Form::CreateRows(std::span<const ControlSpec> layout, std::wstring_view container,
-                      bool inside) {
-    const auto taken = [&](const ControlSpec& row) {
-        return (row.container != nullptr && row.container == container) == inside;
-    };
-    std::vector<const ControlSpec*> rows;
-    for (const auto& row : layout) {
-        if (MakesWindow(row.kind) && taken(row)) {
-            rows.push_back(&row);
+void Form::CreateRows(const Frame* frame, bool inside) {
+    std::vector<Control*> taken;
+    for (Control* c : controls_) {
+        const Frame* in = c->Row()->in;
+        if ((in != nullptr && in == frame) == inside) {
+            taken.push_back(c);
         }
     }
-    std::stable_sort(rows.begin(), rows.end(),
-                     [](const auto* a, const auto* b) { return TabKey(a) < TabKey(b); });
     SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(kWindowFont)), FALSE);
-    // Containers first, then what they contain; creation order is the tab order.
+    // Frames first, then what they hold; creation order is the tab order.
     for (const bool contained : {false, true}) {
-        for (const auto* row : rows) {
-            if ((row->container != nullptr) != contained) {
-                continue;
+        for (Control* c : taken) {
+            const Frame* in = c->Row()->in;
+            if ((in != nullptr) == contained) {
+                // A frame of another form, or one declared after what it holds, has no window.
+                assert((!in || in->hwnd()) && "a control's frame is made before it");
+                c->Create(in ? in->hwnd() : hwnd(), dpi_, FontFor(c->Row()->font));
             }
-            HWND parent = contained ? Find(row->container)->hwnd() : hwnd();
-            Find(row->name)->Create(*row, parent, dpi_, FontFor(row->font));
+        }
+    }
+    std::vector<const Control*> windows;
+    for (const Control* c : taken) {
+        if (c->hwnd()) {
+            windows.push_back(c);
         }
     }
     // Pictures stand above what they overlap.
-    for (const auto* row : rows) {
-        if (row->kind == Kind::PictureBox) {
-            SetWindowPos(Find(row->name)->hwnd(), HWND_TOP, 0, 0, 0, 0,
-                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    for (const Control* c : windows) {
+        if (c->Row()->kind == Kind::PictureBox) {
+            SetWindowPos(c->hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         }
     }
     // Otherwise a control that overlaps one made before it stands above it, except that
     // labels and images lie beneath every other control. The stacking order is the
     // keyboard order, so the control underneath gives up the shared part instead.
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        for (std::size_t j = i + 1; j < rows.size(); ++j) {
-            const ControlSpec& earlier = *rows[i];
-            const ControlSpec& later = *rows[j];
-            if (later.kind == Kind::PictureBox || earlier.container != later.container ||
-                earlier.container == nullptr) {
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+        for (std::size_t j = i + 1; j < windows.size(); ++j) {
+            const ControlSpec& earlier = *windows[i]->Row();
+            const ControlSpec& later = *windows[j]->Row();
+            if (later.kind == Kind::PictureBox || earlier.in != later.in || earlier.in == nullptr) {
                 continue;
             }
             const bool laterUnderneath =
                 LiesUnderneath(later.kind) && !LiesUnderneath(earlier.kind);
-            const ControlSpec& lower = laterUnderneath ? later : earlier;
-            const ControlSpec& upper = laterUnderneath ? earlier : later;
-            GiveWayTo(Find(lower.name)->hwnd(), Find(upper.name)->hwnd());
-        }
-    }
-    for (const auto& row : layout) {
-        if (row.kind == Kind::Line && taken(row)) {
-            static_cast<Frame*>(Find(row.container))
-                ->AddLine({dpi_.PixelsX(row.left), dpi_.PixelsX(row.left + row.width),
-                           dpi_.PixelsY(row.top), row.back});
+            GiveWayTo(windows[laterUnderneath ? j : i]->hwnd(),
+                      windows[laterUnderneath ? i : j]->hwnd());
         }
     }
 }
@@ -161,10 +135,6 @@ POINT Form::Centred(SIZE size) {
 }
 
 LRESULT Form::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
-    LRESULT reflected = 0;
-    if (ReflectToControl(msg, wp, lp, reflected)) {
-        return reflected;
-    }
     if (msg == WM_SETCURSOR) {
         if (auto* c = ControlFromHandle(reinterpret_cast<HWND>(wp));
             c && c->WantsHandCursor() && LOWORD(lp) == HTCLIENT) {

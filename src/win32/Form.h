@@ -1,7 +1,8 @@
 #pragma once
-// A top-level window whose controls come from a layout table: it creates
-// them (containers first, each level in tab order), keeps their fonts,
-// reflects their notifications and shows the hand cursor where asked.
+// A top-level window whose controls are its members: each registers itself at construction
+// with its layout row. The form creates them (frames first, then what they hold, each in
+// declaration order, which is the tab order), keeps their fonts and shows the hand cursor
+// where asked.
 
 #include "win32/Controls.h"
 #include "win32/Layout.h"
@@ -9,27 +10,25 @@
 #include "win32/Window.h"
 
 #include <span>
-#include <string_view>
-#include <utility>
 #include <vector>
 
 namespace acordina::win32 {
 
 class Form : public Window {
 public:
-    // Every control by its name; nullptr for rows that make no window.
-    virtual Control* Find(std::wstring_view name) = 0;
+    // Every control, in declaration order.
+    std::span<Control* const> Controls() const { return controls_; }
     const Dpi& dpi() const { return dpi_; }
+    // Called by a control member's constructor; returns its identifier.
+    int Adopt(Control& control);
 
 protected:
-    using NamedControl = std::pair<std::wstring_view, Control*>;
-    static Control* FindIn(std::span<const NamedControl> controls, std::wstring_view name);
-
     Form();
-    // Creates the windows of the layout's rows, leaving out the contents of the container
-    // `later` (if any) for CreateContents: what the first drawn window hides can wait.
-    void CreateControls(std::span<const ControlSpec> layout, std::wstring_view later = {});
-    void CreateContents(std::span<const ControlSpec> layout, std::wstring_view container);
+    // Creates the controls' windows, leaving out those inside the frame `later` (if any) for
+    // CreateContents: what the first drawn window hides can wait.
+    void CreateControls(const Frame* later = nullptr);
+    void CreateContents(const Frame& frame);
+    void UseHandCursor(HCURSOR hand) { hand_ = hand; }
     HFONT FontFor(const FontSpec& font);
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     // Outer size for a client area in twips, for the window's styles.
@@ -38,11 +37,13 @@ protected:
     static POINT Centred(SIZE size);
 
 private:
-    void CreateRows(std::span<const ControlSpec> layout, std::wstring_view container, bool inside);
+    // The controls inside `frame` (inside) or all the others.
+    void CreateRows(const Frame* frame, bool inside);
 
     Dpi dpi_;
+    std::vector<Control*> controls_;
     std::vector<UniqueFont> fonts_;
-    HCURSOR hand_ = nullptr;
+    HCURSOR hand_ = LoadCursorW(nullptr, IDC_HAND);
 };
 
 } // namespace acordina::win32

@@ -1,12 +1,15 @@
 #pragma once
-// A window's controls are described by a table like the designers' layout:
-// name, kind, container, place and size in twips, text, font, colours, state.
+// A control's row of the designed layout: place and size in twips, text, font, colours and
+// state. Each control member carries its own row, written with designated initialisers that
+// leave the defaults out.
 
 #include "win32/Colors.h"
 
 #include <cstdint>
 
 namespace acordina::win32 {
+
+class Frame;
 
 enum class Kind {
     Frame,
@@ -18,8 +21,6 @@ enum class Kind {
     PictureBox,
     Image,
     Line,
-    FileList,
-    Timer,
     Button,
 };
 
@@ -42,21 +43,19 @@ enum Flags : std::uint32_t {
     kReadOnly = 1u << 6,
 };
 
-inline constexpr int kNoTab = -1;
 inline constexpr OleColor kKindDefault = 0xFFFFFFFFu;
 
 struct ControlSpec {
     const wchar_t* name;
-    Kind kind;
-    const wchar_t* container; // nullptr: the window itself
-    int left, top, width, height;
-    const wchar_t* text;
-    FontSpec font;
+    Frame* in = nullptr; // the frame holding the control; nullptr: the window itself
+    int left = 0, top = 0, width = 0, height = 0;
+    const wchar_t* text = L"";
+    FontSpec font{};
     OleColor back = kKindDefault;
     OleColor fore = kKindDefault;
     std::uint32_t flags = kNone;
-    int tab = kNoTab;
-    int resource = 0; // icon of a picture or image
+    int resource = 0;        // icon of a picture or image
+    Kind kind = Kind::Label; // set by the control's class
 };
 
 // Twips of a font: lfHeight for a point size at a given dpi.

@@ -15,15 +15,7 @@
 
 namespace acordina::win32 {
 
-// Message box answers and styles used by the program.
-inline constexpr int kAnswerOk = 1;
-inline constexpr int kAnswerYes = 6;
-inline constexpr int kAnswerNo = 7;
-inline constexpr unsigned kStyleCritical = 16; // critical-stop icon, OK
-inline constexpr unsigned kStyleQuestionYesNo = 36;
-inline constexpr unsigned kStyleWarning = 48;     // exclamation icon, OK
-inline constexpr unsigned kStyleInformation = 64; // information icon, OK
-
+// MessageBoxW: the MB_ styles in, the ID answer out.
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;

@@ -1,9 +1,64 @@
 #include "win32/Window.h"
 
+#include "win32/Controls.h"
+
+#include <string>
+#include <system_error>
+
 namespace acordina::win32 {
+namespace {
+
+// Step 2 of the route: the notification back to the control that sent it. False when the
+// message is no control's notification, or comes from a window that is not ours.
+bool RouteToControl(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    Control* c = nullptr;
+    switch (msg) {
+    case WM_COMMAND:
+    case WM_VSCROLL:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSCROLLBAR:
+        c = ControlFromHandle(reinterpret_cast<HWND>(lp));
+        break;
+    default:
+        break;
+    }
+    if (!c) {
+        return false;
+    }
+    result = 0;
+    if (msg == WM_COMMAND) {
+        c->OnCommand(HIWORD(wp));
+    } else if (msg == WM_VSCROLL) {
+        c->OnVScroll(LOWORD(wp));
+    } else {
+        result = reinterpret_cast<LRESULT>(c->OnCtlColor(reinterpret_cast<HDC>(wp)));
+    }
+    return true;
+}
+
+std::string Narrow(const wchar_t* text) {
+    std::string out;
+    for (; *text; ++text) {
+        out += *text < 0x80 ? static_cast<char>(*text) : '?';
+    }
+    return out;
+}
+
+} // namespace
 
 HINSTANCE ThisModule() {
     return GetModuleHandleW(nullptr);
+}
+
+HWND Created(HWND hwnd, const wchar_t* className) {
+    if (!hwnd) {
+        throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
+                                "CreateWindowExW " + Narrow(className));
+    }
+    return hwnd;
 }
 
 Window::~Window() {
@@ -13,24 +68,39 @@ Window::~Window() {
     }
 }
 
+void Window::Detach() {
+    if (HWND h = hwnd_.release()) {
+        SetWindowLongPtrW(h, GWLP_USERDATA, 0);
+    }
+}
+
+void Window::RegisterClassOnce(const wchar_t* className, HICON icon, HBRUSH background) {
+    WNDCLASSEXW wc{};
+    if (GetClassInfoExW(ThisModule(), className, &wc)) {
+        return;
+    }
+    wc = WNDCLASSEXW{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = &Window::Proc;
+    wc.hInstance = ThisModule();
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hIcon = icon;
+    wc.hbrBackground = background ? background : GetSysColorBrush(COLOR_BTNFACE);
+    wc.lpszClassName = className;
+    if (!RegisterClassExW(&wc)) {
+        throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
+                                "RegisterClassExW " + Narrow(className));
+    }
+}
+
 void Window::CreateWindowOfClass(const wchar_t* className, DWORD exStyle, DWORD style,
                                  const wchar_t* title, int x, int y, int width, int height,
                                  HWND parent, HICON icon, HBRUSH background) {
-    WNDCLASSEXW wc{};
-    if (!GetClassInfoExW(ThisModule(), className, &wc)) {
-        wc = WNDCLASSEXW{};
-        wc.cbSize = sizeof wc;
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = &Window::Proc;
-        wc.hInstance = ThisModule();
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.hIcon = icon;
-        wc.hbrBackground = background ? background : GetSysColorBrush(COLOR_BTNFACE);
-        wc.lpszClassName = className;
-        RegisterClassExW(&wc);
-    }
-    CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, nullptr,
-                    ThisModule(), this);
+    RegisterClassOnce(className, icon, background);
+    Created(CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, nullptr,
+                            ThisModule(), this),
+            className);
 }
 
 void Window::SetIcons(HICON bigIcon, HICON smallIcon) const {
@@ -42,7 +112,7 @@ LRESULT Window::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     return Default(msg, wp, lp);
 }
 
-LRESULT CALLBACK Window::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT CALLBACK Window::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
     if (msg == WM_NCCREATE) {
         auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
         self->hwnd_.reset(hwnd);
@@ -57,6 +127,9 @@ LRESULT CALLBACK Window::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->hwnd_.release();
         return DefWindowProcW(hwnd, msg, wp, lp);
+    }
+    if (LRESULT result = 0; RouteToControl(msg, wp, lp, result)) {
+        return result;
     }
     return self->OnMessage(msg, wp, lp);
 }

@@ -1,6 +1,12 @@
 #pragma once
-// A window that owns its HWND. One static procedure keeps `this` from
-// WM_NCCREATE on and forwards every message to the object.
+// How a message reaches the code, for every window and frame of the program:
+//  1. Their classes all have Window::Proc, which finds the object from GWLP_USERDATA (set at
+//     WM_NCCREATE from the creation parameter and cleared when either side goes away).
+//  2. A control's notification to its parent (WM_COMMAND, WM_VSCROLL, WM_CTLCOLOR*) goes back
+//     to the control object, found from the control's window; the control runs its handler
+//     (Click, Change, GotFocus), wired beside the member where the form declares it.
+//  3. Everything else goes to the object's OnMessage.
+// Proc lets no exception out: one that reaches it ends the program.
 
 #include "win32/Handles.h"
 
@@ -18,10 +24,14 @@ public:
     HWND hwnd() const { return hwnd_.get(); }
 
 protected:
-    // Registers the class once per process and creates the window.
+    // Registers the class once per process and creates the window; throws when either fails.
     void CreateWindowOfClass(const wchar_t* className, DWORD exStyle, DWORD style,
                              const wchar_t* title, int x, int y, int width, int height, HWND parent,
                              HICON icon = nullptr, HBRUSH background = nullptr);
+    // The class of windows whose messages come to their Window object.
+    static void RegisterClassOnce(const wchar_t* className, HICON icon, HBRUSH background);
+    // For a window its parent destroys: the object stops hearing it but leaves it alive.
+    void Detach();
 
     // The title-bar and task-switcher pictures.
     void SetIcons(HICON bigIcon, HICON smallIcon) const;
@@ -30,10 +40,13 @@ protected:
     LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcW(hwnd(), msg, wp, lp); }
 
 private:
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
     UniqueWindow hwnd_;
 };
 
 HINSTANCE ThisModule();
+
+// The window just created; a window that could not be made ends the start-up loudly.
+HWND Created(HWND hwnd, const wchar_t* className);
 
 } // namespace acordina::win32

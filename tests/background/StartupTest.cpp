@@ -85,7 +85,7 @@ TEST_F(StartupTest, DrawsTheMainWindowThenAddsTheIconAndBalloonThenMakesThePanel
     // The tray, the settings panel with Config.inf and the sound devices all wait for the first
     // drawn window.
     int early = 0;
-    const auto drawn = [this] { return program->MainExists() && Drawn(Main().hwnd()); };
+    const auto drawn = [this] { return Drawn(Main().hwnd()); };
     fakes.shell.onNotify = [&](const ShellCall&) {
         early += !drawn() || Main().cboSom.hwnd() != nullptr;
     };

@@ -36,15 +36,7 @@ RECT ClientRect(HWND control, HWND window) {
 
 // The container's offset in twips, for rows placed inside a frame.
 POINT ContainerOffset(const win32::ControlSpec& control) {
-    if (!control.container) {
-        return {0, 0};
-    }
-    for (const auto& row : mainwindow::Layout()) {
-        if (std::wstring_view(row.name) == control.container) {
-            return {row.left, row.top};
-        }
-    }
-    return {0, 0};
+    return control.in ? POINT{control.in->Row()->left, control.in->Row()->top} : POINT{0, 0};
 }
 
 class LayoutTest : public ProgramFixture {
@@ -57,17 +49,14 @@ protected:
 
 TEST_F(LayoutTest, EveryControlHasItsKindPlaceTextFontAndState) {
     auto& f = Main();
-    EXPECT_EQ(mainwindow::Layout().size(), 36u);
-    for (const auto& row : mainwindow::Layout()) {
+    for (win32::Control* c : f.Controls()) {
+        const win32::ControlSpec& row = *c->Row();
         SCOPED_TRACE(::testing::PrintToString(std::wstring(row.name)));
-        if (row.kind == Kind::Line || row.kind == Kind::FileList || row.kind == Kind::Timer) {
-            EXPECT_EQ(f.Find(row.name), nullptr);
+        if (row.kind == Kind::Line) {
             continue;
         }
-        win32::Control* c = f.Find(row.name);
-        ASSERT_NE(c, nullptr);
         ASSERT_TRUE(IsWindow(c->hwnd()));
-        EXPECT_EQ(std::wstring_view(c->Name()), row.name);
+        EXPECT_EQ(GetDlgItem(GetParent(c->hwnd()), GetDlgCtrlID(c->hwnd())), c->hwnd());
 
         for (const auto& k : kKinds) {
             if (k.kind == row.kind) {

@@ -29,7 +29,7 @@ int FakeMessageBoxes::Show(HWND owner, std::wstring_view text, std::wstring_view
         answers.pop_front();
         return answer;
     }
-    return (style & 0xF) == MB_YESNO ? win32::kAnswerYes : win32::kAnswerOk;
+    return (style & 0xF) == MB_YESNO ? IDYES : IDOK;
 }
 
 std::uint32_t ShellCall::Field(std::size_t offset) const {

@@ -1,0 +1,51 @@
+#pragma once
+// What the windows ask of each other and of the program: each window sees only these few
+// operations of the others, never their controls.
+
+#include "alarm/AlarmCheck.h"
+
+namespace acordina {
+
+// What the background window asks of the main window.
+class MainWindowRole {
+public:
+    // Displays the window in normal state, brings it to the front and draws it at once.
+    virtual void Mostrar() = 0;
+    // Makes and fills the settings panel, out of the user's sight.
+    virtual void CarregarPainel() = 0;
+    // Displayed and not minimised.
+    virtual bool Mostrado() const = 0;
+    // No wave output: the sound option cannot be chosen.
+    virtual void DesabilitarSom() = 0;
+
+protected:
+    ~MainWindowRole() = default;
+};
+
+// What the main window asks of the background window.
+class BackgroundRole {
+public:
+    virtual void VerificarAlarme(const alarm::LocalTime& now) = 0;
+    virtual void AlarmeArmado() = 0;
+    virtual void AlarmeDesarmado() = 0;
+    virtual void AlertaProgramaOcultado() = 0;
+    virtual void Stop_() = 0;
+    virtual void Remove_Systray() = 0;
+
+protected:
+    ~BackgroundRole() = default;
+};
+
+// What either window asks of the program as a whole.
+class ProgramRole {
+public:
+    // The About window, modal over the main window.
+    virtual void ShowAbout() = 0;
+    // Ends the program at once, leaving no icon behind in the notification area.
+    virtual void EndProgram() = 0;
+
+protected:
+    ~ProgramRole() = default;
+};
+
+} // namespace acordina
