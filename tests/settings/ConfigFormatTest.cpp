@@ -51,8 +51,9 @@ TEST(ParseConfig, ReadsEachLineOrStopsAtTheFirstFaultyOne) {
         {5, "-0", 0}, {1, "  -1", -1}, {1, "003", 3}, {1, "0000000000000000000000000001", 1},
         {1, " 3 ", 3}, {1, " 0 ", 0, 1}, {1, "-1 ", -1, 0}, {4, "  x  ", L"  x  "},
         {6, "\x80\x81\x9F\xFF", L"€\x81Ÿÿ"}, {8, {"a\0b\tc", 5}, std::wstring(L"a\0b\tc", 5)},
-        // The sound by name: present; a file added, or files removed, before it; missing; missing
-        // where help now stands; help named, there and elsewhere; empty; empty, none; other case.
+        // The sound by its name: present; a file added, or files removed, before it; missing;
+        // missing where the help entry now stands; the help entry named, where it stands and at
+        // a file's position; an empty name, with a sound and with none; a name in another case.
         {1, " 2 ", 2, 4, "b.wav"}, {1, " 1 ", 2, 4, "b.wav"}, {1, " 7 ", 3, 4, "c.wav"},
         {1, " 1 ", 1, 4, "x.wav"}, {1, " 0 ", -1, 4, "x.wav"}, {1, " 0 ", -1, 4, "...Ajuda"},
         {1, " 3 ", 3, 4, "...Ajuda"}, {1, " 2 ", 2, 4, ""}, {1, "-1 ", -1, 4, ""},
@@ -80,18 +81,14 @@ TEST(ParseConfig, ReadsEachLineOrStopsAtTheFirstFaultyOne) {
 // which is no integer.
 TEST(ParseConfig, TakesEveryLineEndAndStopsWhereTheFileOrTheSixteenthLineEnds) {
     const std::string example(kExampleBytes);
+    // clang-format off
     const std::pair<std::string, std::size_t> files[] = {
-        {Join(ExampleLines(), "\n"), 16},
-        {Join(ExampleLines(), "\r"), 16},
-        {example.substr(0, example.size() - 2), 16},
-        {example + "x\r\n 5 \r\n", 16},
-        {example + std::string(1000, '\n'), 16},
-        {std::string(kExample15), 15},
-        {std::string(kExample15.substr(0, 48)), 5},
-        {"", 0},
-        {" 1 \n\r 2 \r\n", 1},
-        {" 1 \r\r\n 2 \r\n", 1},
-        {" 1 \n\n 2 \r\n", 1}};
+        {Join(ExampleLines(), "\n"), 16}, {Join(ExampleLines(), "\r"), 16},
+        {example.substr(0, example.size() - 2), 16}, {example + "x\r\n 5 \r\n", 16},
+        {example + std::string(1000, '\n'), 16}, {std::string(kExample15), 15},
+        {std::string(kExample15.substr(0, 48)), 5}, {"", 0}, {" 1 \n\r 2 \r\n", 1},
+        {" 1 \r\r\n 2 \r\n", 1}, {" 1 \n\n 2 \r\n", 1}};
+    // clang-format on
     for (const auto& [bytes, count] : files) {
         EXPECT_EQ(ParseConfig(bytes, Sounds(), kCp1252), Prefix(ExampleValues(), count))
             << testing::PrintToString(bytes);

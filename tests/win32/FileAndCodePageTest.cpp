@@ -18,6 +18,7 @@ TEST(DurableFile, ReplacesTheWholeFileOrNothingAndReadsUpToTheBound) {
     const std::wstring target = folder.Path() + L"\\Config.inf";
     // Bytes a text-mode stream would change: CR LF, lone LF, Ctrl-Z, NUL.
     const std::string raw("a\r\nb\nc\032d\0e\r", 12);
+    EXPECT_EQ(ReadBounded(target, 100), std::nullopt) << "the first start";
     folder.Write(L"Config.inf.tmp", "stale"); // left by an earlier power cut
     folder.Write(L"Config.inf", std::string(5000, 'o'));
     for (const std::string& bytes : {raw, std::string("new"), std::string()}) {
