@@ -10,7 +10,8 @@
 namespace acordina::alarm {
 
 // What is on: the pre-alerts by their place in kPreAlertas, then the wake-up's actions. Apart
-// moves the pre-alerts of 07:05 10 s apart into the minute before, Same to its second. Or Off.
+// spreads the pre-alerts of 07:05 10 s apart over the minute before, Same puts them in its
+// second; Off leaves the alarm switched off.
 inline constexpr unsigned P1 = 1, P2 = 2, P5 = 4, P10 = 8, P15 = 16, V = 32, S = 64, D = 128,
                           All = 255, Apart = 256, Same = 512, Off = 1024;
 
@@ -39,7 +40,7 @@ struct RecordingActions final : AlarmActions {
     void Tocar() override { calls += "Tocar; "; }
     void DesligarWindows() override { calls += "DesligarWindows; "; }
     void AvisaNaoTocou(TimeOfDay t) override {
-        calls += "NaoTocou " + std::to_string(t.hour) + ":" + std::to_string(t.minute) + "; ";
+        (calls += "NaoTocou ") += std::to_string(t.hour) + ":" + std::to_string(t.minute) + "; ";
     }
     std::string calls;
 };
