@@ -4,17 +4,14 @@
 #include <cstdlib>
 #include <new>
 
-namespace {
-
-std::atomic<long long> allocations{0};
-
-} // namespace
+static std::atomic<long long> allocations{0};
 
 long long acordina::alarm::HeapAllocations() {
     return allocations.load(std::memory_order_relaxed);
 }
 
-// The other forms of new and delete in the runtime forward to these.
+// The runtime's array forms forward to these; the sized delete is replaced too, or the
+// sanitizer's own would free what malloc gave.
 void* operator new(std::size_t size) {
     allocations.fetch_add(1, std::memory_order_relaxed);
     if (void* p = std::malloc(size == 0 ? 1 : size)) {
@@ -22,18 +19,9 @@ void* operator new(std::size_t size) {
     }
     throw std::bad_alloc();
 }
-void* operator new[](std::size_t size) {
-    return ::operator new(size);
-}
 void operator delete(void* p) noexcept {
     std::free(p);
 }
-void operator delete[](void* p) noexcept {
-    std::free(p);
-}
 void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
     std::free(p);
 }

@@ -10,25 +10,19 @@
 #include <string_view>
 #include <vector>
 
-namespace acordina::settings {
+namespace acordina::settings::samples {
 
 // The code page of the tests' files, unless one says otherwise.
 inline const text::Windows1252 kCp1252;
 
-} // namespace acordina::settings
-
-namespace acordina::settings::samples {
-
-// The sound list at arming: the help entry and three WAV files.
-inline const std::array<std::wstring, 4> kSoundEntries = {L"...Ajuda", L"a.wav", L"b.wav",
-                                                          L"c.wav"};
-// Its first n entries.
-inline SoundList Sounds(std::size_t n = kSoundEntries.size()) {
-    return {std::span(kSoundEntries).first(n), kSoundEntries[0]};
+// The sound list at arming, the help entry and three WAV files, or its first n entries.
+inline const std::array<std::wstring, 4> kEntries = {L"...Ajuda", L"a.wav", L"b.wav", L"c.wav"};
+inline SoundList Sounds(std::size_t n = kEntries.size()) {
+    return {std::span(kEntries).first(n), kEntries[0]};
 }
 
-// Sound ticked with the third entry, no shutdown, visual alert with its
-// default message, pre-alerts at 15 and 5 minutes.
+// Sound ticked with the third entry, no shutdown, visual alert with its default message,
+// pre-alerts at 15 and 5 minutes.
 // clang-format off
 inline ConfigValues ExampleValues() {
     return {1, 2, 0, 1, L"TRRRIIIMMM!!! Despertando...",
@@ -47,7 +41,7 @@ inline constexpr std::string_view kExampleBytes =
 // The same arming as written before files named their sound: the first 15 lines.
 inline constexpr std::string_view kExample15 = kExampleBytes.substr(0, kExampleBytes.size() - 7);
 
-// The example's lines without their CR LF.
+// The example's lines without their CR LF, and lines joined again, each followed by end.
 inline std::vector<std::string> ExampleLines() {
     std::vector<std::string> lines;
     std::string_view rest = kExampleBytes;
@@ -58,13 +52,10 @@ inline std::vector<std::string> ExampleLines() {
     }
     return lines;
 }
-
-// The lines joined again, each followed by end.
 inline std::string Join(const std::vector<std::string>& lines, std::string_view end = "\r\n") {
     std::string bytes;
     for (const auto& line : lines) {
-        bytes += line;
-        bytes += end;
+        (bytes += line) += end;
     }
     return bytes;
 }

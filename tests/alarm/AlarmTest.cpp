@@ -1,0 +1,136 @@
+// The alarm engine on a fake clock, with the times arming stores, and the time texts.
+#include "AllocationCounter.h"
+#include "ArmedAlarm.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace acordina::alarm {
+namespace {
+
+// A reading of the clock on 30 March 2024 (day 31 is the next one).
+LocalTime At(int hour, int minute, int second, int day = 30) {
+    return {2024, 3, day, {hour, minute, second}};
+}
+
+const char* const kWakeUp = "Avisa 0; Tocar; DesligarWindows; ";
+const char* const kNotRung = "NaoTocou 7:5; ";
+const char* const kAllInOrder =
+    "Avisa 15; Avisa 10; Avisa 5; Avisa 2; Avisa 1; Avisa 0; Tocar; DesligarWindows; ";
+
+// Each row: the alarm, what is on, when armed, then the checks and the calls of each. Every
+// check stands for the 20 ticks of both timers in its second: only the first may call. No tick
+// allocates, all night long.
+TEST(AlarmEngine, EachTargetFiresOnceWhenReachedOrCrossedLateAfterAShortStallNeverAfterALong) {
+    const struct {
+        const char* name;
+        int hour, minute;
+        unsigned on;
+        LocalTime armed;
+        std::vector<std::pair<LocalTime, std::string>> checks;
+    } cases[] = {
+        // clang-format off
+        {"reached exactly", 7, 5, All, At(7, 4, 50), {{At(7, 4, 59), ""}, {At(7, 5, 0), kWakeUp}}},
+        {"armed in its second", 7, 5, All, At(7, 5, 0), {{At(7, 5, 0), kWakeUp}}},
+        {"crossed by 2 s", 7, 5, All, At(7, 4, 10), {{At(7, 4, 59), ""}, {At(7, 5, 1), kWakeUp}}},
+        {"crossed by 59 s", 7, 5, All, At(7, 4, 31), {{At(7, 5, 29), kWakeUp}}},
+        {"crossed by 61 s", 7, 5, All, At(7, 4, 31), {{At(7, 5, 31), kNotRung}}},
+        {"a night asleep", 7, 5, All, At(22, 0, 0), {{At(7, 30, 0, 31), kNotRung}}},
+        {"two days asleep", 7, 5, V, At(22, 0, 0), {{{2024, 4, 1, {9, 0, 0}}, kNotRung}}},
+        {"back from sleep in its second", 7, 5, All, At(22, 0, 0), {{At(7, 5, 0, 31), kWakeUp}}},
+        {"midnight crossed", 0, 0, All, At(23, 59, 59), {{At(0, 0, 1, 31), kWakeUp}}},
+        {"clock set back an hour", 7, 5, All, At(7, 4, 59),
+         {{At(7, 5, 0), kWakeUp}, {At(7, 30, 0), ""}, {At(6, 30, 0), ""}, {At(7, 5, 0), kWakeUp}}},
+        {"back onto it", 7, 5, All, At(7, 5, 0), {{At(7, 5, 1), kWakeUp}, {At(7, 5, 0), kWakeUp}}},
+        {"next day", 7, 5, All, At(7, 5, 0), {{At(7, 5, 0), kWakeUp}, {At(7, 5, 0, 31), kWakeUp}}},
+        // Armed in the target's second, with only what is on.
+        {"15", 7, 5, P15, At(6, 50, 0), {{At(6, 50, 0), "Avisa 15; "}}},
+        {"10", 7, 5, P10, At(6, 55, 0), {{At(6, 55, 0), "Avisa 10; "}}},
+        {"5", 7, 5, P5, At(7, 0, 0), {{At(7, 0, 0), "Avisa 5; "}}},
+        {"2", 7, 5, P2, At(7, 3, 0), {{At(7, 3, 0), "Avisa 2; "}}},
+        {"1", 7, 5, P1, At(7, 4, 0), {{At(7, 4, 0), "Avisa 1; "}}},
+        {"15 off", 7, 5, All - P15, At(6, 50, 0), {{At(6, 50, 0), ""}}},
+        {"visual", 7, 5, V, At(7, 5, 0), {{At(7, 5, 0), "Avisa 0; "}}},
+        {"sound", 7, 5, S, At(7, 5, 0), {{At(7, 5, 0), "Tocar; "}}},
+        {"shutdown", 7, 5, D, At(7, 5, 0), {{At(7, 5, 0), "DesligarWindows; "}}},
+        {"0:00", 0, 0, All, At(23, 59, 0), {{At(23, 59, 0), "Avisa 1; "}}},
+        {"0:10", 0, 10, All, At(23, 55, 0),
+         {{At(23, 55, 0), "Avisa 15; "}, {At(23, 59, 0), ""}, {At(0, 0, 0, 31), "Avisa 10; "}}},
+        {"1:14", 1, 14, P15, At(0, 59, 0), {{At(0, 59, 0), "Avisa 15; "}}},
+        {"23:59", 23, 59, All, At(23, 59, 0), {{At(23, 59, 0), kWakeUp}}},
+        {"five in one gap", 7, 5, All | Apart, At(7, 4, 5), {{At(7, 5, 0), kAllInOrder}}},
+        {"all in one second", 7, 5, All | Same, At(7, 5, 0), {{At(7, 5, 0), kAllInOrder}}},
+        {"switched off", 7, 5, All | Off, At(7, 4, 59), {{At(7, 5, 0), ""}}},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Module1 m = ArmedFor(c.hour, c.minute, c.on);
+        AlarmEngine engine;
+        engine.Armar(c.armed);
+        for (std::size_t i = 0; i < c.checks.size(); ++i) {
+            for (int tick = 0; tick < 20; ++tick) {
+                RecordingActions actions;
+                const long long before = HeapAllocations();
+                const bool passed = engine.Verificar(m, c.checks[i].first, actions);
+                engine.Proximo(m, c.checks[i].first);
+                EXPECT_EQ(HeapAllocations() - before, 0) << "check " << i << ", tick " << tick;
+                const std::string want = tick == 0 ? c.checks[i].second : "";
+                EXPECT_EQ(actions.calls, want) << "check " << i << ", tick " << tick;
+                EXPECT_EQ(passed, !want.empty()) << "check " << i << ", tick " << tick;
+            }
+        }
+    }
+    const long long before = HeapAllocations();
+    void* volatile p = ::operator new(16); // the counter does count
+    ::operator delete(p);
+    EXPECT_EQ(HeapAllocations() - before, 1);
+}
+
+// Armed at 22:00:00 for 07:05, checked at `checked` (22:00:00: not since) and asked at `now`.
+TEST(AlarmEngine, TheNextTargetIsTheNextThatIsOnAndNotHandledYet) {
+    // clang-format off
+    const struct {
+        const char* name;
+        unsigned on;
+        LocalTime checked, now, next;
+        std::int64_t secondsAway;
+    } cases[] = {
+        {"just armed", All, At(22, 0, 0), At(22, 0, 0), At(6, 50, 0, 31), 31800},
+        {"the first pre-alert off", All - P15, At(22, 0, 0), At(22, 0, 0), At(6, 55, 0, 31), 32100},
+        {"due, not checked yet", V, At(22, 0, 0), At(7, 5, 0, 31), At(7, 5, 0, 31), 0},
+        {"rung this second", S, At(7, 5, 0, 31), At(7, 5, 0, 31), {2024, 4, 1, {7, 5, 0}}, 86400},
+        {"rung, the clock set back", S, At(7, 5, 0, 31), At(7, 4, 0, 31), At(7, 5, 0, 31), 60}};
+    // clang-format on
+    for (const auto& c : cases) {
+        const Module1 m = ArmedFor(7, 5, c.on);
+        AlarmEngine engine;
+        engine.Armar(At(22, 0, 0));
+        RecordingActions actions;
+        engine.Verificar(m, c.checked, actions);
+        const auto next = engine.Proximo(m, c.now);
+        ASSERT_TRUE(next) << c.name;
+        EXPECT_EQ(next->when, c.next) << c.name;
+        EXPECT_EQ(next->secondsAway, c.secondsAway) << c.name;
+    }
+    EXPECT_FALSE(AlarmEngine().Proximo(ArmedFor(7, 5, 0), At(22, 0, 0))) << "nothing on";
+}
+
+// The stored times are read with one or two digits per field, seconds optional; the clock
+// shows two digits each.
+TEST(TimeText, StoredTimesAreReadAndTheClockShowsTwoDigitsEach) {
+    EXPECT_EQ(LerHora(L"23:59:59"), (TimeOfDay{23, 59, 59}));
+    EXPECT_EQ(LerHora(L"7:4"), (TimeOfDay{7, 4, 0}));
+    EXPECT_EQ(LerHora(L"7:4:9"), (TimeOfDay{7, 4, 9}));
+    for (const std::wstring_view text : {L"", L"7", L"24:00:00", L"7:60:00", L"7:00:60",
+                                         L"123:0:00", L"7::00", L"7:4:00:00", L"7:4:00 "}) {
+        EXPECT_EQ(LerHora(text), std::nullopt) << text.size();
+    }
+    EXPECT_EQ(std::wstring(FormatarHora({9, 3, 7}).text), L"09:03:07");
+    EXPECT_EQ(std::wstring(FormatarHora({23, 59, 48}).text), L"23:59:48");
+}
+
+} // namespace
+} // namespace acordina::alarm

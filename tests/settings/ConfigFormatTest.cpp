@@ -1,0 +1,99 @@
+#include "ConfigSamples.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace acordina::settings {
+namespace {
+
+using namespace samples;
+
+// Each row changes one line of the example; the rest of the file must stay.
+TEST(FormatConfig, WritesTheTypicalArmingByteForByteAndEachLineExactly) {
+    EXPECT_EQ(FormatConfig(ExampleValues(), kCp1252), kExampleBytes);
+    // clang-format off
+    const struct {
+        std::size_t line;
+        LineValue value;
+        std::string_view bytes; // the line before CR LF
+    } cases[] = {
+        {0, 0, " 0 "}, {1, -1, "-1 "}, {1, 12, " 12 "}, {4, L"", ""}, {14, L"\rx\ny", " x y"},
+        {6, L"  já é hora  ", "  j\xE1 \xE9 hora  "}, {12, L"€ Olá Δ 中", "\x80 Ol\xE1 ? ?"},
+        {14, L"a\r\nb", "a  b"}, {15, L"canção.wav", "can\xE7\xE3o.wav"}, {15, L"", ""}};
+    // clang-format on
+    for (const auto& c : cases) {
+        ConfigValues values = ExampleValues();
+        values[c.line] = c.value;
+        auto lines = ExampleLines();
+        lines[c.line] = std::string(c.bytes);
+        EXPECT_EQ(FormatConfig(values, kCp1252), Join(lines)) << c.bytes;
+    }
+}
+
+// Each row changes one line of the example, read with a list of the first `entries` of
+// "...Ajuda", "a.wav", "b.wav", "c.wav". Without a 16th line naming the sound the file reads
+// as it always did, by position. Reading gives the example with that line's value, or, from a
+// faulty line on (no value), nothing.
+TEST(ParseConfig, ReadsEachLineOrStopsAtTheFirstFaultyOne) {
+    // clang-format off
+    const struct {
+        std::size_t line;
+        std::string_view bytes;
+        std::optional<LineValue> value;
+        std::size_t entries = 4;
+        std::optional<std::string_view> name = {}; // the 16th line
+    } cases[] = {
+        {0, "", {}}, {0, " \t ", {}}, {0, "1x", {}}, {2, "1.0", {}}, {3, "0x1", {}}, {3, "1 0", {}},
+        {5, "- 1", {}}, {5, "-", {}}, {0, " 2 ", {}}, {9, "-1 ", {}}, {1, " 4 ", {}},
+        {1, "-2 ", {}}, {1, " 0 ", {}, 0}, {11, " 2147483648 ", {}}, {1, "-2147483649 ", {}},
+        {13, {"1\0", 2}, {}}, {0, "1", 1}, {0, "\t1\t", 1}, {2, " \t 0 \t ", 0}, {3, "+1", 1},
+        {5, "-0", 0}, {1, "  -1", -1}, {1, "003", 3}, {1, "0000000000000000000000000001", 1},
+        {1, " 3 ", 3}, {1, " 0 ", 0, 1}, {1, "-1 ", -1, 0}, {4, "  x  ", L"  x  "},
+        {6, "\x80\x81\x9F\xFF", L"€\x81Ÿÿ"}, {8, {"a\0b\tc", 5}, std::wstring(L"a\0b\tc", 5)},
+        // The sound by its name: present; a file added, or files removed, before it; missing;
+        // missing where the help entry now stands; the help entry named, where it stands and at
+        // a file's position; an empty name, with a sound and with none; a name in another case.
+        {1, " 2 ", 2, 4, "b.wav"}, {1, " 1 ", 2, 4, "b.wav"}, {1, " 7 ", 3, 4, "c.wav"},
+        {1, " 1 ", 1, 4, "x.wav"}, {1, " 0 ", -1, 4, "x.wav"}, {1, " 0 ", -1, 4, "...Ajuda"},
+        {1, " 3 ", 3, 4, "...Ajuda"}, {1, " 2 ", 2, 4, ""}, {1, "-1 ", -1, 4, ""},
+        {1, " 1 ", 1, 4, "B.wav"}};
+    // clang-format on
+    for (const auto& c : cases) {
+        auto lines = ExampleLines();
+        lines.pop_back();
+        lines[c.line] = std::string(c.bytes);
+        std::vector<LineValue> expected = Prefix(ExampleValues(), c.value ? 15 : c.line);
+        if (c.name) {
+            lines.emplace_back(*c.name);
+            expected.emplace_back(std::wstring(c.name->begin(), c.name->end()));
+        }
+        if (c.value) {
+            expected[c.line] = *c.value;
+        }
+        EXPECT_EQ(ParseConfig(Join(lines), Sounds(c.entries), kCp1252), expected)
+            << c.line << testing::PrintToString(c.bytes) << c.name.value_or("");
+    }
+}
+
+// Every line end counts, and the last line without one; reading stops at the end of the file,
+// and after the 16th line. LF CR, CR CR LF and LF LF each end a line and then an empty one,
+// which is no integer.
+TEST(ParseConfig, TakesEveryLineEndAndStopsWhereTheFileOrTheSixteenthLineEnds) {
+    const std::string example(kExampleBytes);
+    // clang-format off
+    const std::pair<std::string, std::size_t> files[] = {
+        {Join(ExampleLines(), "\n"), 16}, {Join(ExampleLines(), "\r"), 16},
+        {example.substr(0, example.size() - 2), 16}, {example + "x\r\n 5 \r\n", 16},
+        {example + std::string(1000, '\n'), 16}, {std::string(kExample15), 15},
+        {std::string(kExample15.substr(0, 48)), 5}, {"", 0}, {" 1 \n\r 2 \r\n", 1},
+        {" 1 \r\r\n 2 \r\n", 1}, {" 1 \n\n 2 \r\n", 1}};
+    // clang-format on
+    for (const auto& [bytes, count] : files) {
+        EXPECT_EQ(ParseConfig(bytes, Sounds(), kCp1252), Prefix(ExampleValues(), count))
+            << testing::PrintToString(bytes);
+    }
+}
+
+} // namespace
+} // namespace acordina::settings

@@ -1,0 +1,74 @@
+// Config.inf on the real file system, and its messages in the code pages of other scripts.
+#include "ConfigSamples.h"
+#include "FakeServices.h"
+#include "win32/DurableFile.h"
+#include "win32/WindowsCodePage.h"
+
+#include <gtest/gtest.h>
+
+namespace acordina::win32 {
+namespace {
+
+using namespace settings;
+
+// The whole file is replaced and no temporary stays; a failure leaves the folder as it was and
+// gives the system's reason; a read stops at the bound.
+TEST(DurableFile, ReplacesTheWholeFileOrNothingAndReadsUpToTheBound) {
+    testing::TempProgramFolder folder;
+    const std::wstring target = folder.Path() + L"\\Config.inf";
+    // Bytes a text-mode stream would change: CR LF, lone LF, Ctrl-Z, NUL.
+    const std::string raw("a\r\nb\nc\032d\0e\r", 12);
+    EXPECT_EQ(ReadBounded(target, 100), std::nullopt) << "the first start";
+    folder.Write(L"Config.inf.tmp", "stale"); // left by an earlier power cut
+    folder.Write(L"Config.inf", std::string(5000, 'o'));
+    for (const std::string& bytes : {raw, std::string("new"), std::string()}) {
+        EXPECT_EQ(WriteDurably(target, bytes).reason, L"");
+        EXPECT_EQ(ReadBounded(target, 100), bytes);
+        EXPECT_EQ(folder.Read(L"Config.inf.tmp"), std::nullopt);
+    }
+    const std::string big = 'a' + std::string(kMaxConfigBytes - 1, 'x') + 'z';
+    folder.Write(L"Config.inf", big);
+    EXPECT_EQ(ReadBounded(target, big.size() - 1), big.substr(0, big.size() - 1));
+    EXPECT_EQ(ReadBounded(target, big.size()), big);
+
+    // A folder where the file should be, and a folder that does not exist.
+    DeleteFileW(target.c_str());
+    CreateDirectoryW(target.c_str(), nullptr);
+    folder.Write(L"Config.inf\\inside", "keep me");
+    for (const std::wstring& path : {target, folder.Path() + L"\\missing\\Config.inf"}) {
+        const WriteResult result = WriteDurably(path, "new bytes");
+        EXPECT_FALSE(result.ok);
+        EXPECT_FALSE(result.reason.empty() || result.reason.ends_with(L"\n"));
+        EXPECT_EQ(folder.Read(L"Config.inf.tmp"), std::nullopt);
+        EXPECT_EQ(folder.Read(L"Config.inf\\inside"), "keep me");
+        EXPECT_EQ(ReadBounded(path, 100), std::nullopt);
+    }
+}
+
+TEST(WindowsCodePage, MessagesRoundTripInTheirScriptsAndWhatTheCodePageLacksBecomesQuestionMarks) {
+    const struct {
+        unsigned codePage;
+        std::wstring_view text;
+        std::string_view bytes; // as written
+        std::wstring_view back; // as read again
+    } cases[] = {
+        {1251, L"Подъём! Пора вставать. Olá Δ 中",
+         "\xCF\xEE\xE4\xFA\xB8\xEC! \xCF\xEE\xF0\xE0 \xE2\xF1\xF2\xE0\xE2\xE0\xF2\xFC. Ol? ? ?",
+         L"Подъём! Пора вставать. Ol? ? ?"},
+        {1250, L"Vstávej, už je čas! Łódź Привет €",
+         "Vst\xE1vej, u\x9E je \xE8"
+         "as! \xA3\xF3"
+         "d\x9F ?????? \x80",
+         L"Vstávej, už je čas! Łódź ?????? €"}};
+    for (const auto& c : cases) {
+        const WindowsCodePage codePage(c.codePage);
+        EXPECT_EQ(codePage.Encode(c.text), c.bytes) << c.codePage;
+        ConfigValues values = samples::ExampleValues();
+        values[4] = std::wstring(c.text);
+        const auto read = ParseConfig(FormatConfig(values, codePage), samples::Sounds(), codePage);
+        EXPECT_EQ(read.at(4), LineValue(std::wstring(c.back))) << c.codePage;
+    }
+}
+
+} // namespace
+} // namespace acordina::win32
