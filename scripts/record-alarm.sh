@@ -29,7 +29,7 @@ i686-w64-mingw32-g++-posix -std=c++20 -O2 -static -o "$out/locate.exe" scripts/r
 # A sound server of its own whose default output is a null sink.
 work=$(mktemp -d)
 export PULSE_RUNTIME_PATH=$work/pulse PULSE_SERVER=unix:$work/pulse/native
-trap 'timeout 30 wineserver -k; pulseaudio --kill; rm -rf "$work"' EXIT
+trap 'set +e; timeout 30 wineserver -k; pulseaudio --kill; rm -rf "$work"' EXIT
 mkdir -p "$PULSE_RUNTIME_PATH"
 env -u PULSE_SERVER pulseaudio --start -n --exit-idle-time=-1 --log-level=error \
   -L "module-native-protocol-unix socket=$work/pulse/native auth-anonymous=1" \
