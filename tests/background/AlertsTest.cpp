@@ -1,270 +1,229 @@
-// The background window's balloons, sound and shutdown request, called directly on the real
-// window with fake shell, sound and shutdown services and real files in a scratch folder.
+// The background window's alerts, sound, wake timer and stay-awake requests on the real windows
+// with fake services; every tick of both Timer1 timers is sent by the test with a fake clock.
+#include "AllocationCounter.h"
 #include "ProgramFixture.h"
-#include "win32/SystemLibrary.h"
 
-#include <gmock/gmock.h>
-
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <optional>
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace acordina::testing {
 namespace {
 
-using ::testing::Optional;
-
-constexpr std::uint32_t kPlayFlags = 9; // SND_ASYNC | SND_LOOP
-constexpr std::uint32_t kPurge = 0x40;
-
-// A file made for one test and removed afterwards.
-class Scratch {
-public:
-    explicit Scratch(std::wstring path) : path_(std::move(path)) {
-        std::ofstream(std::filesystem::path(path_), std::ios::binary) << "RIFF";
-    }
-    ~Scratch() {
-        std::error_code ignored;
-        std::filesystem::remove(std::filesystem::path(path_), ignored);
-    }
-    Scratch(const Scratch&) = delete;
-    Scratch& operator=(const Scratch&) = delete;
-    bool Made() const { return GetFileAttributesW(path_.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-private:
-    std::wstring path_;
-};
+using Calls = std::vector<std::string>;
+const SoundCall kPurge{std::nullopt, 0, 0x40};
+// Asynchronous and looping.
+SoundCall Play(const std::wstring& path) {
+    return {win32::ToAnsi(path), 0, 9};
+}
 
 class AlertsTest : public ProgramFixture {
 protected:
-    void SetUp() override { Start(); }
-    const SoundCall& LastSound() const { return fakes.sound.calls.back(); }
+    void SetUp() override {
+        // One hour ahead of UTC, two from the last Sunday of March at 2:00 (31 March 2024).
+        fakes.timeZone.rules = {-60, {}, {0, 10, 0, 5, 3, 0, 0, 0}, 0, {}, {0, 3, 0, 5, 2, 0, 0, 0},
+                                -60};
+        fakes.clock.Set(22, 0, 0);
+        fakes.folder.Write(L"galo.wav", "RIFF");
+        Start();
+        // Each window owns its timer from creation; from now on every tick comes from the test.
+        ASSERT_TRUE(KillTimer(Main().hwnd(), mainwindow::frmAcordina::kTimer1));
+        ASSERT_TRUE(KillTimer(Background().hwnd(), background::frmAcordina_::kTimer1));
+        Spin(Main().vsHH, SB_LINEUP, 7);
+        Spin(Main().vsMM, SB_LINEUP, 5);
+    }
+    // Armed for 07:05 with galo.wav, every pre-alert and the shutdown.
+    void ArmEverything() {
+        Click(Main().lblConfig);
+        for (const auto& [check, paired] : CheckPairs(Main())) {
+            check->SetValue(1);
+        }
+        Main().chkDesligar.SetValue(1);
+        Choose(Main().cboSom, 1); // after "...Ajuda"
+        Click(Main().lblStatus);
+    }
+    Calls Asked() { return std::exchange(fakes.power.calls, {}); } // since the last look
+    void TickAt(int h, int m, int s, int day = 31) {
+        fakes.clock.Set(h, m, s, day);
+        TickBackground();
+    }
     std::wstring Folder() const { return fakes.folder.Path(); }
 };
-
-// --- Avisa ----------------------------------------------------------------
 
 TEST_F(AlertsTest, AvisaShowsTheMessageOfItsNumberTitledAvisoWithTheInformationIcon) {
     const struct {
         std::uint8_t varOQue;
         std::wstring Module1::*message;
         const wchar_t* text;
-    } cases[] = {
+    } rows[] = {
         {15, &Module1::strMsg15min, L"quinze"}, {10, &Module1::strMsg10min, L"dez"},
         {5, &Module1::strMsg05min, L"cinco"},   {2, &Module1::strMsg02min, L"dois"},
         {1, &Module1::strMsg01min, L"um"},      {0, &Module1::strMsgDespertar, L"Atenção!"}};
-    for (const auto& c : cases) {
-        M().*c.message = c.text;
-    }
-    for (const auto& c : cases) {
-        SCOPED_TRACE(static_cast<int>(c.varOQue));
+    for (const auto& row : rows) { // each message set just before: a wrong one would differ
+        SCOPED_TRACE(static_cast<int>(row.varOQue));
+        M().*row.message = row.text;
         const std::size_t before = fakes.shell.calls.size();
-        Background().Avisa(c.varOQue);
-        // The showing balloon is cleared first, then the new one is sent.
+        Background().Avisa(row.varOQue);
+        // The balloon showing is cleared first.
         ASSERT_EQ(fakes.shell.calls.size(), before + 2);
-        const ShellCall& clear = fakes.shell.calls[before];
+        EXPECT_EQ(fakes.shell.calls[before].Info(), "");
         const ShellCall& shown = fakes.shell.calls[before + 1];
-        EXPECT_EQ(clear.message, tray::NIM_MODIFY_);
-        EXPECT_EQ(clear.Info(), "");
-        EXPECT_EQ(shown.message, tray::NIM_MODIFY_);
-        EXPECT_EQ(shown.Info(), win32::ToAnsi(c.text));
-        EXPECT_EQ(shown.InfoTitle(), "Aviso");
-        EXPECT_EQ(shown.InfoFlags(), 1u);
+        EXPECT_EQ(std::to_string(shown.message) + " " + shown.Info() + "|" + shown.InfoTitle() +
+                      "|" + std::to_string(shown.InfoFlags()),
+                  "1 " + win32::ToAnsi(row.text) + "|Aviso|1");
     }
-    // Any other number sends nothing.
     const std::size_t before = fakes.shell.calls.size();
     for (const int varOQue : {3, 4, 14, 16, 255}) {
         Background().Avisa(static_cast<std::uint8_t>(varOQue));
     }
-    EXPECT_EQ(fakes.shell.calls.size(), before);
-    // An empty message only clears the balloon.
-    const std::size_t balloons = Balloons();
-    M().strMsgDespertar.clear();
-    Background().Avisa(0);
-    EXPECT_EQ(fakes.shell.calls.size(), before + 2);
-    EXPECT_EQ(Balloons(), balloons);
+    EXPECT_EQ(fakes.shell.calls.size(), before) << "any other number sends nothing";
     EXPECT_TRUE(fakes.sound.calls.empty());
     EXPECT_TRUE(fakes.shutdown.calls.empty());
 }
 
-// --- Tocar ----------------------------------------------------------------
-
-// The program folder is ...\acordina-test-N; "beside" is ...\acordina-test-Ngalo.wav.
-TEST_F(AlertsTest, TocarPlaysTheFileInsideTheFolderNeverOneBesideIt) {
-    const std::wstring inside = Folder() + L"\\galo.wav";
-    const Scratch sound(inside);
-    const Scratch beside(Folder() + L"galo.wav");
-    ASSERT_TRUE(beside.Made());
-    M().strSom = L"galo.wav";
-    Background().Tocar();
-    EXPECT_EQ(Background().strArquivoSom(), inside);
-    ASSERT_EQ(fakes.sound.calls.size(), 1u);
-    EXPECT_EQ(LastSound(), (SoundCall{win32::ToAnsi(inside), 0, kPlayFlags}));
-}
-
-TEST_F(AlertsTest, TocarStartsAFileOnceUntilStoppedOrAnotherFileIsAskedFor) {
-    const auto play = [this](const wchar_t* name) {
-        return SoundCall{win32::ToAnsi(Folder() + L"\\" + name), 0, kPlayFlags};
-    };
-    M().strSom = L"galo.wav";
-    Background().Tocar();
-    Background().Tocar();
-    M().strSom = L"sino.wav";
-    Background().Tocar();
-    Background().Tocar();
+// A file beside the folder, named as the folder directly followed by the sound's name, may be
+// anything: only the one inside plays. A file looping goes on untouched until stopped.
+TEST_F(AlertsTest, TocarPlaysTheFileInsideTheFolderOnceUntilStoppedOrAnotherIsAskedFor) {
+    const std::filesystem::path beside = Folder() + L"galo.wav";
+    std::ofstream(beside) << "RIFF";
+    for (const wchar_t* name : {L"galo.wav", L"galo.wav", L"sino.wav", L"sino.wav"}) {
+        M().strSom = name;
+        Background().Tocar();
+    }
     Background().Stop_();
     Background().Tocar();
-    EXPECT_EQ(
-        fakes.sound.calls,
-        (std::vector<SoundCall>{
-            play(L"galo.wav"), play(L"sino.wav"), {std::nullopt, 0, kPurge}, play(L"sino.wav")}));
-}
-
-TEST_F(AlertsTest, TocarWithNoSoundAsksForTheFolderAndABackslashAndSendsAnsiNames) {
     M().strSom.clear();
     Background().Tocar();
-    EXPECT_EQ(Background().strArquivoSom(), Folder() + L"\\");
-    EXPECT_THAT(LastSound().name, Optional(win32::ToAnsi(Folder() + L"\\")));
     M().strSom = L"canção.wav";
     Background().Tocar();
-    EXPECT_EQ(Background().strArquivoSom(), Folder() + L"\\canção.wav");
+    std::filesystem::remove(beside);
+    EXPECT_EQ(Background().strArquivoSom(), Folder() + L"\\canção.wav") << "the last started";
+    EXPECT_EQ(fakes.sound.calls, (std::vector<SoundCall>{
+                                     Play(Folder() + L"\\galo.wav"), Play(Folder() + L"\\sino.wav"),
+                                     kPurge, Play(Folder() + L"\\sino.wav"), Play(Folder() + L"\\"),
+                                     Play(Folder() + L"\\canção.wav")}));
     if (GetACP() == 1252) {
-        EXPECT_TRUE(LastSound().name->ends_with("\\can\xE7\xE3o.wav"));
+        EXPECT_EQ(fakes.sound.calls[5].name->substr(Folder().size()), "\\can\xE7\xE3o.wav");
     }
+    EXPECT_EQ(fakes.shell.calls.size(), 3u) << "the start's; stopping leaves the balloon alone";
+    EXPECT_EQ(Boxes(), 0u);
 }
 
-// --- The sound primitives ---------------------------------------------------
+// At a drive's root the folder already ends in a backslash.
+TEST_F(AlertsTest, AtTheRootOfADriveTheSoundIsTheRootAndTheName) {
+    struct : win32::ProgramFolder {
+        std::wstring Path() const override { return L"C:\\"; }
+    } root;
+    win32::Services services{fakes.clock,    fakes.messageBoxes, fakes.shell, fakes.sound,
+                             fakes.shutdown, fakes.keyboard,     root,        fakes.process,
+                             fakes.monitors, fakes.codePage,     fakes.power, fakes.timeZone};
+    Program atRoot(services);
+    atRoot.module1.strSom = L"galo.wav";
+    atRoot.Background().Tocar();
+    EXPECT_EQ(fakes.sound.calls, std::vector<SoundCall>{Play(L"C:\\galo.wav")});
+}
 
-TEST_F(AlertsTest, PlayWAVFileAlwaysLoopsAsynchronouslyAndStoppingPurgesWithNoName) {
-    for (const bool async : {true, false}) {
-        fakes.sound.accept = !async;
-        EXPECT_EQ(Background().PlayWAVFile(L"C:\\sons\\galo.wav"), !async) << async;
-        EXPECT_EQ(LastSound(), (SoundCall{"C:\\sons\\galo.wav", 0, kPlayFlags})) << async;
-    }
-    EXPECT_EQ(Background().strArquivoSom(), L"") << "only Tocar remembers what it started";
-    // Tocar ignores a refused sound.
-    fakes.sound.accept = false;
-    Background().Tocar();
+TEST_F(AlertsTest, ATargetFiresOnceHoweverManyTicksOfEitherTimerFallInItsSecond) {
+    ArmEverything();
+    // Ticks outside a target second call nothing and allocate nothing.
+    TickAt(6, 40, 30);
+    TickMain(); // shows 06:40:30
     const std::size_t shellCalls = fakes.shell.calls.size();
-    EXPECT_FALSE(Background().StopPlayingWAV());
-    Background().Stop_();
-    ASSERT_EQ(fakes.sound.calls.size(), 5u);
-    EXPECT_EQ(fakes.sound.calls[3], (SoundCall{std::nullopt, 0, kPurge}));
-    EXPECT_EQ(fakes.sound.calls[4], (SoundCall{std::nullopt, 0, kPurge}));
-    EXPECT_EQ(fakes.shell.calls.size(), shellCalls) << "stopping leaves the balloon alone";
-    EXPECT_TRUE(fakes.messageBoxes.shown.empty());
-}
+    const long long allocations = alarm::HeapAllocations();
+    for (int i = 0; i < 100; ++i) {
+        TickBoth();
+    }
+    for (int s = 0; s < 60; ++s) {
+        TickAt(6, 41, s);
+    }
+    EXPECT_EQ(alarm::HeapAllocations() - allocations, 0);
+    EXPECT_EQ(fakes.shell.calls.size(), shellCalls);
 
-TEST_F(AlertsTest, CanPlayWAVsCountsWaveDevicesOnly) {
     const struct {
-        std::uint32_t waves, midis;
-        bool expected;
-    } cases[] = {{0, 1, false}, {1, 0, true}, {0xFFFFFFFF, 0, true}};
-    for (const auto& c : cases) {
-        fakes.sound.waveDevices = c.waves;
-        fakes.sound.midiDevices = c.midis;
-        EXPECT_EQ(Background().CanPlayWAVs(), c.expected) << c.waves << " " << c.midis;
+        int h, m, s;
+        int mainTicks, backgroundTicks;
+        bool armed;
+        std::size_t alerts; // each a balloon, and in the wake-up second a sound and a shutdown
+    } rows[] = {
+        {7, 5, 0, 10, 0, true, 1},   {7, 5, 0, 0, 10, true, 1},   {7, 5, 0, 10, 10, true, 1},
+        {7, 4, 59, 10, 10, true, 0}, {6, 50, 0, 10, 10, true, 1}, {6, 50, 0, 10, 10, false, 0},
+        {7, 5, 0, 10, 10, false, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(::testing::PrintToString(
+            std::vector<int>{row.h, row.m, row.s, row.mainTicks, row.backgroundTicks, row.armed}));
+        M().blnLigado = row.armed;
+        const bool wakeUp = row.m == 5 && row.armed;
+        Background().Stop_(); // a new firing starts the sound afresh
+        const int before = row.h * 3600 + row.m * 60 + row.s - 1;
+        TickAt(before / 3600, before / 60 % 60, before % 60);
+        const std::size_t balloons = Balloons();
+        const std::size_t shutdownCalls = fakes.shutdown.calls.size();
+        fakes.sound.calls.clear();
+        fakes.clock.Set(row.h, row.m, row.s, 31);
+        for (int i = 0; i < std::max(row.mainTicks, row.backgroundTicks); ++i) {
+            i < row.mainTicks ? TickMain() : void();
+            i < row.backgroundTicks ? TickBackground() : void();
+        }
+        EXPECT_EQ(Balloons() - balloons, row.alerts);
+        EXPECT_EQ(fakes.sound.calls,
+                  std::vector<SoundCall>(wakeUp ? 1 : 0, Play(Folder() + L"\\galo.wav")));
+        // One shutdown request: the privilege step and ExitWindowsEx.
+        EXPECT_EQ(fakes.shutdown.calls.size() - shutdownCalls, wakeUp ? 6u : 0u);
     }
-    EXPECT_TRUE(fakes.sound.calls.empty());
 }
 
-// The real services load winmm and shell32 only when first used: each function is found there.
-TEST(SystemLibraryTest, FindsTheSoundAndTrayFunctionsInTheSystemFolderAndNothingElse) {
-    const struct {
-        const wchar_t* library;
-        const char* function;
-        bool found;
-    } cases[] = {
-        {L"winmm.dll", "PlaySoundA", true},        {L"winmm.dll", "waveOutGetNumDevs", true},
-        {L"winmm.dll", "midiOutGetNumDevs", true}, {L"shell32.dll", "Shell_NotifyIconA", true},
-        {L"winmm.dll", "NoSuchFunction", false},   {L"nosuch.dll", "PlaySoundA", false}};
-    for (const auto& c : cases) {
-        win32::SystemLibrary library(c.library);
-        EXPECT_EQ(library.Function<void()>(c.function) != nullptr, c.found) << c.function;
-    }
-}
+TEST_F(AlertsTest, TheWakeTimerFollowsTheNextTargetByThatDaysRulesAndTheStayAwakeTheNearOne) {
+    Click(Main().lblStatus); // visual alert only, as designed
+    // 7:05 on the 31st is in summer time: 5:05 UTC, not 6:05.
+    EXPECT_EQ(Asked(), Calls{"timer 2024-03-31 05:04:30"});
+    TickAt(7, 3, 59);
+    EXPECT_EQ(Asked(), Calls{}) << "61 s before: not yet";
+    TickAt(7, 4, 0);
+    EXPECT_EQ(Asked(), Calls{"state 80000003"});
+    TickAt(7, 5, 0);
+    EXPECT_EQ(Asked(), (Calls{"timer 2024-04-01 05:04:30", "state 80000000"}))
+        << "fired: the next day's";
 
-// --- Tocar at the root of a drive ---------------------------------------------
-
-// A drive root a test may write into. Where the system maps a spare letter onto a scratch folder
-// (Windows), that letter's root; otherwise (Wine maps drives through its own links only) the root
-// of the temporary folder's drive, which under Wine is a plain writable folder.
-class DriveRoot final : public win32::ProgramFolder {
-public:
-    explicit DriveRoot(const std::wstring& scratch) {
-        const DWORD used = GetLogicalDrives();
-        wchar_t letter = L'Y';
-        while (letter > L'H' && (used & (1u << (letter - L'A')))) {
-            --letter;
-        }
-        device_ = {letter, L':'};
-        if (DefineDosDeviceW(0, device_.c_str(), scratch.c_str())) {
-            mapped_ = scratch;
-            if (GetFileAttributesW((device_ + L"\\").c_str()) != INVALID_FILE_ATTRIBUTES) {
-                root_ = device_ + L"\\";
-            }
-        }
-        if (root_.empty()) {
-            wchar_t volume[MAX_PATH]{};
-            GetVolumePathNameW(scratch.c_str(), volume, MAX_PATH);
-            root_ = volume;
-        }
-    }
-    ~DriveRoot() override {
-        if (!mapped_.empty()) {
-            DefineDosDeviceW(DDD_REMOVE_DEFINITION | DDD_EXACT_MATCH_ON_REMOVE, device_.c_str(),
-                             mapped_.c_str());
-        }
-    }
-    DriveRoot(const DriveRoot&) = delete;
-    DriveRoot& operator=(const DriveRoot&) = delete;
-    std::wstring Path() const override { return root_; }
-
-private:
-    std::wstring device_;
-    std::wstring mapped_;
-    std::wstring root_;
-};
-
-class AlertsAtDriveRootTest : public ProgramFixture {
-protected:
-    void SetUp() override {
-        ASSERT_EQ(root_.Path().size(), 3u);
-        ASSERT_EQ(root_.Path().substr(1), L":\\");
-        program = std::make_unique<Program>(services_);
-        program->Start();
-        Pump();
-    }
-    // The program refers to services_ and root_ until it is gone.
-    void TearDown() override {
-        program.reset();
-        Pump();
+    fakes.clock.Set(6, 0, 0, 31); // the clock set back
+    SendMessageW(Background().hwnd(), WM_TIMECHANGE, 0, 0);
+    EXPECT_EQ(Asked(), Calls{"timer 2024-03-31 05:04:30"});
+    for (const WPARAM event : {PBT_APMRESUMEAUTOMATIC, PBT_APMRESUMESUSPEND, PBT_APMSUSPEND}) {
+        fakes.clock.Set(8, 0, 0, 31);
+        SendMessageW(Background().hwnd(), WM_POWERBROADCAST, event, 0);
+        EXPECT_EQ(Asked(), event == PBT_APMSUSPEND ? Calls{} : Calls{"timer 2024-04-01 05:04:30"});
     }
 
-    DriveRoot root_{fakes.folder.Path()};
-    win32::Services services_{fakes.clock,    fakes.messageBoxes, fakes.shell, fakes.sound,
-                              fakes.shutdown, fakes.keyboard,     root_,       fakes.process,
-                              fakes.monitors, fakes.codePage,     fakes.power, fakes.timeZone};
-};
+    // Disarming near a target gives the stay-awake back; disarmed, nothing is asked.
+    TickAt(7, 4, 30);
+    EXPECT_EQ(Asked(), Calls{"state 80000003"});
+    Restore();
+    Click(Main().lblStatus);
+    EXPECT_EQ(Asked(), (Calls{"cancel", "state 80000000"}));
+    SendMessageW(Background().hwnd(), WM_TIMECHANGE, 0, 0);
+    TickAt(7, 4, 40);
+    EXPECT_EQ(Asked(), Calls{});
 
-TEST_F(AlertsAtDriveRootTest, AtTheRootTheSoundIsThePathOfTheRootAndTheNameWithOneBackslash) {
-    const std::wstring root = root_.Path();
-    const std::wstring name = L"acordina-raiz-" + std::to_wstring(GetCurrentProcessId()) + L".wav";
-    M().strSom = name;
-    for (const bool exists : {true, false}) {
-        SCOPED_TRACE(exists);
-        std::optional<Scratch> file;
-        if (exists) {
-            file.emplace(root + name);
-            if (!file->Made()) {
-                GTEST_SKIP() << "no file can be written at " << ::testing::PrintToString(root);
-            }
-        }
-        Background().Tocar();
-        EXPECT_EQ(Background().strArquivoSom(), root + name);
-        EXPECT_THAT(fakes.sound.calls.back().name, Optional(win32::ToAnsi(root + name)));
-    }
+    // Armed again, a wake-up time slept through is told by one warning balloon.
+    Click(Main().lblStatus);
+    const std::size_t balloons = Balloons();
+    TickAt(7, 30, 0);
+    ASSERT_EQ(Balloons(), balloons + 1);
+    const ShellCall& warning = *fakes.shell.Balloons().back();
+    EXPECT_EQ(warning.Info() + "|" + warning.InfoTitle() + "|" +
+                  std::to_string(warning.InfoFlags()),
+              win32::ToAnsi(L"O alarme das 07:05 não tocou: o computador estava em suspensão ou o "
+                            L"relógio foi adiantado.|Aviso|2"));
+
+    // Ending the program cancels the timer.
+    Asked();
+    fakes.process.onExit = [this] { EXPECT_EQ(fakes.power.calls, Calls{"cancel"}); };
+    Restore();
+    SendMessageW(Main().hwnd(), WM_CLOSE, 0, 0); // answered Yes
+    EXPECT_EQ(fakes.process.exits, 1);
 }
 
 } // namespace

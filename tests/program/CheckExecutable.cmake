@@ -1,41 +1,26 @@
 cmake_minimum_required(VERSION 3.25)
-# The program must be a 32-bit GUI executable that needs nothing but Windows'
-# own libraries, none of it newer than Windows 7: a user copies one file and it
-# runs. What ships is stripped and says its version.
-execute_process(COMMAND ${OBJDUMP} -p -t ${EXE} OUTPUT_VARIABLE headers RESULT_VARIABLE rc)
-if(NOT rc EQUAL 0)
-  message(FATAL_ERROR "cannot read ${EXE}")
-endif()
-if(NOT headers MATCHES "file format pei-i386")
-  message(FATAL_ERROR "not a PE32 (i386) executable")
-endif()
-if(NOT headers MATCHES "Subsystem[ \t]+0*2[ \t]+\\(Windows GUI\\)")
-  message(FATAL_ERROR "not a GUI-subsystem executable")
+# The program must be a 32-bit GUI executable that needs nothing but Windows' own libraries, none
+# of it newer than Windows 7: a user copies one file and it runs. What ships is stripped and says
+# its version.
+execute_process(COMMAND ${OBJDUMP} -p -t ${EXE} OUTPUT_VARIABLE headers COMMAND_ERROR_IS_FATAL ANY)
+string(REGEX MATCHALL "DLL Name: [^\r\n]+" imports "${headers}")
+string(TOUPPER "${imports}" imports)
+set(others ${imports})
+list(FILTER others EXCLUDE REGEX
+     "(ADVAPI32|COMCTL32|GDI32|KERNEL32|MSVCRT|OLE32|OLEAUT32|SHELL32|USER32|WINMM)\\.DLL$")
+if(NOT headers MATCHES "file format pei-i386.*Subsystem[ \t]+0*2[ \t]+\\(Windows GUI\\)"
+   OR NOT imports MATCHES "KERNEL32" OR others)
+  message(FATAL_ERROR "not a 32-bit GUI executable importing only system libraries: ${imports}")
 endif()
 if(NOT headers MATCHES "SYMBOL TABLE:[\r\n]+no symbols")
   message(FATAL_ERROR "not stripped")
 endif()
-# VS_FIXEDFILEINFO: its signature, structure version 1.0, then file and product version
-# 4.0.0.2, each as two little-endian 32-bit halves.
+# VS_FIXEDFILEINFO: its signature, structure version 1.0, then file and product version 4.0.0.2,
+# each as two little-endian 32-bit halves.
 file(READ ${EXE} bytes HEX)
 if(NOT bytes MATCHES "bd04effe0000010000000400020000000000040002000000")
   message(FATAL_ERROR "no version 4.0.0.2")
 endif()
-set(system_dlls ADVAPI32.DLL COMCTL32.DLL GDI32.DLL KERNEL32.DLL MSVCRT.DLL OLE32.DLL
-    OLEAUT32.DLL SHELL32.DLL USER32.DLL WINMM.DLL)
-string(REGEX MATCHALL "DLL Name: [^\r\n]+" imports "${headers}")
-list(LENGTH imports count)
-if(count EQUAL 0)
-  message(FATAL_ERROR "no imports found")
-endif()
-foreach(line IN LISTS imports)
-  string(REPLACE "DLL Name: " "" dll "${line}")
-  string(TOUPPER "${dll}" dll)
-  if(NOT dll IN_LIST system_dlls)
-    message(FATAL_ERROR "imports ${dll}, which is not a Windows system library")
-  endif()
-  message(STATUS "imports ${dll}")
-endforeach()
 # What runtime libraries of newer toolchains are known to reach for.
 foreach(function GetSystemTimePreciseAsFileTime CreateFile2 WaitOnAddress WakeByAddressSingle
                  WakeByAddressAll SetThreadDescription GetCurrentThreadStackLimits)
