@@ -19,11 +19,12 @@ protected:
     }
 };
 
-// Refused: nothing changes. The visual alert alone arms, and a Config.inf held open by another
-// program is left as it was, with a warning that gives the system's reason.
-TEST_F(ArmingTest, ARefusedArmingChangesNothingAFileThatCannotBeSavedDoesNotStopTheArming) {
+// An empty sound keeps the last one published, an unticked pre-alert its last message; a ticked
+// alert's blank message gets its designed text back. The sound stops by the box as it is now.
+TEST_F(ArmingTest, EachArmingPublishesTheBoxesAsTheyAreAndDisarmingGoesByThemToo) {
     auto& f = Main();
     ClickCheck(f.chk15min);
+    Type(f.txt15min, L"quinze");
     for (const auto& [som, visual, text, title] :
          {std::tuple(false, false, L"Escolha a forma de despertar: COM SOM e/ou COM ALERTA VISUAL.",
                      L"Atenção!"),
@@ -31,27 +32,24 @@ TEST_F(ArmingTest, ARefusedArmingChangesNothingAFileThatCannotBeSavedDoesNotStop
         SetTick(f.chkDespSom, som);
         SetTick(f.chkDespVisual, visual);
         const auto before = Snapshot();
-        for (const win32::Control* clicked :
-             std::initializer_list<const win32::Control*>{&f.lblStatus, &f.picDesligado}) {
-            Click(*clicked);
-            EXPECT_EQ(LastBox(), (ShownBox{f.hwnd(), text, title, 16}));
-            EXPECT_EQ(Snapshot(), before) << "nothing changed, nothing saved";
-        }
+        Click(f.lblStatus);
+        EXPECT_EQ(LastBox(), (ShownBox{f.hwnd(), text, title, 16}));
+        EXPECT_EQ(Snapshot(), before) << "nothing changed, nothing saved";
     }
-    EXPECT_TRUE(M().strHoraDespertar.empty() && !M().bln15min);
 
-    SetTick(f.chkDespSom, false);
+    Choose(f.cboSom, 1);
+    ClickCheck(f.chkDesligar);
     const std::wstring path = fakes.folder.Path() + L"\\Config.inf";
     fakes.folder.Write(L"Config.inf", "antes");
     win32::UniqueHandle held = win32::OwnFile(
         CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     Click(f.lblStatus);
     held.reset();
-    EXPECT_TRUE(M().blnLigado && M().blnDespVisual && M().bln15min && !M().blnDespSom);
+    EXPECT_TRUE(M().blnLigado && M().blnDespSom && M().blnDesligar && M().bln15min);
     EXPECT_EQ(fakes.folder.Read(L"Config.inf"), "antes");
-    ASSERT_EQ(Boxes(), 6u);
+    ASSERT_EQ(Boxes(), 4u);
     EXPECT_EQ(LastBox().text, L"Programa ACORDIMA programado!");
-    const ShownBox& warning = fakes.messageBoxes.shown[4];
+    const ShownBox& warning = fakes.messageBoxes.shown[2];
     const std::wstring head = L"Não foi possível gravar as escolhas em " + path + L".\n";
     const std::wstring tail =
         L"\nO despertador será ligado mesmo assim; o arquivo anterior não foi alterado.";
@@ -59,20 +57,6 @@ TEST_F(ArmingTest, ARefusedArmingChangesNothingAFileThatCannotBeSavedDoesNotStop
     EXPECT_GT(warning.text.size(), head.size() + tail.size() + 5) << "the system's reason";
     EXPECT_EQ(std::tuple(warning.owner, warning.title, warning.style),
               std::tuple(f.hwnd(), std::wstring(L"Aviso"), 48u));
-}
-
-// An empty sound keeps the last one published, an unticked pre-alert its last message; a ticked
-// alert's blank message gets its designed text back, in the box too.
-TEST_F(ArmingTest, EachArmingPublishesTheTicksAfreshAndATickedAlertNeverHasAnEmptyMessage) {
-    auto& f = Main();
-    for (const win32::CheckBox* box : {&f.chkDespSom, &f.chkDesligar, &f.chk15min}) {
-        ClickCheck(*box);
-    }
-    Choose(f.cboSom, 1);
-    Type(f.txt15min, L"quinze");
-    Click(f.lblStatus);
-    EXPECT_TRUE(M().blnDespSom && M().blnDesligar && M().bln15min && !M().bln01min);
-    EXPECT_EQ(M().strSom + M().strMsg15min, L"galo.wavquinze");
 
     Restore();
     Click(f.lblStatus);
@@ -92,7 +76,7 @@ TEST_F(ArmingTest, EachArmingPublishesTheTicksAfreshAndATickedAlertNeverHasAnEmp
     for (const auto& [box, published, designed] : alerts) {
         Type(*box, L" \t ");
     }
-    Click(f.lblStatus);
+    Click(f.picDesligado);
     EXPECT_TRUE(M().blnLigado && M().blnDespVisual && M().bln10min && M().bln01min);
     EXPECT_FALSE(M().blnDespSom || M().blnDesligar || M().bln15min);
     EXPECT_EQ(M().strSom, L"galo.wav");
@@ -101,19 +85,13 @@ TEST_F(ArmingTest, EachArmingPublishesTheTicksAfreshAndATickedAlertNeverHasAnEmp
         EXPECT_EQ(*published, designed);
         EXPECT_EQ(box->Text(), box == &f.txt15min ? L" \t " : designed);
     }
-}
 
-// Disarming stops the sound when the sound box is ticked now, though it was not at arming, and
-// changes nothing else: no box, no file, no shell call, the published settings kept.
-TEST_F(ArmingTest, DisarmingStopsTheSoundWhenSoundIsTickedNowAndChangesNothingElse) {
-    auto& f = Main();
-    Click(f.picDesligado); // the visual alert alone
     Restore();
     OpenPanel();
     ClickCheck(f.chkDespSom);
     fakes.folder.Write(L"Config.inf", "kept");
-    const auto kept = std::tuple(Boxes(), fakes.shell.calls.size(), M().strHoraDespertar,
-                                 M().blnDespSom, M().strMsgDespertar);
+    fakes.sound.calls.clear();
+    const auto kept = std::tuple(Boxes(), fakes.shell.calls.size(), M().blnDespSom);
     auto expected = Snapshot();
     std::get<0>(expected) = std::get<2>(expected) = false;
     std::get<1>(expected) = kDisarmed;
@@ -121,17 +99,14 @@ TEST_F(ArmingTest, DisarmingStopsTheSoundWhenSoundIsTickedNowAndChangesNothingEl
     Click(f.picLigado);
     EXPECT_EQ(Snapshot(), expected);
     EXPECT_EQ(fakes.sound.calls, std::vector<SoundCall>({{std::nullopt, 0, 0x40}}));
-    EXPECT_EQ(std::tuple(Boxes(), fakes.shell.calls.size(), M().strHoraDespertar, M().blnDespSom,
-                         M().strMsgDespertar),
-              kept);
+    EXPECT_EQ(std::tuple(Boxes(), fakes.shell.calls.size(), M().blnDespSom), kept);
     EXPECT_EQ(fakes.folder.Read(L"Config.inf"), "kept");
     Click(f.picLigado); // hidden: disarms again, never arms
     EXPECT_FALSE(M().blnLigado);
 }
 
-// The close box, the system menu's Close and the end of the Windows session ask the same
-// question, unless the end is forced; the program ends only after Yes, its icon taken away.
-// At the end of the session Windows gets the answer first; the program ends at WM_ENDSESSION.
+// The end of the Windows session asks too, unless forced; Windows gets the answer first and the
+// program ends at WM_ENDSESSION, its icon taken away before.
 TEST_F(ArmingTest, TheProgramEndsOnlyAfterYesToTheCloseQuestionOrAForcedEndOfTheSession) {
     // What, message, wParam, lParam, WM_ENDSESSION's wParam then (-1: none), answer, asked, ends.
     const std::tuple<const char*, UINT, WPARAM, DWORD, int, int, bool, bool> cases[] = {
@@ -169,10 +144,9 @@ TEST_F(ArmingTest, TheProgramEndsOnlyAfterYesToTheCloseQuestionOrAForcedEndOfThe
         EXPECT_FALSE(fakes.folder.Read(L"Config.inf")) << "nothing saved";
         fakes.process.onExit = nullptr;
     }
-    // The end of the window itself takes the icon away too.
     Start();
     program.reset();
-    EXPECT_EQ(fakes.shell.calls.back().message, tray::NIM_DELETE_);
+    EXPECT_EQ(fakes.shell.calls.back().message, tray::NIM_DELETE_) << "the end of the window";
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #pragma once
-// Recording stand-ins for every service the windows use, so window tests run
-// real windows without real sounds, message boxes, shutdowns or clocks.
+// Recording stand-ins for every service the windows use: no real sound, box, shutdown or clock.
 
 #include "RecordingShutdownApi.h"
 #include "win32/Services.h"

@@ -1,6 +1,5 @@
 #pragma once
-// Starts the whole program on real windows with fake services, and drives it
-// with real window messages.
+// The whole program on real windows with fake services, driven by real window messages.
 
 #include "FakeServices.h"
 #include "app/Program.h"
@@ -11,13 +10,11 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <optional>
 #include <tuple>
 #include <utility>
 
 namespace acordina::testing {
 
-// The program's own texts that several tests look for.
 inline constexpr wchar_t kArmed[] = L"\n        Ligado. Clique aqui para desligá-lo.";
 inline constexpr wchar_t kDisarmed[] = L"\n        Desligado. Clique aqui para ligá-lo.";
 inline constexpr wchar_t kHiddenBalloon[] =
@@ -72,12 +69,13 @@ protected:
     // caption, window width, Config.inf written, balloons shown.
     auto Snapshot() {
         const auto& f = Main();
+        RECT rc;
+        GetWindowRect(f.hwnd(), &rc);
         return std::tuple(M().blnLigado, f.lblStatus.Text(), f.picLigado.Visible(),
                           f.picDesligado.Visible(), IsWindowVisible(f.hwnd()) != FALSE,
-                          f.lblConfig.Text(), Width(f.hwnd()),
+                          f.lblConfig.Text(), rc.right - rc.left,
                           fakes.folder.Read(L"Config.inf").has_value(), Balloons());
     }
-    // The main window back on screen, as from the tray.
     void Restore() {
         Main().Mostrar();
         Pump();
@@ -87,12 +85,11 @@ protected:
             Click(Main().lblConfig);
         }
     }
-    // The shell's notification of a mouse event over the tray icon.
+    // The shell's report of a mouse event over the tray icon.
     void Tray(UINT mouseMessage) {
         SendMessageW(Background().hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(mouseMessage, 0));
         Pump();
     }
-    // One tick of each window's timer.
     void TickMain() { SendMessageW(Main().hwnd(), WM_TIMER, mainwindow::frmAcordina::kTimer1, 0); }
     void TickBackground() {
         SendMessageW(Background().hwnd(), WM_TIMER, background::frmAcordina_::kTimer1, 0);
@@ -103,25 +100,16 @@ protected:
     }
 
     static void Pump() { win32::PumpPending(); }
-    static int Width(HWND hwnd) {
-        RECT rc;
-        GetWindowRect(hwnd, &rc);
-        return rc.right - rc.left;
-    }
     // A click as the control reports it to its window.
     static void Click(const win32::Control& c) {
         Command(c, c.Row()->kind == win32::Kind::Button ? BN_CLICKED : STN_CLICKED);
     }
-    // A real mouse click at a point of a window (client coordinates; its centre by default).
-    static void RealClick(HWND hwnd, std::optional<POINT> at = std::nullopt) {
+    static void RealClick(HWND hwnd) {
         RECT rc;
-        GetClientRect(hwnd, &rc);
-        POINT p = at.value_or(POINT{rc.right / 2, rc.bottom / 2});
-        ClientToScreen(hwnd, &p);
-        MouseClickAt(p);
+        GetWindowRect(hwnd, &rc);
+        MouseClickAt({(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2});
         Pump();
     }
-    // The user ticks or unticks a check box.
     static void ClickCheck(const win32::CheckBox& c) {
         SendMessageW(c.hwnd(), BM_CLICK, 0, 0);
         Pump();
@@ -135,7 +123,6 @@ protected:
     static void Type(const win32::Control& box, const wchar_t* text) {
         SendMessageW(box.hwnd(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
     }
-    // The user picks entry index of a drop-down list.
     static void Choose(const win32::ComboBox& c, int index) {
         SendMessageW(c.hwnd(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
         Command(c, CBN_SELCHANGE);
