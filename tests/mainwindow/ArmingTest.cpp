@@ -1,8 +1,6 @@
 // Switching the alarm on and off on the real main window, and the end of the program.
 #include "ProgramFixture.h"
 
-#include <gmock/gmock.h>
-
 #include <string>
 #include <tuple>
 #include <vector>
@@ -85,6 +83,10 @@ TEST_F(ArmingTest, EachArmingPublishesTheBoxesAsTheyAreAndDisarmingGoesByThemToo
         EXPECT_EQ(*published, designed);
         EXPECT_EQ(box->Text(), box == &f.txt15min ? L" \t " : designed);
     }
+    const std::size_t balloons = Balloons();
+    fakes.clock.Set(0, 0, 0); // set back from noon: the wake-up is reached again
+    TickMain();
+    EXPECT_EQ(Balloons(), balloons + 1);
 
     Restore();
     OpenPanel();

@@ -53,13 +53,15 @@ TEST_F(EndToEndTest, SetArmPreAlertWakeRestoreAndSilence) {
     EXPECT_EQ(atBox, std::tuple(true, std::wstring(kArmed), true, false, true,
                                 std::wstring(L"Configurações >>"), 4725 / 15, true, balloons));
     EXPECT_EQ(LastBalloon(), win32::ToAnsi(kHiddenBalloon));
-    EXPECT_FALSE(IsWindowVisible(f.hwnd()));
+    EXPECT_EQ(M().strHora05min, L"7:0:00");
 
     // The night passes quietly up to the pre-alert, whose balloon shows once.
     Ticks(6, 49, 58);
     Ticks(6, 50, 0);
     ASSERT_EQ(Balloons(), balloons + 2);
-    EXPECT_EQ(LastBalloon(), "Faltam 15 minutos para despertar.");
+    const ShellCall& preAlert = *fakes.shell.Balloons().back();
+    EXPECT_EQ(std::tuple(preAlert.Info(), preAlert.InfoTitle(), preAlert.InfoFlags()),
+              std::tuple("Faltam 15 minutos para despertar.", "Aviso", 1u));
     Ticks(7, 4, 58);
     EXPECT_EQ(Balloons(), balloons + 2);
     EXPECT_TRUE(fakes.sound.calls.empty());

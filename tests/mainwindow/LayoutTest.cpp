@@ -2,23 +2,17 @@
 #include "ProgramFixture.h"
 #include "win32/Twips.h"
 
-#include <gmock/gmock.h>
-
 #include <array>
 
 namespace acordina::testing {
 namespace {
 
-class LayoutTest : public ProgramFixture {
-protected:
-    void SetUp() override {
-        ASSERT_EQ(win32::Dpi::Screen().x, 96) << "the expected pixels are for 96 dpi";
-        Start();
-    }
-};
+using LayoutTest = ProgramFixture;
 
 // One control of each kind, inside each container: place, class, style, text and font.
 TEST_F(LayoutTest, ControlsHaveTheirPlaceClassStyleTextAndFont) {
+    ASSERT_EQ(win32::Dpi::Screen().x, 96) << "the expected pixels are for 96 dpi";
+    Start();
     auto& f = Main();
     // Left, top, width and height (0: not checked) in client pixels; no face: no font.
     const struct {

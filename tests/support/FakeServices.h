@@ -139,7 +139,6 @@ struct FakeKeyboard final : win32::Keyboard {
     int tabs = 0;
 };
 
-// A fresh folder of its own under the temporary folder, removed afterwards.
 struct TempProgramFolder final : win32::ProgramFolder {
     TempProgramFolder() {
         static int counter = 0;
