@@ -3,6 +3,8 @@
 #include "AllocationCounter.h"
 #include "ProgramFixture.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -38,9 +40,10 @@ protected:
     // Armed for 07:05 with galo.wav, every pre-alert and the shutdown.
     void ArmEverything() {
         Click(Main().lblConfig);
-        for (const auto& [check, paired] : CheckPairs(Main())) {
-            check->SetValue(1);
+        for (const auto& row : Main().preAlertas) {
+            row.check.SetValue(1);
         }
+        Main().chkDespSom.SetValue(1);
         Main().chkDesligar.SetValue(1);
         Choose(Main().cboSom, 1); // after "...Ajuda"
         Click(Main().lblStatus);
@@ -52,6 +55,31 @@ protected:
     }
     std::wstring Folder() const { return fakes.folder.Path(); }
 };
+
+LRESULT CALLBACK CountSetText(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR n) {
+    *reinterpret_cast<int*>(n) += msg == WM_SETTEXT;
+    return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+// Each new text lays the box out again: once a second, never while nobody sees it, and brought up
+// to date before the window shows again.
+TEST_F(AlertsTest, TheClockIsSetOnceASecondNeverWhileHiddenAndUpToDateWhenShown) {
+    int sets = 0;
+    SetWindowSubclass(Main().txtHora.hwnd(), CountSetText, 1, reinterpret_cast<DWORD_PTR>(&sets));
+    fakes.clock.Set(22, 0, 1);
+    for (int i = 0; i < 10; ++i) {
+        TickMain();
+    }
+    EXPECT_EQ(sets, 1);
+    ShowWindow(Main().hwnd(), SW_HIDE);
+    fakes.clock.Set(22, 0, 2);
+    TickMain();
+    EXPECT_EQ(sets, 1);
+    Main().Mostrar();
+    EXPECT_EQ(sets, 2);
+    EXPECT_EQ(Main().txtHora.Text(), L"22:00:02");
+    RemoveWindowSubclass(Main().txtHora.hwnd(), CountSetText, 1);
+}
 
 TEST_F(AlertsTest, AvisaShowsTheMessageOfItsNumberTitledAvisoWithTheInformationIcon) {
     const struct {
@@ -121,7 +149,9 @@ TEST_F(AlertsTest, AtTheRootOfADriveTheSoundIsTheRootAndTheName) {
                              fakes.shutdown, fakes.keyboard,     root,        fakes.process,
                              fakes.monitors, fakes.codePage,     fakes.power, fakes.timeZone};
     Program atRoot(services);
+    atRoot.Start();
     atRoot.module1.strSom = L"galo.wav";
+    fakes.sound.calls.clear();
     atRoot.Background().Tocar();
     EXPECT_EQ(fakes.sound.calls, std::vector<SoundCall>{Play(L"C:\\galo.wav")});
 }

@@ -85,9 +85,29 @@ protected:
     }
 };
 
-// The alarm plays a WAV file: without a wave output the sound option is disabled, MIDI or not;
-// its tick stays as read.
-TEST_F(TrayTest, StartShowsTheIconAndWelcomeThenTheMainWindowWithTheSoundOptionItCanPlay) {
+BOOL CALLBACK NotePending(HWND child, LPARAM pending) {
+    *reinterpret_cast<bool*>(pending) |= IsWindowVisible(child) && GetUpdateRect(child, nullptr, 0);
+    return TRUE;
+}
+
+// On screen, and nothing of it waits to be painted.
+bool Drawn(HWND window) {
+    bool pending = !IsWindowVisible(window) || GetUpdateRect(window, nullptr, FALSE);
+    EnumChildWindows(window, NotePending, reinterpret_cast<LPARAM>(&pending));
+    return !pending;
+}
+
+// The main window is drawn first; the icon and welcome, then the settings panel (not made at any
+// tray call) and the device count follow. The alarm plays a WAV file: without a wave output the
+// sound option is disabled, MIDI or not; its tick stays as read.
+TEST_F(TrayTest, StartDrawsTheMainWindowThenShowsTheIconAndWelcomeWithTheSoundOptionItCanPlay) {
+    int early = 0;
+    // The icon also goes away with each program: no main window to look at then.
+    fakes.shell.onNotify = [&](const ShellCall& call) {
+        early += call.message != NIM_DELETE &&
+                 (!Drawn(Main().hwnd()) || Main().cboSom.hwnd() != nullptr);
+    };
+    fakes.sound.onCount = [&] { early += !Drawn(Main().hwnd()); };
     const struct {
         std::uint32_t wave, midi;
         int tick;
@@ -109,6 +129,9 @@ TEST_F(TrayTest, StartShowsTheIconAndWelcomeThenTheMainWindowWithTheSoundOptionI
         EXPECT_TRUE(Normal());
         EXPECT_EQ(GetForegroundWindow(), Main().hwnd());
     }
+    fakes.shell.onNotify = nullptr;
+    fakes.sound.onCount = nullptr;
+    EXPECT_EQ(early, 0);
     EXPECT_TRUE(fakes.shell.foregrounds.empty());
     EXPECT_TRUE(fakes.sound.calls.empty());
     EXPECT_EQ(Boxes(), 0u);

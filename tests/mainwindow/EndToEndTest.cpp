@@ -1,5 +1,5 @@
 // One night with the alarm, from the spinners to the silenced sound, over the real windows:
-// only the clock, the shell, the sound and the message boxes are stand-ins.
+// only the clock, the shell, the sound, the power and the message boxes are stand-ins.
 #include "ProgramFixture.h"
 
 #include <gmock/gmock.h>
@@ -9,20 +9,21 @@
 namespace acordina::testing {
 namespace {
 
-using ::testing::Optional;
-using ::testing::StartsWith;
+using ::testing::ElementsAre;
 
 class EndToEndTest : public ProgramFixture {
 protected:
-    // Both timers tick, interleaved, as often as they do in one second (of the next day).
-    void OneSecondOfTicks(int h, int m, int s, int day = 31) {
-        fakes.clock.Set(h, m, s, day);
-        for (int i = 0; i < 10; ++i) {
-            TickMain();
-            TickBackground();
+    // Both timers tick, interleaved, as often as they do in two seconds (of the next day).
+    void Ticks(int h, int m, int s, int day = 31) {
+        for (const int second : {s, s + 1}) {
+            fakes.clock.Set(h, m, second, day);
+            for (int i = 0; i < 10; ++i) {
+                TickBoth();
+            }
         }
         Pump();
     }
+    std::string LastBalloon() const { return fakes.shell.Balloons().back()->Info(); }
 };
 
 TEST_F(EndToEndTest, SetArmPreAlertWakeRestoreAndSilence) {
@@ -30,90 +31,65 @@ TEST_F(EndToEndTest, SetArmPreAlertWakeRestoreAndSilence) {
     fakes.clock.Set(22, 30, 0);
     Start();
     auto& f = Main();
-    ASSERT_TRUE(IsWindowVisible(f.hwnd()));
-
-    // The user sets 7:05 with the spinners and picks the sound and the 15-minute pre-alert.
-    Spin(f.vsHH, SB_LINEUP, 7);
-    Spin(f.vsMM, SB_LINEUP, 5);
-    ASSERT_EQ(f.txtHH.Text(), L"7");
-    ASSERT_EQ(f.txtMM.Text(), L"5");
-    Click(f.lblConfig);
+    // 7:05 by the spinners, whatever another program puts into the hour box.
+    Spin(f.vsHH, SB_PAGEUP, 30);
+    Spin(f.vsHH, SB_LINEDOWN, 16);
+    Spin(f.vsMM, SB_TOP);
+    Spin(f.vsMM, SB_LINEDOWN, 54);
+    EXPECT_EQ(f.txtHH.Text() + L":" + f.txtMM.Text(), L"7:5");
+    Type(f.txtHH, L"99");
+    OpenPanel();
     ClickCheck(f.chkDespSom);
-    ASSERT_EQ(f.cboSom.List(1), L"galo.wav");
     Choose(f.cboSom, 1);
     ClickCheck(f.chk15min);
 
-    // A click on the status label arms.
+    // Fully armed, saved and collapsed before the confirmation; hidden behind the balloon after.
+    decltype(Snapshot()) atBox;
+    fakes.messageBoxes.onShow = [&](const ShownBox&) { atBox = Snapshot(); };
+    const std::size_t balloons = Balloons();
     Click(f.lblStatus);
-    ASSERT_EQ(fakes.messageBoxes.shown.size(), 1u);
-    EXPECT_EQ(fakes.messageBoxes.shown[0].text, L"Programa ACORDIMA programado!");
-    EXPECT_THAT(fakes.folder.Read(L"Config.inf"), Optional(StartsWith(" 1 \r\n 1 \r\n")));
-    EXPECT_EQ(M().strHoraDespertar, L"07:05:00");
-    EXPECT_EQ(M().strHora15min, L"6:50:00");
-    ASSERT_FALSE(fakes.shell.Balloons().empty());
-    EXPECT_EQ(fakes.shell.Balloons().back()->Info(), win32::ToAnsi(kHiddenBalloon));
-    EXPECT_FALSE(IsWindowVisible(f.hwnd()));
+    EXPECT_THAT(fakes.messageBoxes.shown,
+                ElementsAre(ShownBox{f.hwnd(), L"Programa ACORDIMA programado!", L"Aviso!", 64}));
+    EXPECT_EQ(atBox, std::tuple(true, std::wstring(kArmed), true, false, true,
+                                std::wstring(L"Configurações >>"), 4725 / 15, true, balloons));
+    EXPECT_EQ(LastBalloon(), win32::ToAnsi(kHiddenBalloon));
+    EXPECT_EQ(M().strHora05min, L"7:0:00");
 
-    // The night passes quietly up to the pre-alert.
-    std::size_t balloons = Balloons();
-    OneSecondOfTicks(23, 59, 59, 30);
-    OneSecondOfTicks(6, 49, 59);
-    EXPECT_EQ(Balloons(), balloons);
-
-    // The first tick of 06:50:00 shows the 15-minute balloon, once.
-    OneSecondOfTicks(6, 50, 0);
-    const auto preAlerts = fakes.shell.Balloons();
-    ASSERT_EQ(preAlerts.size(), balloons + 1);
-    EXPECT_EQ(preAlerts.back()->Info(), "Faltam 15 minutos para despertar.");
-    EXPECT_EQ(preAlerts.back()->InfoTitle(), "Aviso");
-    EXPECT_EQ(preAlerts.back()->InfoFlags(), 1u);
-    balloons = Balloons();
-    OneSecondOfTicks(6, 50, 1);
-    OneSecondOfTicks(7, 4, 59);
-    EXPECT_EQ(Balloons(), balloons);
+    // The night passes quietly up to the pre-alert, whose balloon shows once.
+    Ticks(6, 49, 58);
+    Ticks(6, 50, 0);
+    ASSERT_EQ(Balloons(), balloons + 2);
+    const ShellCall& preAlert = *fakes.shell.Balloons().back();
+    EXPECT_EQ(std::tuple(preAlert.Info(), preAlert.InfoTitle(), preAlert.InfoFlags()),
+              std::tuple("Faltam 15 minutos para despertar.", "Aviso", 1u));
+    Ticks(7, 4, 58);
+    EXPECT_EQ(Balloons(), balloons + 2);
     EXPECT_TRUE(fakes.sound.calls.empty());
 
-    // The first tick of 07:05:00 starts the sound from the program's folder, looping, once.
-    OneSecondOfTicks(7, 5, 0);
+    // The sound from the program's folder, looping, once, with the visual alert's balloon.
+    Ticks(7, 5, 0);
     const std::string path = win32::ToAnsi(fakes.folder.Path() + L"\\galo.wav");
     EXPECT_EQ(fakes.sound.calls, std::vector<SoundCall>(1, {path, 0, 9}));
-    EXPECT_EQ(Background().strArquivoSom(), fakes.folder.Path() + L"\\galo.wav");
-    // The visual alert was left ticked: its balloon comes along.
-    EXPECT_EQ(Balloons(), balloons + 1);
-    EXPECT_EQ(fakes.shell.Balloons().back()->Info(), "TRRRIIIMMM!!! Despertando...");
-    OneSecondOfTicks(7, 5, 1);
-    EXPECT_EQ(fakes.sound.calls.size(), 1u);
-    EXPECT_TRUE(M().blnLigado) << "ringing does not disarm";
-    EXPECT_TRUE(fakes.shutdown.calls.empty());
+    EXPECT_EQ(Balloons(), balloons + 3);
+    EXPECT_EQ(LastBalloon(), "TRRRIIIMMM!!! Despertando...");
+    EXPECT_TRUE(M().blnLigado && fakes.shutdown.calls.empty());
 
-    // A double-click on the icon brings the window back.
-    Tray(WM_LBUTTONDOWN);
-    Tray(WM_LBUTTONUP);
-    Tray(WM_LBUTTONDBLCLK);
-    Tray(WM_LBUTTONUP);
+    // A double-click on the icon brings the window back; the label disarms and silences.
+    for (const UINT mouse : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) {
+        Tray(mouse);
+    }
     EXPECT_TRUE(IsWindowVisible(f.hwnd()));
-    EXPECT_FALSE(IsIconic(f.hwnd()));
-    EXPECT_EQ(f.lblStatus.Text(), kArmed);
-
-    // A click on the status label disarms and silences the sound.
     Click(f.lblStatus);
-    ASSERT_EQ(fakes.sound.calls.size(), 2u);
-    EXPECT_EQ(fakes.sound.calls.back(), (SoundCall{std::nullopt, 0, 0x40}));
-    EXPECT_FALSE(M().blnLigado);
+    EXPECT_EQ(fakes.sound.calls, (std::vector<SoundCall>{{path, 0, 9}, {std::nullopt, 0, 0x40}}));
     EXPECT_EQ(f.lblStatus.Text(), kDisarmed);
-    EXPECT_EQ(fakes.messageBoxes.shown.size(), 1u) << "disarming says nothing";
+    EXPECT_EQ(Boxes(), 1u);
 
-    // All night the computer could wake 30 s before each target (three hours behind UTC);
-    // it was kept awake from 60 s before each target until it fired, and while the sound rang.
-    const std::vector<std::string> power = {"timer 2024-03-31 09:49:30",
-                                            "state 80000003",
-                                            "timer 2024-03-31 10:04:30",
-                                            "state 80000000",
-                                            "state 80000003",
-                                            "timer 2024-04-01 09:49:30",
-                                            "state 80000000",
-                                            "cancel"};
-    EXPECT_EQ(fakes.power.calls, power);
+    // The computer could wake 30 s before each target (three hours behind UTC); it was kept
+    // awake from 60 s before each target until it fired, and while the sound rang.
+    EXPECT_THAT(fakes.power.calls,
+                ElementsAre("timer 2024-03-31 09:49:30", "state 80000003",
+                            "timer 2024-03-31 10:04:30", "state 80000000", "state 80000003",
+                            "timer 2024-04-01 09:49:30", "state 80000000", "cancel"));
 }
 
 } // namespace

@@ -1,22 +1,24 @@
 #pragma once
-// Recording stand-ins for every service the windows use, so window tests run
-// real windows without real sounds, message boxes, shutdowns or clocks.
+// Recording stand-ins for every service the windows use: no real sound, box, shutdown or clock.
 
 #include "RecordingShutdownApi.h"
 #include "win32/Services.h"
 #include "win32/WindowsCodePage.h"
 
+#include <cstdio>
+#include <cstring>
 #include <deque>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <vector>
 
 namespace acordina::testing {
 
-class FakeClock final : public alarm::Clock {
-public:
+struct FakeClock final : alarm::Clock {
     alarm::LocalTime Now() const override { return now; }
     void Set(int h, int m, int s, int day = 30) { now = {2024, 3, day, {h, m, s}}; }
     // The eve of the change to summer time in Europe.
@@ -25,30 +27,45 @@ public:
 
 struct ShownBox {
     HWND owner;
-    std::wstring text;
-    std::wstring title;
+    std::wstring text, title;
     unsigned style;
     bool operator==(const ShownBox&) const = default;
+    friend void PrintTo(const ShownBox& b, std::ostream* out) {
+        *out << win32::ToAnsi(b.title) << ": " << win32::ToAnsi(b.text) << " (" << b.style << ")";
+    }
 };
-void PrintTo(const ShownBox& box, std::ostream* out);
 
-class FakeMessageBoxes final : public win32::MessageBoxes {
-public:
-    int Show(HWND owner, std::wstring_view text, std::wstring_view title, unsigned style) override;
+struct FakeMessageBoxes final : win32::MessageBoxes {
+    int Show(HWND owner, std::wstring_view text, std::wstring_view title, unsigned style) override {
+        shown.push_back({owner, std::wstring(text), std::wstring(title), style});
+        if (onShow) {
+            onShow(shown.back());
+        }
+        if (answers.empty()) {
+            return (style & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
+        }
+        const int answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
     std::vector<ShownBox> shown;
-    // Answers given in turn; when empty: Yes for a question, OK otherwise.
-    std::deque<int> answers;
-    // Runs while each box is open, to look at the program at that moment.
-    std::function<void(const ShownBox&)> onShow;
+    std::deque<int> answers; // in turn; when none is left: Yes to a question, OK otherwise
+    std::function<void(const ShownBox&)> onShow; // while each box is open
 };
 
 struct ShellCall {
     std::uint32_t message;
     tray::NotifyRecordBytes record;
-
-    std::uint32_t Field(std::size_t offset) const;
+    std::uint32_t Field(std::size_t offset) const {
+        std::uint32_t v = 0;
+        std::memcpy(&v, record.data() + offset, sizeof v);
+        return v;
+    }
     // A text field up to its NUL, as the ANSI bytes the shell got.
-    std::string Text(std::size_t offset, std::size_t size) const;
+    std::string Text(std::size_t offset, std::size_t size) const {
+        const char* begin = reinterpret_cast<const char*>(record.data() + offset);
+        return std::string(begin, strnlen(begin, size));
+    }
     std::string Tip() const { return Text(24, 128); }
     std::string Info() const { return Text(160, 256); }
     std::string InfoTitle() const { return Text(420, 64); }
@@ -56,20 +73,35 @@ struct ShellCall {
     std::uint32_t Flags() const { return Field(12); }
 };
 
-class FakeShell final : public tray::TrayShell {
-public:
-    bool NotifyIcon(std::uint32_t message, const tray::NotifyRecordBytes& record) override;
-    std::int32_t SetForegroundWindow(std::uint32_t windowHandle) override;
+struct FakeShell final : tray::TrayShell {
+    bool NotifyIcon(std::uint32_t message, const tray::NotifyRecordBytes& record) override {
+        calls.push_back({message, record});
+        if (onNotify) {
+            onNotify(calls.back());
+        }
+        return true;
+    }
+    std::int32_t SetForegroundWindow(std::uint32_t windowHandle) override {
+        foregrounds.push_back(windowHandle);
+        foregroundAfterCalls.push_back(calls.size());
+        return 1;
+    }
     float TwipsPerPixelX() const override { return 15.0f; }
+    // The balloons shown (non-empty NIM_MODIFY with NIF_INFO), in order.
+    std::vector<const ShellCall*> Balloons() const {
+        std::vector<const ShellCall*> balloons;
+        for (const auto& c : calls) {
+            if (c.message == tray::NIM_MODIFY_ && (c.Flags() & 0x10) && !c.Info().empty()) {
+                balloons.push_back(&c);
+            }
+        }
+        return balloons;
+    }
 
     std::vector<ShellCall> calls;
-    // Runs at each call, to look at the program at that moment.
     std::function<void(const ShellCall&)> onNotify;
     std::vector<std::uint32_t> foregrounds;
-    // For each foreground request, how many shell calls had been made before it.
-    std::vector<std::size_t> foregroundAfterCalls;
-    // The balloons shown (non-empty NIM_MODIFY with NIF_INFO), in order.
-    std::vector<const ShellCall*> Balloons() const;
+    std::vector<std::size_t> foregroundAfterCalls; // shell calls made before each foreground
 };
 
 struct SoundCall {
@@ -77,56 +109,67 @@ struct SoundCall {
     std::uintptr_t module;
     std::uint32_t flags;
     bool operator==(const SoundCall&) const = default;
+    friend void PrintTo(const SoundCall& c, std::ostream* out) {
+        *out << c.name.value_or("(no name)") << " (flags " << c.flags << ")";
+    }
 };
-void PrintTo(const SoundCall& call, std::ostream* out);
 
-class FakeSound final : public win32::SoundSystem {
-public:
-    bool PlaySoundA(const char* name, std::uintptr_t module, std::uint32_t flags) override;
+struct FakeSound final : win32::SoundSystem {
+    bool PlaySoundA(const char* name, std::uintptr_t module, std::uint32_t flags) override {
+        calls.push_back({name ? std::optional<std::string>(name) : std::nullopt, module, flags});
+        return accept;
+    }
     std::uint32_t waveOutGetNumDevs() override {
         if (onCount) {
-            onCount();
+            onCount(); // to look at the program when the devices are counted
         }
         return waveDevices;
     }
     std::uint32_t midiOutGetNumDevs() override { return midiDevices; }
 
     std::vector<SoundCall> calls;
-    // Runs at each call, to look at the program at that moment.
-    std::function<void(const SoundCall&)> onPlay;
-    // Runs when the wave devices are counted.
     std::function<void()> onCount;
-    std::uint32_t waveDevices = 1;
-    std::uint32_t midiDevices = 1;
+    std::uint32_t waveDevices = 1, midiDevices = 1;
     bool accept = true;
 };
 
 // Posts a Tab key press to the focused window, as the real keystroke would arrive.
-class FakeKeyboard final : public win32::Keyboard {
-public:
-    void SendTab() override;
+struct FakeKeyboard final : win32::Keyboard {
+    void SendTab() override {
+        ++tabs;
+        if (HWND focus = GetFocus()) {
+            PostMessageW(focus, WM_KEYDOWN, VK_TAB, 0x000F0001);
+            PostMessageW(focus, WM_KEYUP, VK_TAB, 0xC00F0001);
+        }
+    }
     int tabs = 0;
 };
 
-// A fresh folder of its own under the temporary folder, removed afterwards.
-class TempProgramFolder final : public win32::ProgramFolder {
-public:
-    TempProgramFolder();
-    ~TempProgramFolder() override;
-    TempProgramFolder(const TempProgramFolder&) = delete;
-    TempProgramFolder& operator=(const TempProgramFolder&) = delete;
-    std::wstring Path() const override { return path_; }
-
-    // Writes a file into the folder.
-    void Write(const std::wstring& name, const std::string& bytes) const;
-    std::optional<std::string> Read(const std::wstring& name) const;
-
-private:
-    std::wstring path_;
+struct TempProgramFolder final : win32::ProgramFolder {
+    TempProgramFolder() {
+        static int counter = 0;
+        path_ = std::filesystem::temp_directory_path() /
+                ("acordina-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+                 std::to_string(++counter));
+        std::filesystem::create_directories(path_);
+    }
+    ~TempProgramFolder() override {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    std::wstring Path() const override { return path_.wstring(); }
+    void Write(const std::wstring& name, const std::string& bytes) const {
+        std::ofstream(path_ / name, std::ios::binary) << bytes;
+    }
+    std::optional<std::string> Read(const std::wstring& name) const {
+        std::ifstream in(path_ / name, std::ios::binary);
+        return in ? std::optional(std::string(std::istreambuf_iterator<char>(in), {}))
+                  : std::nullopt;
+    }
+    std::filesystem::path path_;
 };
 
-class FakeProcess final : public win32::Process {
-public:
+struct FakeProcess final : win32::Process {
     void ExitNow() override {
         ++exits;
         if (onExit) {
@@ -134,34 +177,40 @@ public:
         }
     }
     int exits = 0;
-    // Runs at each exit, to look at the program as it ends.
     std::function<void()> onExit;
 };
 
-class FakeMonitors final : public win32::Monitors {
-public:
+struct FakeMonitors final : win32::Monitors {
     RECT WorkArea(HWND) const override { return workArea; }
-    // Large enough that no window moves unless a test makes it smaller.
-    RECT workArea{0, 0, 0x7FFF, 0x7FFF};
+    RECT workArea{0, 0, 0x7FFF, 0x7FFF}; // no window moves unless a test makes it smaller
 };
 
 // Records the wake timer ("timer" and its UTC instant, "cancel") and the execution states asked.
-class FakePower final : public win32::Power {
-public:
-    void SetWakeTimer(std::int64_t utcFileTime) override;
+struct FakePower final : win32::Power {
+    void SetWakeTimer(std::int64_t utcFileTime) override {
+        const FILETIME at{static_cast<DWORD>(utcFileTime), static_cast<DWORD>(utcFileTime >> 32)};
+        SYSTEMTIME t{};
+        FileTimeToSystemTime(&at, &t);
+        char text[40];
+        std::snprintf(text, sizeof text, "timer %04u-%02u-%02u %02u:%02u:%02u", t.wYear, t.wMonth,
+                      t.wDay, t.wHour, t.wMinute, t.wSecond);
+        calls.emplace_back(text);
+    }
     void CancelWakeTimer() override { calls.emplace_back("cancel"); }
-    void SetThreadExecutionState(std::uint32_t flags) override;
+    void SetThreadExecutionState(std::uint32_t flags) override {
+        char text[24];
+        std::snprintf(text, sizeof text, "state %08X", static_cast<unsigned>(flags));
+        calls.emplace_back(text);
+    }
     std::vector<std::string> calls;
 };
 
 // The same rules for every year; at first three hours behind UTC, no summer time.
-class FakeTimeZone final : public win32::TimeZone {
-public:
+struct FakeTimeZone final : win32::TimeZone {
     TIME_ZONE_INFORMATION ForYear(std::uint16_t) override { return rules; }
     TIME_ZONE_INFORMATION rules{180, {}, {}, 0, {}, {}, 0};
 };
 
-// Every fake together, and the bundle the program takes.
 struct FakeServices {
     FakeClock clock;
     FakeMessageBoxes messageBoxes;
@@ -172,7 +221,6 @@ struct FakeServices {
     TempProgramFolder folder;
     FakeProcess process;
     FakeMonitors monitors;
-    // The same on every machine unless a test sets another.
     win32::WindowsCodePage codePage{1252};
     FakePower power;
     FakeTimeZone timeZone;

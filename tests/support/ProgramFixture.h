@@ -1,22 +1,20 @@
 #pragma once
-// Starts the whole program on real windows with fake services, and drives it
-// with real window messages.
+// The whole program on real windows with fake services, driven by real window messages.
 
 #include "FakeServices.h"
 #include "app/Program.h"
 #include "background/frmAcordina_.h"
 #include "mainwindow/frmAcordina.h"
+#include "win32/MessageLoop.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <memory>
-#include <optional>
+#include <tuple>
 #include <utility>
 
 namespace acordina::testing {
 
-// The program's own texts that several tests look for.
 inline constexpr wchar_t kArmed[] = L"\n        Ligado. Clique aqui para desligá-lo.";
 inline constexpr wchar_t kDisarmed[] = L"\n        Desligado. Clique aqui para ligá-lo.";
 inline constexpr wchar_t kHiddenBalloon[] =
@@ -26,60 +24,123 @@ inline constexpr wchar_t kHiddenHint[] = L"Dê um clique simples ou um clique co
                                          L"do mouse para restaurar ou fechar o programa ACORDINA";
 
 // A real left click at a point of the screen, as the user makes it; not pumped.
-void MouseClickAt(POINT screen);
+inline void MouseClickAt(POINT screen) {
+    SetCursorPos(screen.x, screen.y);
+    INPUT clicks[2]{};
+    clicks[0].type = clicks[1].type = INPUT_MOUSE;
+    clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, clicks, sizeof(INPUT));
+}
 
-// The seven check boxes and the control each one enables.
-using CheckPair = std::pair<win32::CheckBox*, win32::Control*>;
-std::array<CheckPair, 7> CheckPairs(mainwindow::frmAcordina& f);
-// Each paired control is enabled with the window colour exactly when its box is checked.
-void ExpectPairsAgree(mainwindow::frmAcordina& f);
+inline LOGFONTW FontOf(HWND control) {
+    LOGFONTW lf{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof lf, &lf);
+    return lf;
+}
+
+// The text and background colours a control's window gives it to paint with.
+inline std::pair<COLORREF, COLORREF> Painted(HWND control) {
+    HDC dc = GetDC(control);
+    SendMessageW(GetParent(control), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+                 reinterpret_cast<LPARAM>(control));
+    const auto colours = std::pair(GetTextColor(dc), GetBkColor(dc));
+    ReleaseDC(control, dc);
+    return colours;
+}
 
 class ProgramFixture : public ::testing::Test {
 protected:
-    ~ProgramFixture() override;
-
-    // Files and devices are set up before; the program starts as at launch.
-    void Start();
+    // Files and devices are set up before; the program starts (again) as at launch.
+    void Start() {
+        program.reset();
+        program = std::make_unique<Program>(fakes.services);
+        program->Start();
+        Pump();
+    }
 
     mainwindow::frmAcordina& Main() { return program->Main(); }
     background::frmAcordina_& Background() { return program->Background(); }
     Module1& M() { return program->module1; }
     std::size_t Boxes() const { return fakes.messageBoxes.shown.size(); }
+    const ShownBox& LastBox() const { return fakes.messageBoxes.shown.back(); }
     std::size_t Balloons() const { return fakes.shell.Balloons().size(); }
-    // The help box's text, naming the program's folder.
-    std::wstring HelpText() const {
-        return L"Para configurar novos sons, escolha qualquer arquivo WAV e coloque na pasta de "
-               L"instalação deste sistema (" +
-               fakes.folder.Path() + L")";
+    // What the user sees and what is kept: armed, status, lamps on and off, window shown, panel
+    // caption, window width, Config.inf written, balloons shown.
+    auto Snapshot() {
+        const auto& f = Main();
+        RECT rc;
+        GetWindowRect(f.hwnd(), &rc);
+        return std::tuple(M().blnLigado, f.lblStatus.Text(), f.picLigado.Visible(),
+                          f.picDesligado.Visible(), IsWindowVisible(f.hwnd()) != FALSE,
+                          f.lblConfig.Text(), rc.right - rc.left,
+                          fakes.folder.Read(L"Config.inf").has_value(), Balloons());
     }
-    // The main window back on screen, as from the tray.
     void Restore() {
         Main().Mostrar();
         Pump();
     }
-
-    // Handles every queued message.
-    static void Pump();
-    static int Width(HWND hwnd);
-
-    // A click as the control reports it to its window.
-    static void Click(const win32::Control& c);
-    // A real mouse click at a point of a window (client coordinates; its centre by default).
-    static void RealClick(HWND hwnd, std::optional<POINT> at = std::nullopt);
-    // The user ticks or unticks a check box.
-    static void ClickCheck(const win32::CheckBox& c);
-    // The user picks entry index of a drop-down list.
-    static void Choose(const win32::ComboBox& c, int index);
-    // One click on a spinner's upper (SB_LINEUP) or lower (SB_LINEDOWN) arrow.
-    static void Spin(const win32::VScrollBar& bar, WORD code, int times = 1);
-    // The shell's notification of a mouse event over the tray icon.
-    void Tray(UINT mouseMessage);
-    // One tick of each window's timer.
-    void TickMain();
-    void TickBackground();
+    void OpenPanel() {
+        if (Main().lblConfig.Text() == L"Configurações >>") {
+            Click(Main().lblConfig);
+        }
+    }
+    // The shell's report of a mouse event over the tray icon.
+    void Tray(UINT mouseMessage) {
+        SendMessageW(Background().hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(mouseMessage, 0));
+        Pump();
+    }
+    void TickMain() { SendMessageW(Main().hwnd(), WM_TIMER, mainwindow::frmAcordina::kTimer1, 0); }
+    void TickBackground() {
+        SendMessageW(Background().hwnd(), WM_TIMER, background::frmAcordina_::kTimer1, 0);
+    }
     void TickBoth() {
         TickMain();
         TickBackground();
+    }
+
+    static void Pump() { win32::PumpPending(); }
+    // A click as the control reports it to its window.
+    static void Click(const win32::Control& c) {
+        Command(c, c.Row()->kind == win32::Kind::Button ? BN_CLICKED : STN_CLICKED);
+    }
+    static void RealClick(HWND hwnd) {
+        RECT rc;
+        GetWindowRect(hwnd, &rc);
+        MouseClickAt({(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2});
+        Pump();
+    }
+    static void ClickCheck(const win32::CheckBox& c) {
+        SendMessageW(c.hwnd(), BM_CLICK, 0, 0);
+        Pump();
+    }
+    static void SetTick(const win32::CheckBox& c, bool ticked) {
+        if ((c.Value() == 1) != ticked) {
+            ClickCheck(c);
+        }
+    }
+    // Text put into a box from outside, as another program can.
+    static void Type(const win32::Control& box, const wchar_t* text) {
+        SendMessageW(box.hwnd(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    }
+    static void Choose(const win32::ComboBox& c, int index) {
+        SendMessageW(c.hwnd(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        Command(c, CBN_SELCHANGE);
+    }
+    // Clicks on a spinner's upper (SB_LINEUP) or lower (SB_LINEDOWN) arrow, or another scroll code.
+    static void Spin(const win32::VScrollBar& bar, WORD code, int times = 1) {
+        for (int i = 0; i < times; ++i) {
+            for (const WORD step : {code, WORD{SB_ENDSCROLL}}) {
+                SendMessageW(GetParent(bar.hwnd()), WM_VSCROLL, MAKEWPARAM(step, 0),
+                             reinterpret_cast<LPARAM>(bar.hwnd()));
+            }
+        }
+        Pump();
+    }
+    static void Command(const win32::Control& c, WORD code) {
+        SendMessageW(GetParent(c.hwnd()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(c.hwnd()), code),
+                     reinterpret_cast<LPARAM>(c.hwnd()));
+        Pump();
     }
 
     FakeServices fakes;

@@ -1,7 +1,9 @@
-// Config.inf on the real file system, and its messages in the code pages of other scripts.
+// Config.inf on the real file system, its messages in the code pages of other scripts, and the
+// system libraries loaded on first use.
 #include "ConfigSamples.h"
 #include "FakeServices.h"
 #include "win32/DurableFile.h"
+#include "win32/SystemLibrary.h"
 #include "win32/WindowsCodePage.h"
 
 #include <gtest/gtest.h>
@@ -67,6 +69,22 @@ TEST(WindowsCodePage, MessagesRoundTripInTheirScriptsAndWhatTheCodePageLacksBeco
         values[4] = std::wstring(c.text);
         const auto read = ParseConfig(FormatConfig(values, codePage), samples::Sounds(), codePage);
         EXPECT_EQ(read.at(4), LineValue(std::wstring(c.back))) << c.codePage;
+    }
+}
+
+// The sound and tray functions are loaded from the system folder when first used.
+TEST(SystemLibraryTest, FindsTheSoundAndTrayFunctionsAndNothingElse) {
+    const struct {
+        const wchar_t* library;
+        const char* function;
+        bool found;
+    } rows[] = {
+        {L"winmm.dll", "PlaySoundA", true},        {L"winmm.dll", "waveOutGetNumDevs", true},
+        {L"winmm.dll", "midiOutGetNumDevs", true}, {L"shell32.dll", "Shell_NotifyIconA", true},
+        {L"winmm.dll", "NoSuchFunction", false},   {L"nosuch.dll", "PlaySoundA", false}};
+    for (const auto& r : rows) {
+        EXPECT_EQ(SystemLibrary(r.library).Function<void()>(r.function) != nullptr, r.found)
+            << r.function;
     }
 }
 

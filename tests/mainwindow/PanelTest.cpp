@@ -1,0 +1,169 @@
+// The hour and minute boxes, the settings panel and Config.inf on the real main window.
+#include "ProgramFixture.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <string>
+
+namespace acordina::testing {
+namespace {
+
+using Panel = std::array<std::wstring, 15>;
+
+// The panel's design values, in the file's line order.
+// clang-format off
+const Panel kDesign = {
+    L"0", L"-1", L"0", L"1", L"TRRRIIIMMM!!! Despertando...",
+    L"0", L"Faltam 15 minutos para despertar.", L"0", L"Faltam 10 minutos para despertar.",
+    L"0", L"Faltam 5 minutos para despertar.", L"0", L"Faltam 2 minutos para despertar.",
+    L"0", L"Falta 1 minuto para despertar.",
+};
+
+// Every setting away from its design value; accents in Windows-1252, blanks kept.
+const std::string kEverythingChanged = " 1 \r\n 3 \r\n 1 \r\n 0 \r\nAcorde j\xE1, s\xE3o horas!\r\n"
+    " 1 \r\n  Quinze minutos  \r\n 1 \r\nDez: aten\xE7\xE3o\r\n 1 \r\nCinco \x80\r\n"
+    " 1 \r\n\xC9 daqui a dois\r\n 1 \r\n\r\n";
+const Panel kEverythingChangedPanel = {
+    L"1", L"3", L"1", L"0", L"Acorde já, são horas!", L"1", L"  Quinze minutos  ",
+    L"1", L"Dez: atenção", L"1", L"Cinco €", L"1", L"É daqui a dois", L"1", L"",
+};
+// clang-format on
+
+// The panel in the file's line order, as the user sees it; "?" marks a box's partner that is not
+// enabled and white exactly while the box is ticked.
+Panel ReadPanel(const mainwindow::frmAcordina& f) {
+    Panel panel;
+    auto out = panel.begin();
+    const std::pair<const win32::CheckBox*, const win32::Control*> lines[] = {
+        {&f.chkDespSom, &f.cboSom}, {&f.chkDesligar, nullptr},  {&f.chkDespVisual, &f.txt00min},
+        {&f.chk15min, &f.txt15min}, {&f.chk10min, &f.txt10min}, {&f.chk05min, &f.txt05min},
+        {&f.chk02min, &f.txt02min}, {&f.chk01min, &f.txt01min}};
+    for (const auto& [check, partner] : lines) {
+        const bool on = SendMessageW(check->hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+        *out++ = std::to_wstring(on);
+        if (partner) {
+            const bool agrees =
+                (IsWindowEnabled(partner->hwnd()) != FALSE) == on &&
+                Painted(partner->hwnd()).second == GetSysColor(on ? COLOR_WINDOW : COLOR_BTNFACE);
+            *out++ =
+                (partner == &f.cboSom ? std::to_wstring(f.cboSom.ListIndex()) : partner->Text()) +
+                (agrees ? L"" : L"?");
+        }
+    }
+    return panel;
+}
+
+class PanelTest : public ProgramFixture {
+protected:
+    // The sound list reads "...Ajuda", "a.wav", "b.wav", "C.WAV": no other file, no folder.
+    void SetUp() override {
+        for (const wchar_t* name : {L"C.WAV", L"a.wav", L"b.wav", L"leia-me.txt", L"som.wave"}) {
+            fakes.folder.Write(name, "RIFF");
+        }
+        CreateDirectoryW((fakes.folder.Path() + L"\\pasta.wav").c_str(), nullptr);
+        Start();
+    }
+};
+
+TEST_F(PanelTest, TheHourAndMinuteBoxesTakeNeitherTheFocusNorAnyTextButTheSpinners) {
+    auto& f = Main();
+    for (const auto& [box, next] : {std::pair(&f.txtHH, &f.vsHH), std::pair(&f.txtMM, &f.vsMM)}) {
+        RealClick(box->hwnd());
+        EXPECT_EQ(GetFocus(), next->hwnd()) << box->Name();
+    }
+    EXPECT_EQ(fakes.keyboard.tabs, 2);
+    Spin(f.vsHH, SB_LINEUP, 7);
+    Spin(f.vsMM, SB_LINEDOWN, 2);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof L"99");
+    std::memcpy(GlobalLock(memory), L"99", sizeof L"99");
+    GlobalUnlock(memory);
+    ASSERT_TRUE(SetClipboardData(CF_UNICODETEXT, memory));
+    CloseClipboard();
+    const std::tuple<UINT, WPARAM, const wchar_t*> inputs[] = {
+        {WM_PASTE, 0, nullptr}, {WM_CHAR, 0x16 /* Ctrl+V */, nullptr}, {WM_CHAR, '9', nullptr},
+        {WM_CUT, 0, nullptr},   {EM_REPLACESEL, TRUE, L"99"},          {WM_SETTEXT, 0, L"99"}};
+    for (const auto& [msg, wp, text] : inputs) {
+        for (const auto* box : {&f.txtHH, &f.txtMM}) {
+            SendMessageW(box->hwnd(), EM_SETSEL, 0, -1);
+            SendMessageW(box->hwnd(), msg, wp, reinterpret_cast<LPARAM>(text));
+            Pump();
+        }
+        EXPECT_EQ(f.txtHH.Text() + L":" + f.txtMM.Text(), L"7:0") << msg << " " << wp;
+    }
+}
+
+TEST_F(PanelTest, TheLabelOpensAndClosesThePanelWithinTheWorkArea) {
+    auto& f = Main();
+    RECT start;
+    GetWindowRect(f.hwnd(), &start);
+    // Work area, left edge of the window before and after opening.
+    const std::tuple<RECT, LONG, LONG> cases[] = {{{0, 0, 800, 600}, 182, 182},
+                                                  {{1024, 0, 1824, 600}, 1500, 1824 - 9270 / 15},
+                                                  {{40, 0, 500, 600}, 100, 40}};
+    for (const auto& [work, left, leftOpen] : cases) {
+        fakes.monitors.workArea = work;
+        SetWindowPos(f.hwnd(), nullptr, left, start.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        for (const bool open : {true, false}) {
+            Click(f.lblConfig);
+            RECT now;
+            GetWindowRect(f.hwnd(), &now);
+            EXPECT_EQ(
+                std::tuple(f.lblConfig.Text(), f.fraConfig.Enabled(), now.left, now.top,
+                           now.right - now.left, now.bottom - now.top),
+                std::tuple(std::wstring(open ? L"Recolher Configurações <<" : L"Configurações >>"),
+                           open, leftOpen, start.top, LONG{(open ? 9270 : 4725) / 15},
+                           start.bottom - start.top));
+        }
+    }
+}
+
+// Each line applies as it is read, up to one that does not fit; the sound comes back by its name,
+// else by its position; only a 15-line file can show the help. Reading writes nothing.
+TEST_F(PanelTest, StartRestoresTheFileUpToItsFirstFaultAndTheSoundByItsName) {
+    // The file; lines of kEverythingChangedPanel applied (-1: not checked); sound (none: help).
+    const std::tuple<std::optional<std::string>, int, const wchar_t*> cases[] = {
+        {std::nullopt, 0, L""},
+        {" 1 \r\n 3 \r\n 1 \r\n 0 \r\nAcorde j\xE1, s\xE3o horas!\r\n 1 \r\n", 6, L"C.WAV"},
+        {" 1 \r\n 4 \r\n 1 \r\n", 1, L""}, // a sound index past the list
+        // The position of "a.wav", the name of "b.wav"; a position on the help entry.
+        {std::string(kEverythingChanged).replace(5, 3, " 1 ") + "b.wav\r\n", -1, L"b.wav"},
+        {std::string(kEverythingChanged).replace(5, 3, " 0 "), -1, nullptr},
+        {kEverythingChanged + "x\r\n 7 \r\n", 15, L"C.WAV"}, // a 16th naming no sound, more
+    };
+    for (const auto& [bytes, applied, sound] : cases) {
+        SCOPED_TRACE(bytes.value_or("(no file)"));
+        DeleteFileW((fakes.folder.Path() + L"\\Config.inf").c_str());
+        if (bytes) {
+            fakes.folder.Write(L"Config.inf", *bytes);
+        }
+        const std::size_t boxes = Boxes();
+        Start();
+        Panel expected = kDesign;
+        std::copy_n(kEverythingChangedPanel.begin(), std::max(applied, 0), expected.begin());
+        EXPECT_TRUE(applied < 0 || ReadPanel(Main()) == expected)
+            << ::testing::PrintToString(ReadPanel(Main()));
+        EXPECT_EQ(Main().cboSom.Text(), sound ? sound : L"");
+        EXPECT_EQ(fakes.folder.Read(L"Config.inf"), bytes);
+        EXPECT_FALSE(M().blnDespSom || M().blnDesligar || M().blnDespVisual || M().blnLigado);
+        ASSERT_EQ(Boxes(), boxes + !sound);
+        EXPECT_TRUE(sound || (LastBox() == ShownBox{Main().hwnd(),
+                                                    L"Para configurar novos sons, escolha qualquer "
+                                                    L"arquivo WAV e coloque na pasta de instalação "
+                                                    L"deste sistema (" +
+                                                        fakes.folder.Path() + L")",
+                                                    L"Ajuda", 64}));
+    }
+    // Written back as read, with the sound's name; a ticked alert's emptied message designed.
+    Click(Main().lblStatus);
+    EXPECT_EQ(fakes.folder.Read(L"Config.inf"),
+              kEverythingChanged.substr(0, kEverythingChanged.size() - 2) +
+                  "Falta 1 minuto para despertar.\r\nC.WAV\r\n");
+    EXPECT_EQ(Main().txt01min.Text(), L"Falta 1 minuto para despertar.");
+    EXPECT_FALSE(fakes.folder.Read(L"Config.inf.tmp"));
+}
+
+} // namespace
+} // namespace acordina::testing
