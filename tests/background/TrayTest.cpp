@@ -19,6 +19,11 @@ protected:
         SetWindowLongPtrW(watcher_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
         SetTimer(watcher_.get(), 1, 10, &WatchMenus);
     }
+    // The hooks see the test's locals: gone before the program ends, even after a failure.
+    void TearDown() override {
+        fakes.shell.onNotify = nullptr;
+        fakes.process.onExit = nullptr;
+    }
     static void CALLBACK WatchMenus(HWND window, UINT, UINT_PTR, DWORD) {
         auto& self = *reinterpret_cast<TrayTest*>(GetWindowLongPtrW(window, GWLP_USERDATA));
         HWND open = nullptr;
