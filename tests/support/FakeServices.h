@@ -117,7 +117,7 @@ struct SoundCall {
 struct FakeSound final : win32::SoundSystem {
     bool PlaySoundA(const char* name, std::uintptr_t module, std::uint32_t flags) override {
         calls.push_back({name ? std::optional<std::string>(name) : std::nullopt, module, flags});
-        return accept;
+        return true;
     }
     std::uint32_t waveOutGetNumDevs() override {
         if (onCount) {
@@ -130,7 +130,6 @@ struct FakeSound final : win32::SoundSystem {
     std::vector<SoundCall> calls;
     std::function<void()> onCount;
     std::uint32_t waveDevices = 1, midiDevices = 1;
-    bool accept = true;
 };
 
 // Posts a Tab key press to the focused window, as the real keystroke would arrive.

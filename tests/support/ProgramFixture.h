@@ -23,16 +23,6 @@ inline constexpr wchar_t kHiddenBalloon[] =
 inline constexpr wchar_t kHiddenHint[] = L"Dê um clique simples ou um clique com o botão direto "
                                          L"do mouse para restaurar ou fechar o programa ACORDINA";
 
-// A real left click at a point of the screen, as the user makes it; not pumped.
-inline void MouseClickAt(POINT screen) {
-    SetCursorPos(screen.x, screen.y);
-    INPUT clicks[2]{};
-    clicks[0].type = clicks[1].type = INPUT_MOUSE;
-    clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, clicks, sizeof(INPUT));
-}
-
 inline LOGFONTW FontOf(HWND control) {
     LOGFONTW lf{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof lf, &lf);
@@ -104,10 +94,14 @@ protected:
     static void Click(const win32::Control& c) {
         Command(c, c.Row()->kind == win32::Kind::Button ? BN_CLICKED : STN_CLICKED);
     }
+    // A real left click in the middle of a window, as the user makes it.
     static void RealClick(HWND hwnd) {
         RECT rc;
         GetWindowRect(hwnd, &rc);
-        MouseClickAt({(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2});
+        SetCursorPos((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+        INPUT clicks[2]{{INPUT_MOUSE, {.mi = {0, 0, 0, MOUSEEVENTF_LEFTDOWN, 0, 0}}},
+                        {INPUT_MOUSE, {.mi = {0, 0, 0, MOUSEEVENTF_LEFTUP, 0, 0}}}};
+        SendInput(2, clicks, sizeof(INPUT));
         Pump();
     }
     static void ClickCheck(const win32::CheckBox& c) {

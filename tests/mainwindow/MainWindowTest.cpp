@@ -1,10 +1,14 @@
-// The hour and minute boxes, the settings panel and Config.inf on the real main window.
+// The main window on real windows at 96 dpi: its controls, the hour and minute boxes, the settings
+// panel and Config.inf, and the About window it opens.
 #include "ProgramFixture.h"
+#include "about/frmSobre.h"
+#include "win32/Twips.h"
 
 #include <algorithm>
 #include <array>
 #include <cstring>
 #include <string>
+#include <tuple>
 
 namespace acordina::testing {
 namespace {
@@ -54,7 +58,7 @@ Panel ReadPanel(const mainwindow::frmAcordina& f) {
     return panel;
 }
 
-class PanelTest : public ProgramFixture {
+class MainWindowTest : public ProgramFixture {
 protected:
     // The sound list reads "...Ajuda", "a.wav", "b.wav", "C.WAV": no other file, no folder.
     void SetUp() override {
@@ -66,7 +70,95 @@ protected:
     }
 };
 
-TEST_F(PanelTest, TheHourAndMinuteBoxesTakeNeitherTheFocusNorAnyTextButTheSpinners) {
+// One control of each kind, inside each container: place, class, style, text and font.
+TEST_F(MainWindowTest, ControlsHaveTheirPlaceClassStyleTextAndFont) {
+    ASSERT_EQ(win32::Dpi::Screen().x, 96) << "the expected pixels are for 96 dpi";
+    auto& f = Main();
+    // Left, top, width and height (0: not checked) in client pixels; no face: no font.
+    const struct {
+        const win32::Control* c;
+        std::array<LONG, 4> place;
+        const wchar_t *windowClass, *text, *face;
+        LONG styleMask, style, height, weight;
+    } rows[] = {
+        // clang-format off
+        {&f.txtHora, {16, 24, 273, 83}, L"Edit", L"12:00:00", L"Arial", ES_CENTER | ES_RIGHT | ES_READONLY, ES_CENTER | ES_READONLY, -64, FW_BOLD},
+        {&f.vsMM, {169, 144, 17, 26}, L"ScrollBar", L"", nullptr, SBS_VERT, SBS_VERT, 0, 0},
+        {&f.lblStatus, {16, 180, 265, 40}, L"Static", kDisarmed, L"MS Sans Serif", SS_TYPEMASK, SS_LEFT, -11, FW_BOLD},
+        {&f.picLigado, {24, 192, 16, 16}, L"Static", L"", nullptr, SS_TYPEMASK, SS_ICON, 0, 0},
+        {&f.lblConfig, {56, 264, 233, 24}, L"Static", L"Configurações >>", L"MS Sans Serif", SS_TYPEMASK, SS_RIGHT, -11, FW_BOLD},
+        {&f.Label8, {296, 99, 81, 17}, L"Static", L"Msg:", L"MS Sans Serif", SS_TYPEMASK, SS_RIGHT, -11, FW_NORMAL},
+        {&f.cboSom, {448, 21, 145, 0}, L"ComboBox", L"", L"MS Sans Serif", CBS_DROPDOWNLIST | CBS_SORT, CBS_DROPDOWNLIST | CBS_SORT, -11, FW_NORMAL},
+        {&f.chk01min, {320, 258, 65, 13}, L"Button", L"01 min", L"MS Sans Serif", BS_TYPEMASK, BS_AUTOCHECKBOX, -11, FW_NORMAL},
+        // clang-format on
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(::testing::PrintToString(std::wstring(r.c->Name())));
+        RECT rc;
+        GetWindowRect(r.c->hwnd(), &rc);
+        MapWindowPoints(nullptr, f.hwnd(), reinterpret_cast<POINT*>(&rc), 2);
+        EXPECT_EQ(
+            (std::array{rc.left, rc.top, rc.right - rc.left, r.place[3] ? rc.bottom - rc.top : 0}),
+            r.place);
+        wchar_t windowClass[16]{};
+        GetClassNameW(r.c->hwnd(), windowClass, 16);
+        EXPECT_STREQ(windowClass, r.windowClass);
+        EXPECT_EQ(GetWindowLongW(r.c->hwnd(), GWL_STYLE) & r.styleMask, r.style);
+        EXPECT_EQ(r.c->Text(), r.text);
+        if (r.face) {
+            const LOGFONTW lf = FontOf(r.c->hwnd());
+            EXPECT_EQ(std::tuple(std::wstring(lf.lfFaceName), lf.lfHeight, lf.lfWeight),
+                      std::tuple(std::wstring(r.face), r.height, r.weight));
+        }
+    }
+    // Every control answers to its identifier in its parent.
+    for (const win32::Control* c : f.Controls()) {
+        EXPECT_EQ(GetDlgItem(GetParent(c->hwnd()), GetDlgCtrlID(c->hwnd())), c->hwnd())
+            << c->Name();
+    }
+    // Centred on the work area; minimised, not maximised; the clock ticks white on black.
+    RECT work, window;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    GetWindowRect(f.hwnd(), &window);
+    EXPECT_NEAR(window.left + window.right, work.left + work.right, 1);
+    EXPECT_EQ(GetWindowLongW(f.hwnd(), GWL_STYLE) &
+                  (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
+              WS_THICKFRAME | WS_MINIMIZEBOX);
+    fakes.clock.Set(23, 59, 59);
+    TickMain();
+    EXPECT_EQ(f.txtHora.Text(), L"23:59:59");
+    EXPECT_EQ(Painted(f.txtHora.hwnd()), std::pair(RGB(255, 255, 255), RGB(0, 0, 0)));
+}
+
+TEST_F(MainWindowTest, OpensModallyFromTheLogoWithAFixedBorderAndItsTextsAndClosesTwice) {
+    for (int round = 0; round < 2; ++round) { // the second time as the first
+        Click(Main().imgTAVU);
+        ASSERT_NE(program->About(), nullptr);
+        const about::frmSobre& about = *program->About();
+        const HWND w = about.hwnd();
+        wchar_t title[16]{};
+        GetWindowTextW(w, title, 16);
+        EXPECT_STREQ(title, L"Sobre");
+        EXPECT_EQ(GetWindow(w, GW_OWNER), Main().hwnd());
+        EXPECT_FALSE(IsWindowEnabled(Main().hwnd())) << "the main window takes no input";
+        EXPECT_EQ(GetWindowLongW(w, GWL_STYLE) &
+                      (WS_BORDER | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
+                  WS_BORDER | WS_SYSMENU);
+        EXPECT_FALSE(GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
+
+        const LOGFONTW lf = FontOf(about.lblVer.hwnd());
+        EXPECT_EQ(
+            std::tuple(about.lblVer.Text(), std::wstring(lf.lfFaceName), lf.lfHeight, lf.lfWeight),
+            std::tuple(std::wstring(L"versão 4.0.2"), std::wstring(L"MS Sans Serif"), -13L,
+                       long{FW_BOLD}));
+        SendMessageW(w, WM_CLOSE, 0, 0);
+        Pump();
+        EXPECT_EQ(program->About(), nullptr);
+        EXPECT_TRUE(IsWindowEnabled(Main().hwnd()));
+    }
+}
+
+TEST_F(MainWindowTest, TheHourAndMinuteBoxesTakeNeitherTheFocusNorAnyTextButTheSpinners) {
     auto& f = Main();
     for (const auto& [box, next] : {std::pair(&f.txtHH, &f.vsHH), std::pair(&f.txtMM, &f.vsMM)}) {
         RealClick(box->hwnd());
@@ -95,7 +187,7 @@ TEST_F(PanelTest, TheHourAndMinuteBoxesTakeNeitherTheFocusNorAnyTextButTheSpinne
     }
 }
 
-TEST_F(PanelTest, TheLabelOpensAndClosesThePanelWithinTheWorkArea) {
+TEST_F(MainWindowTest, TheLabelOpensAndClosesThePanelWithinTheWorkArea) {
     auto& f = Main();
     RECT start;
     GetWindowRect(f.hwnd(), &start);
@@ -122,7 +214,7 @@ TEST_F(PanelTest, TheLabelOpensAndClosesThePanelWithinTheWorkArea) {
 
 // Each line applies as it is read, up to one that does not fit; the sound comes back by its name,
 // else by its position; only a 15-line file can show the help. Reading writes nothing.
-TEST_F(PanelTest, StartRestoresTheFileUpToItsFirstFaultAndTheSoundByItsName) {
+TEST_F(MainWindowTest, StartRestoresTheFileUpToItsFirstFaultAndTheSoundByItsName) {
     // The file; lines of kEverythingChangedPanel applied (-1: not checked); sound (none: help).
     const std::tuple<std::optional<std::string>, int, const wchar_t*> cases[] = {
         {std::nullopt, 0, L""},
