@@ -35,7 +35,7 @@ TEST(AlarmEngine, EachTargetFiresOnceWhenReachedOrCrossedLateAfterAShortStallNev
         {"reached exactly", 7, 5, All, At(7, 4, 50), {{At(7, 4, 59), ""}, {At(7, 5, 0), kWakeUp}}},
         {"armed in its second", 7, 5, All, At(7, 5, 0), {{At(7, 5, 0), kWakeUp}}},
         {"crossed by 2 s", 7, 5, All, At(7, 4, 10), {{At(7, 4, 59), ""}, {At(7, 5, 1), kWakeUp}}},
-        {"crossed by 59 s", 7, 5, All, At(7, 4, 31), {{At(7, 5, 29), kWakeUp}}},
+        {"crossed by 60 s", 7, 5, All, At(7, 4, 31), {{At(7, 5, 30), kWakeUp}}},
         {"crossed by 61 s", 7, 5, All, At(7, 4, 31), {{At(7, 5, 31), kNotRung}}},
         {"a night asleep", 7, 5, All, At(22, 0, 0), {{At(7, 30, 0, 31), kNotRung}}},
         {"two days asleep", 7, 5, V, At(22, 0, 0), {{{2024, 4, 1, {9, 0, 0}}, kNotRung}}},

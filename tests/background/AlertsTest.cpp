@@ -140,22 +140,6 @@ TEST_F(AlertsTest, TocarPlaysTheFileInsideTheFolderOnceUntilStoppedOrAnotherIsAs
     EXPECT_EQ(Boxes(), 0u);
 }
 
-// At a drive's root the folder already ends in a backslash.
-TEST_F(AlertsTest, AtTheRootOfADriveTheSoundIsTheRootAndTheName) {
-    struct : win32::ProgramFolder {
-        std::wstring Path() const override { return L"C:\\"; }
-    } root;
-    win32::Services services{fakes.clock,    fakes.messageBoxes, fakes.shell, fakes.sound,
-                             fakes.shutdown, fakes.keyboard,     root,        fakes.process,
-                             fakes.monitors, fakes.codePage,     fakes.power, fakes.timeZone};
-    Program atRoot(services);
-    atRoot.Start();
-    atRoot.module1.strSom = L"galo.wav";
-    fakes.sound.calls.clear();
-    atRoot.Background().Tocar();
-    EXPECT_EQ(fakes.sound.calls, std::vector<SoundCall>{Play(L"C:\\galo.wav")});
-}
-
 TEST_F(AlertsTest, ATargetFiresOnceHoweverManyTicksOfEitherTimerFallInItsSecond) {
     ArmEverything();
     // Ticks outside a target second call nothing and allocate nothing.

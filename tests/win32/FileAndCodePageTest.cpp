@@ -1,8 +1,10 @@
-// Config.inf on the real file system, its messages in the code pages of other scripts, and the
-// system libraries loaded on first use.
+// Config.inf on the real file system, its messages in the code pages of other scripts, the
+// system libraries loaded on first use, and the program's folder.
 #include "ConfigSamples.h"
 #include "FakeServices.h"
 #include "win32/DurableFile.h"
+#include "win32/Paths.h"
+#include "win32/RealServices.h"
 #include "win32/SystemLibrary.h"
 #include "win32/WindowsCodePage.h"
 
@@ -33,17 +35,23 @@ TEST(DurableFile, ReplacesTheWholeFileOrNothingAndReadsUpToTheBound) {
     EXPECT_EQ(ReadBounded(target, big.size() - 1), big.substr(0, big.size() - 1));
     EXPECT_EQ(ReadBounded(target, big.size()), big);
 
-    // A folder where the file should be, and a folder that does not exist.
+    // A folder where the file should be, one where its temporary should be, and a folder that
+    // does not exist: each write fails with the system's reason and changes nothing.
     DeleteFileW(target.c_str());
     CreateDirectoryW(target.c_str(), nullptr);
     folder.Write(L"Config.inf\\inside", "keep me");
-    for (const std::wstring& path : {target, folder.Path() + L"\\missing\\Config.inf"}) {
+    CreateDirectoryW((folder.Path() + L"\\b").c_str(), nullptr);
+    CreateDirectoryW((folder.Path() + L"\\b\\Config.inf.tmp").c_str(), nullptr);
+    folder.Write(L"b\\Config.inf", "old");
+    const std::pair<std::wstring, std::optional<std::string>> cases[] = {
+        {target, std::nullopt}, {folder.Path() + L"\\b\\Config.inf", "old"},
+        {folder.Path() + L"\\missing\\Config.inf", std::nullopt}};
+    for (const auto& [path, before] : cases) {
         const WriteResult result = WriteDurably(path, "new bytes");
-        EXPECT_FALSE(result.ok);
-        EXPECT_FALSE(result.reason.empty() || result.reason.ends_with(L"\n"));
+        EXPECT_FALSE(result.ok || result.reason.empty() || result.reason.ends_with(L"\n"));
         EXPECT_EQ(folder.Read(L"Config.inf.tmp"), std::nullopt);
         EXPECT_EQ(folder.Read(L"Config.inf\\inside"), "keep me");
-        EXPECT_EQ(ReadBounded(path, 100), std::nullopt);
+        EXPECT_EQ(ReadBounded(path, 100), before);
     }
 }
 
@@ -86,6 +94,14 @@ TEST(SystemLibraryTest, FindsTheSoundAndTrayFunctionsAndNothingElse) {
         EXPECT_EQ(SystemLibrary(r.library).Function<void()>(r.function) != nullptr, r.found)
             << r.function;
     }
+}
+
+// The program's folder and the files in it; a drive's root keeps its one backslash.
+TEST(ProgramFolder, FilesAreJoinedToTheFolderWithOneBackslash) {
+    EXPECT_EQ(FolderOfFile(L"C:\\Prog\\Acordina.exe"), L"C:\\Prog");
+    EXPECT_EQ(FolderOfFile(L"C:\\Acordina.exe"), L"C:\\");
+    EXPECT_EQ(InFolder(L"C:\\Prog", L"galo.wav"), L"C:\\Prog\\galo.wav");
+    EXPECT_EQ(InFolder(L"C:\\", L"galo.wav"), L"C:\\galo.wav");
 }
 
 } // namespace
