@@ -264,8 +264,7 @@ TEST_F(TrayTest, TheMenuOpensAtTheMouseAndItsItemsRestoreOrEnd) {
             EXPECT_EQ(fakes.shell.foregrounds.size(), fronts);
             continue;
         }
-        EXPECT_EQ((std::vector<LONG>{menus[0].rect.left, menus[0].rect.top}),
-                  (std::vector<LONG>{200, 150}));
+        EXPECT_EQ(std::pair(menus[0].rect.left, menus[0].rect.top), std::pair(200L, 150L));
         EXPECT_EQ(menus[0].shellCalls, calls + 1);
         if (row.keys == fechar) { // the icon taken away before the end
             EXPECT_EQ(callsAtExit, calls + 2);

@@ -44,7 +44,8 @@ TEST(DurableFile, ReplacesTheWholeFileOrNothingAndReadsUpToTheBound) {
     CreateDirectoryW((folder.Path() + L"\\b\\Config.inf.tmp").c_str(), nullptr);
     folder.Write(L"b\\Config.inf", "old");
     const std::pair<std::wstring, std::optional<std::string>> cases[] = {
-        {target, std::nullopt}, {folder.Path() + L"\\b\\Config.inf", "old"},
+        {target, std::nullopt},
+        {folder.Path() + L"\\b\\Config.inf", "old"},
         {folder.Path() + L"\\missing\\Config.inf", std::nullopt}};
     for (const auto& [path, before] : cases) {
         const WriteResult result = WriteDurably(path, "new bytes");
