@@ -130,7 +130,7 @@ TEST_F(MainWindowTest, ControlsHaveTheirPlaceClassStyleTextAndFont) {
     EXPECT_EQ(Painted(f.txtHora.hwnd()), std::pair(RGB(255, 255, 255), RGB(0, 0, 0)));
 }
 
-TEST_F(MainWindowTest, OpensModallyFromTheLogoWithAFixedBorderAndItsTextsAndClosesTwice) {
+TEST_F(MainWindowTest, TheAboutWindowOpensModallyFromTheLogoWithAFixedBorderAndClosesTwice) {
     for (int round = 0; round < 2; ++round) { // the second time as the first
         Click(Main().imgTAVU);
         ASSERT_NE(program->About(), nullptr);
