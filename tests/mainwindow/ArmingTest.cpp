@@ -125,8 +125,7 @@ TEST_F(ArmingTest, EachArmingPublishesTheBoxesAsTheyAreAndDisarmingGoesByThemToo
 
 // One night with the alarm, from the spinners to the silenced sound.
 TEST_F(ArmingTest, SetArmPreAlertWakeRestoreAndSilence) {
-    fakes.clock.Set(22, 30, 0);
-    Start();
+    fakes.clock.Set(22, 30, 0); // the evening: the wake timers are set from the arming's clock
     auto& f = Main();
     // 7:05 by the spinners, whatever another program puts into the hour box.
     Spin(f.vsHH, SB_PAGEUP, 30);
@@ -135,8 +134,7 @@ TEST_F(ArmingTest, SetArmPreAlertWakeRestoreAndSilence) {
     Spin(f.vsMM, SB_LINEDOWN, 54);
     EXPECT_EQ(f.txtHH.Text() + L":" + f.txtMM.Text(), L"7:5");
     Type(f.txtHH, L"99");
-    OpenPanel();
-    ClickCheck(f.chkDespSom);
+    ClickCheck(f.chkDespSom); // in the panel the fixture opened
     Choose(f.cboSom, 1);
     ClickCheck(f.chk15min);
 
