@@ -1,5 +1,6 @@
 #include "about/JpegPicture.h"
 
+#include "win32/SystemLibrary.h"
 #include "win32/Window.h"
 
 #include <ocidl.h>
@@ -21,6 +22,16 @@ struct GlobalFreer {
 } // namespace
 
 win32::UniqueBitmap LoadJpegResource(int resourceId) {
+    // The picture loader's libraries are big and only the About window needs them: loaded
+    // here, not at the program's start. Declared first, they outlive the objects they make.
+    win32::SystemLibrary ole32(L"ole32.dll");
+    win32::SystemLibrary oleaut32(L"oleaut32.dll");
+    auto* createStream = ole32.Function<decltype(CreateStreamOnHGlobal)>("CreateStreamOnHGlobal");
+    auto* loadPicture = oleaut32.Function<decltype(OleLoadPicture)>("OleLoadPicture");
+    if (!createStream || !loadPicture) {
+        return nullptr;
+    }
+
     HMODULE module = win32::ThisModule();
     HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(resourceId), MAKEINTRESOURCEW(10));
     if (!found) {
@@ -40,13 +51,13 @@ win32::UniqueBitmap LoadJpegResource(int resourceId) {
 
     IStream* rawStream = nullptr;
     // The stream does not free the memory; the unique_ptr above does.
-    if (FAILED(CreateStreamOnHGlobal(memory.get(), FALSE, &rawStream))) {
+    if (FAILED(createStream(memory.get(), FALSE, &rawStream))) {
         return nullptr;
     }
     std::unique_ptr<IStream, Releaser> stream(rawStream);
     IPicture* rawPicture = nullptr;
-    if (FAILED(OleLoadPicture(stream.get(), static_cast<LONG>(size), FALSE, IID_IPicture,
-                              reinterpret_cast<void**>(&rawPicture)))) {
+    if (FAILED(loadPicture(stream.get(), static_cast<LONG>(size), FALSE, IID_IPicture,
+                           reinterpret_cast<void**>(&rawPicture)))) {
         return nullptr;
     }
     std::unique_ptr<IPicture, Releaser> picture(rawPicture);

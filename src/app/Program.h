@@ -28,7 +28,8 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    // Builds the windows; the background window puts up the icon and shows the main window.
+    // Builds the windows; the background window shows the main window, then makes its own
+    // window and puts up the icon.
     void Start();
 
     // The armed alarm, written by the main window and read by the background window.

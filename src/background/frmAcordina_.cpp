@@ -29,6 +29,17 @@ constexpr wchar_t kHiddenBalloon[] =
 frmAcordina_::frmAcordina_(win32::Services& services, Module1& module1, ProgramRole& program)
     : services_(services), module1_(module1), program_(program),
       wakeKeeper_(services.power, services.timeZone) {
+    mnuFile_.reset(CreatePopupMenu());
+    for (const auto& item : kMnuFile) {
+        if (item.id == 0) {
+            AppendMenuW(mnuFile_.get(), MF_SEPARATOR, 0, nullptr);
+        } else {
+            AppendMenuW(mnuFile_.get(), MF_STRING, item.id, item.caption);
+        }
+    }
+}
+
+void frmAcordina_::CreateTheWindow() {
     const win32::Dpi& dpi = this->dpi();
     icon_.reset(static_cast<HICON>(LoadImageW(win32::ThisModule(), MAKEINTRESOURCEW(IDI_ACORDINA),
                                               IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
@@ -38,16 +49,8 @@ frmAcordina_::frmAcordina_(win32::Services& services, Module1& module1, ProgramR
                         CW_USEDEFAULT, dpi.PixelsX(4800), dpi.PixelsY(3600), nullptr, icon_.get());
     SetIcons(icon_.get(), icon_.get());
     CreateControls();
-
-    mnuFile_.reset(CreatePopupMenu());
-    for (const auto& item : kMnuFile) {
-        if (item.id == 0) {
-            AppendMenuW(mnuFile_.get(), MF_SEPARATOR, 0, nullptr);
-        } else {
-            AppendMenuW(mnuFile_.get(), MF_STRING, item.id, item.caption);
-        }
-    }
-    SetTimer(hwnd(), kTimer1, 100, nullptr);
+    SetWindowPos(hwnd(), nullptr, 0, 0, dpi.PixelsX(1), dpi.PixelsY(1),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 frmAcordina_::~frmAcordina_() {
@@ -74,14 +77,14 @@ std::uint32_t frmAcordina_::IconHandle() const {
 
 void frmAcordina_::Load(MainWindowRole& main) {
     main_ = &main;
-    SetWindowPos(hwnd(), nullptr, 0, 0, dpi().PixelsX(1), dpi().PixelsY(1),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    // The user sees the main window first; the tray, the settings panel with its sounds and
-    // Config.inf, and the sound devices take their time after it is drawn.
-    // Restarted beside the main window's timer, the two tick together: the program wakes
-    // once a tick, not twice.
-    SetTimer(hwnd(), kTimer1, 100, nullptr);
+    // The user sees the main window first; this window, the tray, the settings panel with its
+    // sounds and Config.inf, and the sound devices take their time after it is drawn.
     main.Mostrar();
+    CreateTheWindow();
+    // Started beside the main window's timer, the two tick together: the program wakes once a
+    // tick, not twice.
+    SetTimer(hwnd(), kTimer1, 100, nullptr);
+    main.ReiniciarTimer1();
     objTray().FormTarget(this);
     objTray().AddSystray(tooltip_);
     objTray().PopupBalloon(L"O sistema está ativo !", L"TAVU - Acordina", tray::NIIF_WARNING_);

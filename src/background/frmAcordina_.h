@@ -27,7 +27,8 @@ public:
     frmAcordina_(win32::Services& services, Module1& module1, ProgramRole& program);
     ~frmAcordina_() override;
 
-    // Puts up the icon and shows the main window, which the icon restores from then on.
+    // Shows the main window, then makes this window and puts up the icon, which restores the
+    // main window from then on. Until then the object has no window.
     void Load(MainWindowRole& main);
 
     // The alarm: both timers' check, arming and disarming.
@@ -76,6 +77,8 @@ private:
     std::uint32_t WindowHandle() const override;
     std::uint32_t IconHandle() const override;
 
+    // Made only once the main window is drawn: nothing of it shows.
+    void CreateTheWindow();
     void Timer1_Timer();
     void Form_MouseMove(float X);
     void OpenTrayMenu();

@@ -59,6 +59,10 @@ void frmAcordina::Mostrar() {
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
+void frmAcordina::ReiniciarTimer1() {
+    SetTimer(hwnd(), kTimer1, 100, nullptr);
+}
+
 bool frmAcordina::Mostrado() const {
     return IsWindowVisible(hwnd()) && !IsIconic(hwnd());
 }

@@ -4,7 +4,10 @@
 
 #include <shellapi.h>
 
+#include <memory>
 #include <string>
+#include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace acordina::testing {
@@ -102,9 +105,22 @@ bool Drawn(HWND window) {
     return !pending;
 }
 
-// The main window is drawn first; the icon and welcome, then the settings panel (not made at any
-// tray call) and the device count follow. The alarm plays a WAV file: without a wave output the
-// sound option is disabled, MIDI or not; its tick stays as read.
+// Windows of the background window's class made while no main window was drawn.
+int backgroundMadeEarly = 0;
+
+LRESULT CALLBACK NoteBackgroundMade(int code, WPARAM wp, LPARAM lp) {
+    if (code == HCBT_CREATEWND) {
+        const wchar_t* cls = reinterpret_cast<const CBT_CREATEWNDW*>(lp)->lpcs->lpszClass;
+        if (!IS_INTRESOURCE(cls) && std::wstring_view(cls) == L"AcordinaBackground") {
+            backgroundMadeEarly += !Drawn(FindWindowW(L"AcordinaMain", nullptr));
+        }
+    }
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+// The main window is drawn first; the background window, the icon and welcome, then the settings
+// panel (not made at any tray call) and the device count follow. The alarm plays a WAV file:
+// without a wave output the sound option is disabled, MIDI or not; its tick stays as read.
 TEST_F(TrayTest, StartDrawsTheMainWindowThenShowsTheIconAndWelcomeWithTheSoundOptionItCanPlay) {
     int early = 0;
     // The icon also goes away with each program: no main window to look at then.
@@ -113,6 +129,9 @@ TEST_F(TrayTest, StartDrawsTheMainWindowThenShowsTheIconAndWelcomeWithTheSoundOp
                  (!Drawn(Main().hwnd()) || Main().cboSom.hwnd() != nullptr);
     };
     fakes.sound.onCount = [&] { early += !Drawn(Main().hwnd()); };
+    const std::unique_ptr<std::remove_pointer_t<HHOOK>, decltype(&UnhookWindowsHookEx)> hook(
+        SetWindowsHookExW(WH_CBT, NoteBackgroundMade, nullptr, GetCurrentThreadId()),
+        &UnhookWindowsHookEx);
     const struct {
         std::uint32_t wave, midi;
         int tick;
@@ -137,6 +156,7 @@ TEST_F(TrayTest, StartDrawsTheMainWindowThenShowsTheIconAndWelcomeWithTheSoundOp
     fakes.shell.onNotify = nullptr;
     fakes.sound.onCount = nullptr;
     EXPECT_EQ(early, 0);
+    EXPECT_EQ(backgroundMadeEarly, 0);
     EXPECT_TRUE(fakes.shell.foregrounds.empty());
     EXPECT_TRUE(fakes.sound.calls.empty());
     EXPECT_EQ(Boxes(), 0u);
