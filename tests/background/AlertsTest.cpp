@@ -148,7 +148,8 @@ TEST_F(AlertsTest, ATargetFiresOnceHoweverManyTicksOfEitherTimerFallInItsSecond)
     const std::size_t shellCalls = fakes.shell.calls.size();
     const long long allocations = alarm::HeapAllocations();
     for (int i = 0; i < 100; ++i) {
-        TickBoth();
+        TickMain();
+        TickBackground();
     }
     for (int s = 0; s < 60; ++s) {
         TickAt(6, 41, s);

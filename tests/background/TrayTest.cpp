@@ -7,7 +7,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <type_traits>
 #include <vector>
 
 namespace acordina::testing {
@@ -105,15 +104,14 @@ bool Drawn(HWND window) {
     return !pending;
 }
 
-// Windows of the background window's class made while no main window was drawn.
+// Background windows made while no main window was drawn.
 int backgroundMadeEarly = 0;
 
 LRESULT CALLBACK NoteBackgroundMade(int code, WPARAM wp, LPARAM lp) {
-    if (code == HCBT_CREATEWND) {
-        const wchar_t* cls = reinterpret_cast<const CBT_CREATEWNDW*>(lp)->lpcs->lpszClass;
-        if (!IS_INTRESOURCE(cls) && std::wstring_view(cls) == L"AcordinaBackground") {
-            backgroundMadeEarly += !Drawn(FindWindowW(L"AcordinaMain", nullptr));
-        }
+    const wchar_t* cls =
+        code == HCBT_CREATEWND ? reinterpret_cast<CBT_CREATEWNDW*>(lp)->lpcs->lpszClass : L"";
+    if (!IS_INTRESOURCE(cls) && std::wstring_view(cls) == L"AcordinaBackground") {
+        backgroundMadeEarly += !Drawn(FindWindowW(L"AcordinaMain", nullptr));
     }
     return CallNextHookEx(nullptr, code, wp, lp);
 }
@@ -129,7 +127,7 @@ TEST_F(TrayTest, StartDrawsTheMainWindowThenShowsTheIconAndWelcomeWithTheSoundOp
                  (!Drawn(Main().hwnd()) || Main().cboSom.hwnd() != nullptr);
     };
     fakes.sound.onCount = [&] { early += !Drawn(Main().hwnd()); };
-    const std::unique_ptr<std::remove_pointer_t<HHOOK>, decltype(&UnhookWindowsHookEx)> hook(
+    const std::unique_ptr<HHOOK__, decltype(&UnhookWindowsHookEx)> hook(
         SetWindowsHookExW(WH_CBT, NoteBackgroundMade, nullptr, GetCurrentThreadId()),
         &UnhookWindowsHookEx);
     const struct {

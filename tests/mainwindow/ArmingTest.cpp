@@ -24,8 +24,8 @@ protected:
     void Ticks(int h, int m, int s, int day = 31) {
         for (const int second : {s, s + 1}) {
             fakes.clock.Set(h, m, second, day);
-            for (int i = 0; i < 10; ++i) {
-                TickBoth();
+            for (int i = 0; i < 20; ++i) {
+                i % 2 ? TickBackground() : TickMain();
             }
         }
         Pump();

@@ -84,10 +84,6 @@ protected:
     void TickBackground() {
         SendMessageW(Background().hwnd(), WM_TIMER, background::frmAcordina_::kTimer1, 0);
     }
-    void TickBoth() {
-        TickMain();
-        TickBackground();
-    }
 
     static void Pump() { win32::PumpPending(); }
     // A click as the control reports it to its window.
