@@ -14,21 +14,17 @@ frmAcordina::frmAcordina(win32::Services& services, Module1& module1, Background
     if (HCURSOR hand = LoadCursorW(win32::ThisModule(), MAKEINTRESOURCEW(IDC_HAND_POINTER))) {
         UseHandCursor(hand);
     }
-    iconBig_.reset(static_cast<HICON>(
-        LoadImageW(win32::ThisModule(), MAKEINTRESOURCEW(IDI_ACORDINA), IMAGE_ICON, 32, 32, 0)));
-    iconSmall_.reset(static_cast<HICON>(
-        LoadImageW(win32::ThisModule(), MAKEINTRESOURCEW(IDI_ACORDINA), IMAGE_ICON,
-                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
-
     constexpr DWORD style = WS_OVERLAPPEDWINDOW;
     constexpr DWORD exStyle = WS_EX_CONTROLPARENT;
     // The outer width is set in twips; the height comes from the designed client area.
     SIZE size = OuterSize(0, kClientHeight, style, exStyle);
     size.cx = dpi().PixelsX(kCollapsedWidth);
     const POINT at = Centred(size);
+    // The class's icon is shared, so it lasts as long as the program; the system takes the title
+    // bar's small one from the same resource. Setting the window's own icons as well costs a
+    // few milliseconds before the window is first drawn, for the same pictures.
     CreateWindowOfClass(L"AcordinaMain", exStyle, style, L"Acordina", at.x, at.y, size.cx, size.cy,
-                        nullptr, iconBig_.get());
-    SetIcons(iconBig_.get(), iconSmall_.get());
+                        nullptr, LoadIconW(win32::ThisModule(), MAKEINTRESOURCEW(IDI_ACORDINA)));
     // The settings panel's controls wait for CarregarPainel.
     CreateControls(&fraConfig);
     vsHH.SetRange(23, 0);

@@ -179,8 +179,6 @@ private:
     Module1& module1_;
     BackgroundRole& background_;
     ProgramRole& program_;
-    win32::UniqueIcon iconBig_;
-    win32::UniqueIcon iconSmall_;
     std::wstring clockText_;
     // Yes to the question at the end of the session: the program ends with it.
     bool endAgreed_ = false;
