@@ -104,14 +104,14 @@ bool Drawn(HWND window) {
     return !pending;
 }
 
-// Background windows made while no main window was drawn.
-int backgroundMadeEarly = 0;
+// Steps of the start taken while the main window was not yet drawn.
+int early = 0;
 
 LRESULT CALLBACK NoteBackgroundMade(int code, WPARAM wp, LPARAM lp) {
     const wchar_t* cls =
         code == HCBT_CREATEWND ? reinterpret_cast<CBT_CREATEWNDW*>(lp)->lpcs->lpszClass : L"";
     if (!IS_INTRESOURCE(cls) && std::wstring_view(cls) == L"AcordinaBackground") {
-        backgroundMadeEarly += !Drawn(FindWindowW(L"AcordinaMain", nullptr));
+        early += !Drawn(FindWindowW(L"AcordinaMain", nullptr));
     }
     return CallNextHookEx(nullptr, code, wp, lp);
 }
@@ -120,7 +120,6 @@ LRESULT CALLBACK NoteBackgroundMade(int code, WPARAM wp, LPARAM lp) {
 // panel (not made at any tray call) and the device count follow. The alarm plays a WAV file:
 // without a wave output the sound option is disabled, MIDI or not; its tick stays as read.
 TEST_F(TrayTest, StartDrawsTheMainWindowThenShowsTheIconAndWelcomeWithTheSoundOptionItCanPlay) {
-    int early = 0;
     // The icon also goes away with each program: no main window to look at then.
     fakes.shell.onNotify = [&](const ShellCall& call) {
         early += call.message != NIM_DELETE &&
@@ -154,7 +153,6 @@ TEST_F(TrayTest, StartDrawsTheMainWindowThenShowsTheIconAndWelcomeWithTheSoundOp
     fakes.shell.onNotify = nullptr;
     fakes.sound.onCount = nullptr;
     EXPECT_EQ(early, 0);
-    EXPECT_EQ(backgroundMadeEarly, 0);
     EXPECT_TRUE(fakes.shell.foregrounds.empty());
     EXPECT_TRUE(fakes.sound.calls.empty());
     EXPECT_EQ(Boxes(), 0u);
