@@ -145,6 +145,7 @@ TEST_F(MainWindowTest, TheAboutWindowOpensModallyFromTheLogoWithAFixedBorderAndC
                       (WS_BORDER | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
                   WS_BORDER | WS_SYSMENU);
         EXPECT_FALSE(GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
+        EXPECT_NE(SendMessageW(about.Picture1.hwnd(), STM_GETIMAGE, IMAGE_BITMAP, 0), 0);
 
         const LOGFONTW lf = FontOf(about.lblVer.hwnd());
         EXPECT_EQ(
