@@ -15,8 +15,8 @@ public:
     virtual void CarregarPainel() = 0;
     // Displayed and not minimised.
     virtual bool Mostrado() const = 0;
-    // Starts Timer1 again from now, beside the background window's own timer.
-    virtual void ReiniciarTimer1() = 0;
+    // Starts Timer1, beside the background window's own timer.
+    virtual void IniciarTimer1() = 0;
     // No wave output: the sound option cannot be chosen.
     virtual void DesabilitarSom() = 0;
 

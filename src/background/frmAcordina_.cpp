@@ -44,13 +44,12 @@ void frmAcordina_::CreateTheWindow() {
     icon_.reset(static_cast<HICON>(LoadImageW(win32::ThisModule(), MAKEINTRESOURCEW(IDI_ACORDINA),
                                               IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                               GetSystemMetrics(SM_CYSMICON), 0)));
-    // No border, no caption, no task-bar button; never shown.
+    // No border, no caption, no task-bar button; never shown. Made at 1 x 1 twip, the size its
+    // load step shrinks the designed 4800 x 3600 to, since nothing of it is ever seen.
     CreateWindowOfClass(L"AcordinaBackground", WS_EX_TOOLWINDOW, WS_POPUP, L"", CW_USEDEFAULT,
-                        CW_USEDEFAULT, dpi.PixelsX(4800), dpi.PixelsY(3600), nullptr, icon_.get());
+                        CW_USEDEFAULT, dpi.PixelsX(1), dpi.PixelsY(1), nullptr, icon_.get());
     SetIcons(icon_.get(), icon_.get());
     CreateControls();
-    SetWindowPos(hwnd(), nullptr, 0, 0, dpi.PixelsX(1), dpi.PixelsY(1),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 frmAcordina_::~frmAcordina_() {
@@ -84,7 +83,7 @@ void frmAcordina_::Load(MainWindowRole& main) {
     // Started beside the main window's timer, the two tick together: the program wakes once a
     // tick, not twice.
     SetTimer(hwnd(), kTimer1, 100, nullptr);
-    main.ReiniciarTimer1();
+    main.IniciarTimer1();
     objTray().FormTarget(this);
     objTray().AddSystray(tooltip_);
     objTray().PopupBalloon(L"O sistema está ativo !", L"TAVU - Acordina", tray::NIIF_WARNING_);

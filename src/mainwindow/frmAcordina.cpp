@@ -31,7 +31,6 @@ frmAcordina::frmAcordina(win32::Services& services, Module1& module1, Background
     vsMM.SetRange(59, 0);
     // The big clock needs every pixel of its box; the font's own margins would clip it.
     SendMessageW(txtHora.hwnd(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
-    SetTimer(hwnd(), kTimer1, 100, nullptr);
 }
 
 frmAcordina::~frmAcordina() {
@@ -55,7 +54,7 @@ void frmAcordina::Mostrar() {
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
-void frmAcordina::ReiniciarTimer1() {
+void frmAcordina::IniciarTimer1() {
     SetTimer(hwnd(), kTimer1, 100, nullptr);
 }
 

@@ -52,7 +52,7 @@ public:
     void CarregarPainel() override;
     // Displayed and not minimised.
     bool Mostrado() const override;
-    void ReiniciarTimer1() override;
+    void IniciarTimer1() override;
     void DesabilitarSom() override;
 
     void RecolherConfig();

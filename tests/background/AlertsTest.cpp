@@ -16,11 +16,6 @@ namespace acordina::testing {
 namespace {
 
 using Calls = std::vector<std::string>;
-const SoundCall kPurge{std::nullopt, 0, 0x40};
-// Asynchronous and looping.
-SoundCall Play(const std::wstring& path) {
-    return {win32::ToAnsi(path), 0, 9};
-}
 
 class AlertsTest : public ProgramFixture {
 protected:
@@ -31,7 +26,7 @@ protected:
         fakes.clock.Set(22, 0, 0);
         fakes.folder.Write(L"galo.wav", "RIFF");
         Start();
-        // Each window owns its timer from creation; from now on every tick comes from the test.
+        // Both timers run from the start; from now on every tick comes from the test.
         ASSERT_TRUE(KillTimer(Main().hwnd(), mainwindow::frmAcordina::kTimer1));
         ASSERT_TRUE(KillTimer(Background().hwnd(), background::frmAcordina_::kTimer1));
         Spin(Main().vsHH, SB_LINEUP, 7);
@@ -147,9 +142,7 @@ TEST_F(AlertsTest, ATargetFiresOnceHoweverManyTicksOfEitherTimerFallInItsSecond)
     TickMain(); // shows 06:40:30
     const std::size_t shellCalls = fakes.shell.calls.size();
     const long long allocations = alarm::HeapAllocations();
-    for (int i = 0; i < 200; ++i) {
-        i % 2 ? TickBackground() : TickMain();
-    }
+    TickInTurn(200);
     for (int s = 0; s < 60; ++s) {
         TickAt(6, 41, s);
     }

@@ -4,7 +4,6 @@
 
 #include <shellapi.h>
 
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>

@@ -24,9 +24,7 @@ protected:
     void Ticks(int h, int m, int s, int day = 31) {
         for (const int second : {s, s + 1}) {
             fakes.clock.Set(h, m, second, day);
-            for (int i = 0; i < 20; ++i) {
-                i % 2 ? TickBackground() : TickMain();
-            }
+            TickInTurn(20);
         }
         Pump();
     }
@@ -163,8 +161,8 @@ TEST_F(ArmingTest, SetArmPreAlertWakeRestoreAndSilence) {
 
     // The sound from the program's folder, looping, once, with the visual alert's balloon.
     Ticks(7, 5, 0);
-    const std::string path = win32::ToAnsi(fakes.folder.Path() + L"\\galo.wav");
-    EXPECT_EQ(fakes.sound.calls, std::vector<SoundCall>(1, {path, 0, 9}));
+    const SoundCall galo = Play(fakes.folder.Path() + L"\\galo.wav");
+    EXPECT_EQ(fakes.sound.calls, std::vector<SoundCall>{galo});
     EXPECT_EQ(Balloons(), balloons + 3);
     EXPECT_EQ(LastBalloon(), "TRRRIIIMMM!!! Despertando...");
     EXPECT_TRUE(M().blnLigado && fakes.shutdown.calls.empty());
@@ -175,7 +173,7 @@ TEST_F(ArmingTest, SetArmPreAlertWakeRestoreAndSilence) {
     }
     EXPECT_TRUE(IsWindowVisible(f.hwnd()));
     Click(f.lblStatus);
-    EXPECT_EQ(fakes.sound.calls, (std::vector<SoundCall>{{path, 0, 9}, {std::nullopt, 0, 0x40}}));
+    EXPECT_EQ(fakes.sound.calls, (std::vector<SoundCall>{galo, kPurge}));
     EXPECT_EQ(f.lblStatus.Text(), kDisarmed);
     EXPECT_EQ(Boxes(), 1u);
 

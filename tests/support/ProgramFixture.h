@@ -84,6 +84,15 @@ protected:
     void TickBackground() {
         SendMessageW(Background().hwnd(), WM_TIMER, background::frmAcordina_::kTimer1, 0);
     }
+    // A stop of whatever plays, and a file played asynchronously and looping.
+    static inline const SoundCall kPurge{std::nullopt, 0, 0x40};
+    static SoundCall Play(const std::wstring& path) { return {win32::ToAnsi(path), 0, 9}; }
+    // The two timers' ticks in turn, as they come, the main window's first.
+    void TickInTurn(int ticks) {
+        for (int i = 0; i < ticks; ++i) {
+            i % 2 ? TickBackground() : TickMain();
+        }
+    }
 
     static void Pump() { win32::PumpPending(); }
     // A click as the control reports it to its window.
