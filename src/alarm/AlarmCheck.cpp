@@ -19,13 +19,6 @@ int SecondOfDay(TimeOfDay t) {
     return t.hour * 3600 + t.minute * 60 + t.second;
 }
 
-std::int64_t Seconds(const LocalTime& t) {
-    using namespace std::chrono;
-    const sys_days date =
-        year{t.year} / month{static_cast<unsigned>(t.month)} / day{static_cast<unsigned>(t.day)};
-    return std::int64_t{date.time_since_epoch().count()} * kDay + SecondOfDay(t.time);
-}
-
 LocalTime FromSeconds(std::int64_t seconds) {
     using namespace std::chrono;
     const std::int64_t dayCount = seconds / kDay; // the clock never reads before 1970
@@ -61,8 +54,15 @@ Passage Passed(std::wstring_view text, std::int64_t previous, std::int64_t curre
 
 } // namespace
 
+std::int64_t LocalSeconds(const LocalTime& t) {
+    using namespace std::chrono;
+    const sys_days date =
+        year{t.year} / month{static_cast<unsigned>(t.month)} / day{static_cast<unsigned>(t.day)};
+    return std::int64_t{date.time_since_epoch().count()} * kDay + SecondOfDay(t.time);
+}
+
 void AlarmEngine::Armar(const LocalTime& now) {
-    previous_ = Seconds(now) - 1;
+    previous_ = LocalSeconds(now) - 1;
 }
 
 bool AlarmEngine::Verificar(const Module1& m, const LocalTime& now, AlarmActions& actions) {
@@ -70,7 +70,7 @@ bool AlarmEngine::Verificar(const Module1& m, const LocalTime& now, AlarmActions
         previous_.reset();
         return false;
     }
-    const std::int64_t current = Seconds(now);
+    const std::int64_t current = LocalSeconds(now);
     std::int64_t previous = previous_.value_or(current - 1);
     if (previous > current) {
         // The clock was set back: what it reaches again fires again, as on a wall clock.
@@ -105,6 +105,7 @@ bool AlarmEngine::Verificar(const Module1& m, const LocalTime& now, AlarmActions
     if (m.blnDespSom) {
         actions.Tocar();
     }
+    actions.Despertou();
     if (m.blnDesligar) {
         actions.DesligarWindows();
     }
@@ -116,7 +117,7 @@ std::optional<AlarmEngine::Alvo> AlarmEngine::Proximo(const Module1& m,
     if (!m.blnLigado) {
         return std::nullopt;
     }
-    const std::int64_t current = Seconds(now);
+    const std::int64_t current = LocalSeconds(now);
     // This second's targets are still to come unless this second was checked already.
     const std::int64_t after = previous_ == current ? current : current - 1;
     std::optional<std::int64_t> next;

@@ -22,6 +22,9 @@ struct LocalTime {
     friend bool operator==(const LocalTime&, const LocalTime&) = default;
 };
 
+// A reading counted in seconds since 1970 on the local clock, for differences between readings.
+std::int64_t LocalSeconds(const LocalTime& t);
+
 class Clock {
 public:
     virtual ~Clock() = default;
@@ -37,6 +40,8 @@ public:
     virtual void DesligarWindows() = 0;
     // The wake-up time passed during a long stall: it did not ring.
     virtual void AvisaNaoTocou(TimeOfDay despertar) = 0;
+    // The wake-up fired: after its alert and sound, before the shutdown.
+    virtual void Despertou() {}
 };
 
 // The longest stall after which the targets it skipped still fire.

@@ -15,10 +15,10 @@ LocalTime At(int hour, int minute, int second, int day = 30) {
     return {2024, 3, day, {hour, minute, second}};
 }
 
-const char* const kWakeUp = "Avisa 0; Tocar; DesligarWindows; ";
+const char* const kWakeUp = "Avisa 0; Tocar; Despertou; DesligarWindows; ";
 const char* const kNotRung = "NaoTocou 7:5; ";
 const char* const kAllInOrder =
-    "Avisa 15; Avisa 10; Avisa 5; Avisa 2; Avisa 1; Avisa 0; Tocar; DesligarWindows; ";
+    "Avisa 15; Avisa 10; Avisa 5; Avisa 2; Avisa 1; Avisa 0; Tocar; Despertou; DesligarWindows; ";
 
 // Each row: the alarm, what is on, when armed, then the checks and the calls of each. Every
 // check stands for the 20 ticks of both timers in its second: only the first may call. No tick
@@ -52,9 +52,9 @@ TEST(AlarmEngine, EachTargetFiresOnceWhenReachedOrCrossedLateAfterAShortStallNev
         {"2", 7, 5, P2, At(7, 3, 0), {{At(7, 3, 0), "Avisa 2; "}}},
         {"1", 7, 5, P1, At(7, 4, 0), {{At(7, 4, 0), "Avisa 1; "}}},
         {"15 off", 7, 5, All - P15, At(6, 50, 0), {{At(6, 50, 0), ""}}},
-        {"visual", 7, 5, V, At(7, 5, 0), {{At(7, 5, 0), "Avisa 0; "}}},
-        {"sound", 7, 5, S, At(7, 5, 0), {{At(7, 5, 0), "Tocar; "}}},
-        {"shutdown", 7, 5, D, At(7, 5, 0), {{At(7, 5, 0), "DesligarWindows; "}}},
+        {"visual", 7, 5, V, At(7, 5, 0), {{At(7, 5, 0), "Avisa 0; Despertou; "}}},
+        {"sound", 7, 5, S, At(7, 5, 0), {{At(7, 5, 0), "Tocar; Despertou; "}}},
+        {"shutdown", 7, 5, D, At(7, 5, 0), {{At(7, 5, 0), "Despertou; DesligarWindows; "}}},
         {"0:00", 0, 0, All, At(23, 59, 0), {{At(23, 59, 0), "Avisa 1; "}}},
         {"0:10", 0, 10, All, At(23, 55, 0),
          {{At(23, 55, 0), "Avisa 15; "}, {At(23, 59, 0), ""}, {At(0, 0, 0, 31), "Avisa 10; "}}},

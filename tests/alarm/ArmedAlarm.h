@@ -39,6 +39,7 @@ struct RecordingActions final : AlarmActions {
     void Avisa(std::uint8_t n) override { calls += "Avisa " + std::to_string(n) + "; "; }
     void Tocar() override { calls += "Tocar; "; }
     void DesligarWindows() override { calls += "DesligarWindows; "; }
+    void Despertou() override { calls += "Despertou; "; }
     void AvisaNaoTocou(TimeOfDay t) override {
         (calls += "NaoTocou ") += std::to_string(t.hour) + ":" + std::to_string(t.minute) + "; ";
     }
