@@ -4,13 +4,33 @@
 #include "win32/MessageLoop.h"
 #include "win32/RealServices.h"
 #include "win32/ShutdownApiWin32.h"
+#include "win32/SystemComeback.h"
 #include "win32/WindowsCodePage.h"
 
 #include <windows.h>
 
 #include <commctrl.h>
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+#include <cwctype>
+#include <string_view>
+
+namespace {
+
+// The command line's arguments hold the word that Windows starts the program with, or nothing.
+bool StartedToReligar(std::wstring_view arguments) {
+    while (!arguments.empty() && std::iswspace(arguments.back())) {
+        arguments.remove_suffix(1);
+    }
+    while (!arguments.empty() && std::iswspace(arguments.front())) {
+        arguments.remove_prefix(1);
+    }
+    const std::wstring word(arguments);
+    return lstrcmpiW(word.c_str(), acordina::Program::kReligar) == 0;
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
@@ -27,12 +47,20 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const WindowsCodePage ansiCodePage(GetACP());
     SystemPower power;
     SystemTimeZone timeZone;
-    Services services{clock,  messageBoxes, shell,    sound,        shutdown, keyboard,
-                      folder, process,      monitors, ansiCodePage, power,    timeZone};
+    SystemComeback comeback;
+    Services services{clock,    messageBoxes, shell,        sound, shutdown, keyboard, folder,
+                      process,  monitors,     ansiCodePage, power, timeZone, comeback};
 
     acordina::Program program(services);
-    program.Start();
-    // The program ends through its own exits (the close confirmation, the tray menu);
-    // nothing posts WM_QUIT.
-    return RunMessageLoop();
+    try {
+        if (!program.Start(StartedToReligar(arguments ? arguments : L""))) {
+            return 0;
+        }
+        // The program ends through its own exits (the close confirmation, the tray menu);
+        // nothing posts WM_QUIT.
+        return RunMessageLoop();
+    } catch (...) {
+        ReportCurrentException();
+        return 1;
+    }
 }

@@ -17,11 +17,41 @@ Program::~Program() {
     background_.reset();
 }
 
-void Program::Start() {
+bool Program::Start(bool religar) {
+    started_ = services_.clock.Now();
+    if (!OnlyCopy(religar)) {
+        return false;
+    }
     background_ = std::make_unique<background::frmAcordina_>(services_, module1, *this);
     main_ = std::make_unique<mainwindow::frmAcordina>(services_, module1, *background_, *this);
     main_->Load();
-    background_->Load(*main_);
+    const std::optional<alarm::RestartRecord> record = FoundRecord();
+    // Started by Windows to bring the alarm back, nobody is there to look at the window.
+    background_->Load(*main_, !(religar && record));
+    if (record) {
+        Religar(*record);
+    }
+    return true;
+}
+
+bool Program::OnlyCopy(bool religar) {
+    const std::wstring name = services_.comeback.InstanceName();
+    onlyCopy_.reset(CreateMutexW(nullptr, FALSE, name.c_str()));
+    // Without the mutex there is no telling: running twice beats not running.
+    if (!onlyCopy_ || GetLastError() != ERROR_ALREADY_EXISTS) {
+        return true;
+    }
+    onlyCopy_.reset();
+    if (HWND first = FindWindowW(background::frmAcordina_::kClassName, name.c_str());
+        first && !religar) {
+        // The first copy may take the foreground that this newly started one holds.
+        DWORD process = 0;
+        GetWindowThreadProcessId(first, &process);
+        AllowSetForegroundWindow(process);
+        PostMessageW(first, RegisterWindowMessageW(background::frmAcordina_::kRestaurarMessage), 0,
+                     0);
+    }
+    return false;
 }
 
 background::frmAcordina_& Program::Background() {
@@ -45,6 +75,15 @@ about::frmSobre* Program::About() const {
 }
 
 void Program::EndProgram() {
+    EsquecerAlarme();
+    Leave();
+}
+
+void Program::EndUnasked() {
+    Leave();
+}
+
+void Program::Leave() {
     if (background_) {
         background_->Remove_Systray();
     }

@@ -4,10 +4,14 @@
 // window only while it is shown).
 
 #include "alarm/Module1.h"
+#include "alarm/RestartRecord.h"
 #include "app/Roles.h"
+#include "win32/Failure.h"
+#include "win32/Handles.h"
 #include "win32/Services.h"
 
 #include <memory>
+#include <optional>
 
 namespace acordina {
 
@@ -21,7 +25,7 @@ namespace about {
 class frmSobre;
 }
 
-class Program final : public ProgramRole {
+class Program final : public ProgramRole, private win32::FailureHandler {
 public:
     explicit Program(win32::Services& services);
     ~Program();
@@ -29,8 +33,15 @@ public:
     Program& operator=(const Program&) = delete;
 
     // Builds the windows; the background window shows the main window, then makes its own
-    // window and puts up the icon.
-    void Start();
+    // window and puts up the icon. An alarm the program was ended with is armed again; started
+    // by Windows (`religar`), the main window then stays hidden. False when another copy
+    // already runs: this one has made nothing and ends.
+    bool Start(bool religar = false);
+
+    // Argument of the starts that bring an armed alarm back.
+    static constexpr wchar_t kReligar[] = L"/religar";
+    // A failure after this long restarts an armed program; sooner, it might fail again at once.
+    static constexpr int kMinimumRunSeconds = 60;
 
     // The armed alarm, written by the main window and read by the background window.
     Module1 module1;
@@ -46,12 +57,39 @@ public:
     // ProgramRole.
     void ShowAbout() override;
     void EndProgram() override;
+    void EndUnasked() override;
+    void GuardarAlarme(alarm::TimeOfDay despertar) override;
+    void AlarmeTocou() override;
+    void EsquecerAlarme() override;
+
+    // FailureHandler: an armed program that has run a while starts again; otherwise the user is
+    // told. Either way it ends.
+    void Falhou(const std::wstring& reason) noexcept override;
 
 private:
+    // True for the only copy in the session; a plain second start brings the first one's
+    // window up.
+    bool OnlyCopy(bool religar);
+    // The record found at start; a damaged one is removed with the rest of the traces.
+    std::optional<alarm::RestartRecord> FoundRecord();
+    void Religar(const alarm::RestartRecord& record);
+    std::wstring RecordPath() const;
+    void WriteRecord();
+    // Reports a trace of the alarm that could not be written or removed.
+    void Warn(const std::wstring& what, const win32::WriteResult& result,
+              const wchar_t* consequence);
+    void Leave();
+
     win32::Services& services_;
     std::unique_ptr<background::frmAcordina_> background_;
     std::unique_ptr<mainwindow::frmAcordina> main_;
     std::unique_ptr<about::frmSobre> about_;
+    alarm::LocalTime started_;
+    win32::UniqueHandle onlyCopy_;
+    win32::FailureScope failureScope_{*this};
+    bool failing_ = false;
+    // The alarm's record as last written, while it exists.
+    std::optional<alarm::RestartRecord> record_;
 };
 
 } // namespace acordina

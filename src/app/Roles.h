@@ -43,8 +43,16 @@ class ProgramRole {
 public:
     // The About window, modal over the main window.
     virtual void ShowAbout() = 0;
-    // Ends the program at once, leaving no icon behind in the notification area.
+    // The user's own ending: at once, leaving no icon and no trace of the alarm behind.
     virtual void EndProgram() = 0;
+    // An ending nobody asked the user about (a forced end of the Windows session): the armed
+    // alarm comes back with the next start.
+    virtual void EndUnasked() = 0;
+    // The alarm was armed for this time: from now on it outlives the program.
+    virtual void GuardarAlarme(alarm::TimeOfDay despertar) = 0;
+    virtual void AlarmeTocou() = 0;
+    // Disarmed, or Windows is shut down at the wake-up: nothing brings the alarm back.
+    virtual void EsquecerAlarme() = 0;
 
 protected:
     ~ProgramRole() = default;

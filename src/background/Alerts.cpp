@@ -64,6 +64,8 @@ bool frmAcordina_::CanPlayWAVs() {
 }
 
 void frmAcordina_::DesligarWindows() {
+    // The user asked for this ending: the alarm must not come back after it.
+    program_.EsquecerAlarme();
     shutdown::clsExitWindows exitWindows(services_.shutdown);
     // Parenthesised: <windows.h> has a function-like macro of the same name.
     (exitWindows.ExitWindows)(1);

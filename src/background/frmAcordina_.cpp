@@ -46,7 +46,8 @@ void frmAcordina_::CreateTheWindow() {
                                               GetSystemMetrics(SM_CYSMICON), 0)));
     // No border, no caption, no task-bar button; never shown. Made at 1 x 1 twip, the size its
     // load step shrinks the designed 4800 x 3600 to, since nothing of it is ever seen.
-    CreateWindowOfClass(L"AcordinaBackground", WS_EX_TOOLWINDOW, WS_POPUP, L"", CW_USEDEFAULT,
+    const std::wstring title = services_.comeback.InstanceName();
+    CreateWindowOfClass(kClassName, WS_EX_TOOLWINDOW, WS_POPUP, title.c_str(), CW_USEDEFAULT,
                         CW_USEDEFAULT, dpi.PixelsX(1), dpi.PixelsY(1), nullptr, icon_.get());
     SetIcons(icon_.get(), icon_.get());
     CreateControls();
@@ -74,11 +75,13 @@ std::uint32_t frmAcordina_::IconHandle() const {
     return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(icon_.get()));
 }
 
-void frmAcordina_::Load(MainWindowRole& main) {
+void frmAcordina_::Load(MainWindowRole& main, bool mostrar) {
     main_ = &main;
     // The user sees the main window first; this window, the tray, the settings panel with its
     // sounds and Config.inf, and the sound devices take their time after it is drawn.
-    main.Mostrar();
+    if (mostrar) {
+        main.Mostrar();
+    }
     CreateTheWindow();
     // Started beside the main window's timer, the two tick together: the program wakes once a
     // tick, not twice.
@@ -111,6 +114,10 @@ void frmAcordina_::Timer1_Timer() {
 // Both timers drive the one engine, so a target fires once however many timers tick.
 void frmAcordina_::VerificarAlarme(const alarm::LocalTime& now) {
     wakeKeeper_.Check(module1_, now, *this);
+}
+
+void frmAcordina_::Despertou() {
+    program_.AlarmeTocou();
 }
 
 void frmAcordina_::AlarmeArmado() {
@@ -180,6 +187,12 @@ LRESULT frmAcordina_::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     static const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
     if (msg == taskbarCreated && taskbarCreated != 0) {
         objTray().AddSystray(tooltip_);
+        return 0;
+    }
+    // A second start of the program asks this one for its window.
+    static const UINT restaurar = RegisterWindowMessageW(kRestaurarMessage);
+    if (msg == restaurar && restaurar != 0) {
+        mnuRestaurar_Click();
         return 0;
     }
     switch (msg) {

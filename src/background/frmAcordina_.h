@@ -27,9 +27,9 @@ public:
     frmAcordina_(win32::Services& services, Module1& module1, ProgramRole& program);
     ~frmAcordina_() override;
 
-    // Shows the main window, then makes this window and puts up the icon, which restores the
-    // main window from then on. Until then the object has no window.
-    void Load(MainWindowRole& main);
+    // Shows the main window (unless told not to), then makes this window and puts up the icon,
+    // which restores the main window from then on. Until then the object has no window.
+    void Load(MainWindowRole& main, bool mostrar = true);
 
     // The alarm: both timers' check, arming and disarming.
     void VerificarAlarme(const alarm::LocalTime& now) override;
@@ -39,6 +39,7 @@ public:
     // Alerts and sound.
     void Tocar() override;
     void DesligarWindows() override;
+    void Despertou() override;
     bool CanPlayWAVs();
     // Always asynchronous and looping: the alarm rings until it is switched off.
     bool PlayWAVFile(const std::wstring& StrFileName);
@@ -68,6 +69,10 @@ public:
     static constexpr UINT_PTR kSingleClickTimer = 2;
     static constexpr UINT kMnuRestaurar = 101;
     static constexpr UINT kMnuFechar = 102;
+    // The window is found by its class and the title of the copy's instance name; this
+    // registered message asks it to restore the main window.
+    static constexpr wchar_t kClassName[] = L"AcordinaBackground";
+    static constexpr wchar_t kRestaurarMessage[] = L"Acordina.Restaurar";
 
 protected:
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;

@@ -31,7 +31,13 @@ void frmAcordina::lblStatus_Click() {
     }
 }
 
-void frmAcordina::Ligar() {
+void frmAcordina::Religar(alarm::TimeOfDay despertar) {
+    vsHH.SetValue(despertar.hour);
+    vsMM.SetValue(despertar.minute);
+    Ligar(true);
+}
+
+void frmAcordina::Ligar(bool religando) {
     auto& boxes = services_.messageBoxes;
     if (chkDespSom.Value() == 0 && chkDespVisual.Value() == 0) {
         boxes.Show(hwnd(), L"Escolha a forma de despertar: COM SOM e/ou COM ALERTA VISUAL.",
@@ -49,6 +55,7 @@ void frmAcordina::Ligar() {
     RecolherConfig();
     // A file that cannot be written is reported there; the alarm is armed all the same.
     GravarConfig();
+    program_.GuardarAlarme({vsHH.Value(), vsMM.Value(), 0});
     lblStatus.SetText(kArmedCaption);
     picLigado.SetVisible(true);
     Module1& m = module1_;
@@ -70,6 +77,9 @@ void frmAcordina::Ligar() {
     }
     background_.AlarmeArmado();
 
+    if (religando) {
+        return;
+    }
     // Fully armed before the box: a target reached while it is open fires.
     boxes.Show(hwnd(), L"Programa ACORDIMA programado!", L"Aviso!", MB_ICONINFORMATION);
     background_.AlertaProgramaOcultado();
@@ -86,6 +96,7 @@ void frmAcordina::Desligar() {
         background_.Stop_();
     }
     background_.AlarmeDesarmado();
+    program_.EsquecerAlarme();
 }
 
 } // namespace acordina::mainwindow

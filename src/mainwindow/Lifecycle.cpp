@@ -56,8 +56,11 @@ bool frmAcordina::Form_QueryEndSession(LPARAM reason) {
 
 void frmAcordina::Form_EndSession(bool ending) {
     // Also when another program refused the end after the user agreed to end this one.
-    if (ending || endAgreed_) {
+    if (endAgreed_) {
         program_.EndProgram();
+    } else if (ending) {
+        // Not asked, or forced past a No: the armed alarm comes back with the session.
+        program_.EndUnasked();
     }
 }
 

@@ -56,6 +56,9 @@ public:
     void DesabilitarSom() override;
 
     void RecolherConfig();
+    // Arms for this time with the choices of the panel, as a click would, but asks nothing
+    // and leaves the window as it is: nobody may be there.
+    void Religar(alarm::TimeOfDay despertar);
 
     // The controls, named and placed as designed (twips) and declared in tab order: the
     // settings panel, the clock, the wake-up time, then the panel's and the logo's frames.
@@ -171,7 +174,7 @@ private:
     void LerConfig();
 
     // Arming.
-    void Ligar();
+    void Ligar(bool religando = false);
     void Desligar();
     void lblStatus_Click();
 

@@ -101,17 +101,20 @@ std::wstring FolderOfFile(std::wstring_view file) {
     return folder;
 }
 
-std::wstring ExecutableFolder::Path() const {
+std::wstring ExecutableFile() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (n < path.size()) {
             path.resize(n);
-            break;
+            return path;
         }
         path.resize(path.size() * 2);
     }
-    return FolderOfFile(path);
+}
+
+std::wstring ExecutableFolder::Path() const {
+    return FolderOfFile(ExecutableFile());
 }
 
 void ExitProcessNow::ExitNow() {

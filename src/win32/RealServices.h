@@ -72,6 +72,9 @@ public:
     TIME_ZONE_INFORMATION ForYear(std::uint16_t year) override;
 };
 
+// The full path of the program's executable.
+std::wstring ExecutableFile();
+
 // "C:\Prog\Acordina.exe" -> "C:\Prog"; "C:\Acordina.exe" -> "C:\".
 std::wstring FolderOfFile(std::wstring_view file);
 

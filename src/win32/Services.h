@@ -6,10 +6,12 @@
 #include "shutdown/clsExitWindows.h"
 #include "text/CodePage.h"
 #include "tray/cTrayBalloon.h"
+#include "win32/DurableFile.h"
 
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -79,6 +81,31 @@ public:
     virtual TIME_ZONE_INFORMATION ForYear(std::uint16_t year) = 0;
 };
 
+// What lets an armed alarm outlive the program: its record beside Config.inf, the value that
+// starts the program when the user logs on, the registration that restarts it after an update,
+// and a new copy of the program in place of a failed one.
+class Comeback {
+public:
+    virtual ~Comeback() = default;
+    virtual WriteResult WriteRecord(const std::wstring& path, std::string_view bytes) = 0;
+    // nullopt when there is none.
+    virtual std::optional<std::string> ReadRecord(const std::wstring& path) = 0;
+    // A record already gone counts as removed.
+    virtual WriteResult RemoveRecord(const std::wstring& path) = 0;
+    // The value "Acordina" under HKCU\Software\Microsoft\Windows\CurrentVersion\Run.
+    virtual WriteResult SetRunCommand(const std::wstring& command) = 0;
+    virtual WriteResult RemoveRunCommand() = 0;
+    // RegisterApplicationRestart with these arguments; empty takes the registration back.
+    virtual void RegisterRestart(const std::wstring& arguments) = 0;
+    virtual std::wstring ExecutablePath() const = 0;
+    // A new process of this program with these arguments.
+    virtual bool StartCopy(const std::wstring& arguments) = 0;
+    // Ends the program at once with a non-zero exit code; the real one does not return.
+    virtual void ExitFailed() = 0;
+    // The named mutex that tells whether a copy already runs in this session.
+    virtual std::wstring InstanceName() const = 0;
+};
+
 struct Services {
     alarm::Clock& clock;
     MessageBoxes& messageBoxes;
@@ -93,6 +120,7 @@ struct Services {
     const text::CodePage& ansiCodePage;
     Power& power;
     TimeZone& timeZone;
+    Comeback& comeback;
 };
 
 // Text for the ANSI services (notification record, PlaySoundA): the system's code page.

@@ -1,6 +1,7 @@
 #include "win32/Window.h"
 
 #include "win32/Controls.h"
+#include "win32/Failure.h"
 
 #include <string>
 #include <system_error>
@@ -128,10 +129,16 @@ LRESULT CALLBACK Window::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcep
         self->hwnd_.release();
         return DefWindowProcW(hwnd, msg, wp, lp);
     }
-    if (LRESULT result = 0; RouteToControl(msg, wp, lp, result)) {
-        return result;
+    // An exception must not cross the system's frames: it is reported here, where it surfaces.
+    try {
+        if (LRESULT result = 0; RouteToControl(msg, wp, lp, result)) {
+            return result;
+        }
+        return self->OnMessage(msg, wp, lp);
+    } catch (...) {
+        ReportCurrentException();
+        return 0;
     }
-    return self->OnMessage(msg, wp, lp);
 }
 
 } // namespace acordina::win32

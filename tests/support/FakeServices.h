@@ -210,6 +210,55 @@ struct FakeTimeZone final : win32::TimeZone {
     TIME_ZONE_INFORMATION rules{180, {}, {}, 0, {}, {}, 0};
 };
 
+// The record in memory, and each call in order: "record", "run <command>", "restart <args>",
+// "remove record", "remove run", "copy <args>", "exit failed".
+struct FakeComeback final : win32::Comeback {
+    win32::WriteResult WriteRecord(const std::wstring& path, std::string_view bytes) override {
+        calls.push_back(L"record");
+        recordPath = path;
+        if (writeFails) {
+            return {false, L"Acesso negado."};
+        }
+        record = std::string(bytes);
+        return {};
+    }
+    std::optional<std::string> ReadRecord(const std::wstring&) override { return record; }
+    win32::WriteResult RemoveRecord(const std::wstring&) override {
+        calls.push_back(L"remove record");
+        record.reset();
+        return {};
+    }
+    win32::WriteResult SetRunCommand(const std::wstring& command) override {
+        calls.push_back(L"run " + command);
+        return {};
+    }
+    win32::WriteResult RemoveRunCommand() override {
+        calls.push_back(L"remove run");
+        return {};
+    }
+    void RegisterRestart(const std::wstring& arguments) override {
+        calls.push_back(L"restart " + arguments);
+    }
+    std::wstring ExecutablePath() const override { return L"C:\\Prog\\Acordina.exe"; }
+    bool StartCopy(const std::wstring& arguments) override {
+        calls.push_back(L"copy " + arguments);
+        return true;
+    }
+    void ExitFailed() override { calls.push_back(L"exit failed"); }
+    std::wstring InstanceName() const override { return instanceName; }
+
+    std::optional<std::string> record;
+    std::wstring recordPath;
+    bool writeFails = false;
+    std::vector<std::wstring> calls;
+    // Of this process and this bundle only, unless a test shares it.
+    std::wstring instanceName = [] {
+        static int counter = 0;
+        return L"Local\\Acordina-teste-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+               std::to_wstring(++counter);
+    }();
+};
+
 struct FakeServices {
     FakeClock clock;
     FakeMessageBoxes messageBoxes;
@@ -223,8 +272,9 @@ struct FakeServices {
     win32::WindowsCodePage codePage{1252};
     FakePower power;
     FakeTimeZone timeZone;
-    win32::Services services{clock,  messageBoxes, shell,    sound,    shutdown, keyboard,
-                             folder, process,      monitors, codePage, power,    timeZone};
+    FakeComeback comeback;
+    win32::Services services{clock,   messageBoxes, shell,    sound, shutdown, keyboard, folder,
+                             process, monitors,     codePage, power, timeZone, comeback};
 };
 
 } // namespace acordina::testing

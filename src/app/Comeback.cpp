@@ -1,0 +1,133 @@
+// The traces that let an armed alarm outlive the program, the start that arms it again, and
+// the program's end after a failure.
+#include "app/Program.h"
+#include "background/frmAcordina_.h"
+#include "mainwindow/frmAcordina.h"
+#include "win32/Paths.h"
+
+namespace acordina {
+namespace {
+
+constexpr wchar_t kRunValueName[] =
+    L"o valor Acordina de HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr wchar_t kWontComeBack[] =
+    L"O despertador será ligado mesmo assim, mas não voltará sozinho se o Acordina for fechado.";
+constexpr wchar_t kMayComeBack[] =
+    L"O despertador foi desligado, mas pode voltar ligado quando o Acordina for aberto de novo.";
+
+std::wstring HoraMinuto(alarm::TimeOfDay t) {
+    return std::wstring(alarm::FormatarHora(t).text, 5);
+}
+
+} // namespace
+
+std::wstring Program::RecordPath() const {
+    return win32::InFolder(services_.programFolder.Path(), alarm::kRecordFileName);
+}
+
+void Program::Warn(const std::wstring& what, const win32::WriteResult& result,
+                   const wchar_t* consequence) {
+    if (!result.ok) {
+        services_.messageBoxes.Show(main_ ? main_->hwnd() : nullptr,
+                                    L"Não foi possível " + what + L".\n" + result.reason + L"\n" +
+                                        consequence,
+                                    L"Aviso", MB_ICONWARNING);
+    }
+}
+
+void Program::WriteRecord() {
+    const std::wstring path = RecordPath();
+    Warn(L"gravar o registro do alarme em " + path,
+         services_.comeback.WriteRecord(path, alarm::FormatRecord(*record_)), kWontComeBack);
+}
+
+void Program::GuardarAlarme(alarm::TimeOfDay despertar) {
+    auto& comeback = services_.comeback;
+    record_ = alarm::RestartRecord{despertar, services_.clock.Now(), std::nullopt};
+    WriteRecord();
+    Warn(std::wstring(L"gravar ") + kRunValueName,
+         comeback.SetRunCommand(L"\"" + comeback.ExecutablePath() + L"\" " + kReligar),
+         kWontComeBack);
+    comeback.RegisterRestart(kReligar);
+}
+
+void Program::AlarmeTocou() {
+    if (record_) {
+        record_->tocou = services_.clock.Now();
+        WriteRecord();
+    }
+}
+
+void Program::EsquecerAlarme() {
+    auto& comeback = services_.comeback;
+    record_.reset();
+    const std::wstring path = RecordPath();
+    Warn(L"apagar " + path, comeback.RemoveRecord(path), kMayComeBack);
+    Warn(std::wstring(L"apagar ") + kRunValueName, comeback.RemoveRunCommand(), kMayComeBack);
+    comeback.RegisterRestart({});
+}
+
+std::optional<alarm::RestartRecord> Program::FoundRecord() {
+    const std::optional<std::string> bytes = services_.comeback.ReadRecord(RecordPath());
+    if (!bytes) {
+        return std::nullopt;
+    }
+    std::optional<alarm::RestartRecord> record = alarm::ParseRecord(*bytes);
+    if (!record) {
+        EsquecerAlarme();
+    }
+    return record;
+}
+
+// The alarm as the user armed it: the choices of Config.inf, the record's time.
+void Program::Religar(const alarm::RestartRecord& record) {
+    const bool missed = alarm::MissedWhileAway(record, services_.clock.Now());
+    main_->Religar(record.despertar);
+    if (!module1.blnLigado) {
+        // The kept choices no longer arm (a sound removed from the folder): the user decides.
+        EsquecerAlarme();
+        main_->Mostrar();
+        return;
+    }
+    const std::wstring hora = HoraMinuto(record.despertar);
+    if (missed) {
+        background_->objTray().PopupBalloon(L"O alarme das " + hora +
+                                                L" não tocou: o computador estava desligado ou o "
+                                                L"Acordina foi fechado.",
+                                            L"Aviso", tray::NIIF_WARNING_);
+    } else {
+        background_->objTray().PopupBalloon(L"O alarme das " + hora +
+                                                L" continua ligado: o Acordina foi reiniciado.",
+                                            L"Aviso", tray::NIIF_INFO_);
+    }
+}
+
+void Program::Falhou(const std::wstring& reason) noexcept {
+    auto& comeback = services_.comeback;
+    if (failing_) {
+        comeback.ExitFailed();
+        return;
+    }
+    failing_ = true;
+    try {
+        const bool ranAWhile = alarm::LocalSeconds(services_.clock.Now()) -
+                                   alarm::LocalSeconds(started_) >=
+                               kMinimumRunSeconds;
+        if (background_) {
+            background_->Remove_Systray();
+        }
+        // The new copy must not find this one still running.
+        onlyCopy_.reset();
+        // The record stays: the new copy arms again from it.
+        if (!(module1.blnLigado && ranAWhile && comeback.StartCopy(kReligar))) {
+            services_.messageBoxes.Show(nullptr,
+                                        L"O Acordina encontrou um erro e será fechado:\n" + reason,
+                                        L"Acordina", MB_ICONERROR);
+        }
+    } catch (...) {
+        // Ending is all that is left to do.
+    }
+    comeback.ExitFailed();
+}
+
+} // namespace acordina
