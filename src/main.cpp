@@ -48,8 +48,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int) {
     SystemPower power;
     SystemTimeZone timeZone;
     SystemComeback comeback;
-    Services services{clock,    messageBoxes, shell,        sound, shutdown, keyboard, folder,
-                      process,  monitors,     ansiCodePage, power, timeZone, comeback};
+    Services services{clock,   messageBoxes, shell,        sound, shutdown, keyboard, folder,
+                      process, monitors,     ansiCodePage, power, timeZone, comeback};
 
     acordina::Program program(services);
     try {

@@ -32,6 +32,8 @@ struct Module1 {
     bool bln01min = false;
     std::wstring strMsg01min;
     std::wstring strHora01min;
+
+    friend bool operator==(const Module1&, const Module1&) = default;
 };
 
 } // namespace acordina

@@ -54,8 +54,10 @@ std::optional<RestartRecord> ParseRecord(std::string_view bytes) {
     const std::string text(bytes);
     RestartRecord r;
     char armado[20] = {}, tocou[20] = {};
-    if (std::sscanf(text.c_str(), "Acordina religar 1\r\ndespertar %2d:%2d\r\narmado %19[-0-9 :]\r\ntocou %19[-0-9 :]",
-                    &r.despertar.hour, &r.despertar.minute, armado, tocou) != 4 ||
+    if (std::sscanf(
+            text.c_str(),
+            "Acordina religar 1\r\ndespertar %2d:%2d\r\narmado %19[-0-9 :]\r\ntocou %19[-0-9 :]",
+            &r.despertar.hour, &r.despertar.minute, armado, tocou) != 4 ||
         r.despertar.hour < 0 || r.despertar.hour > 23 || r.despertar.minute < 0 ||
         r.despertar.minute > 59) {
         return std::nullopt;

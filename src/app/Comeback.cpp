@@ -110,9 +110,9 @@ void Program::Falhou(const std::wstring& reason) noexcept {
     }
     failing_ = true;
     try {
-        const bool ranAWhile = alarm::LocalSeconds(services_.clock.Now()) -
-                                   alarm::LocalSeconds(started_) >=
-                               kMinimumRunSeconds;
+        const bool ranAWhile =
+            alarm::LocalSeconds(services_.clock.Now()) - alarm::LocalSeconds(started_) >=
+            kMinimumRunSeconds;
         if (background_) {
             background_->Remove_Systray();
         }

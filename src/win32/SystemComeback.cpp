@@ -33,8 +33,8 @@ WriteResult SystemComeback::RemoveRecord(const std::wstring& path) {
 
 WriteResult SystemComeback::SetRunCommand(const std::wstring& command) {
     const auto size = static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t));
-    return Result(RegSetKeyValueW(HKEY_CURRENT_USER, kRunKey, kRunValue, REG_SZ, command.c_str(),
-                                  size));
+    return Result(
+        RegSetKeyValueW(HKEY_CURRENT_USER, kRunKey, kRunValue, REG_SZ, command.c_str(), size));
 }
 
 WriteResult SystemComeback::RemoveRunCommand() {

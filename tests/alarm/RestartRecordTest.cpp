@@ -24,9 +24,9 @@ TEST(RestartRecord, AWakeUpPassedSinceTheArmingAndTheLastFiringWasMissed) {
         {night, At(2, 12, 0, 0, 4), true}, // three days later: one warning
         {night, At(31, 7, 5, 0), false},   // in its very second: it rings now
         {night, At(31, 7, 5, 1), true},
-        {night, At(30, 23, 30), false},    // the time passed before the arming does not count
-        {rang, At(31, 12, 0), false},      // fired at 07:05, died at 10:00
-        {rang, At(1, 7, 6, 0, 4), true},   // and away over the next morning too
+        {night, At(30, 23, 30), false},  // the time passed before the arming does not count
+        {rang, At(31, 12, 0), false},    // fired at 07:05, died at 10:00
+        {rang, At(1, 7, 6, 0, 4), true}, // and away over the next morning too
     };
     for (const auto& c : cases) {
         EXPECT_EQ(MissedWhileAway(c.record, c.back), c.missed)
@@ -54,7 +54,8 @@ TEST(RestartRecord, WrittenAsFourLinesAndReadBackOnlyWhole) {
         "Acordina religar 1\r\ndespertar 07:60\r\narmado 2024-03-30 23:00:09\r\ntocou -\r\n",
         "Acordina religar 1\r\ndespertar 7:5\r\narmado 2024-03-30 23:00:09\r\ntocou -\r\n",
         "Acordina religar 1\r\ndespertar 07:05\r\narmado 2024-02-30 23:00:09\r\ntocou -\r\n",
-        "Acordina religar 1\r\ndespertar 07:05\r\narmado 2024-03-30 23:00:09\r\ntocou 2024-13-01 07:05:00\r\n",
+        "Acordina religar 1\r\ndespertar 07:05\r\narmado 2024-03-30 23:00:09\r\ntocou 2024-13-01 "
+        "07:05:00\r\n",
         "Acordina religar 1\r\ndespertar 07:05\r\narmado 2024-03-30 23:00:09\r\ntocou -\r\nx",
         "Acordina religar 1\ndespertar 07:05\narmado 2024-03-30 23:00:09\ntocou -\n",
         longer.c_str(),

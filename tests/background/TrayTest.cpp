@@ -290,6 +290,9 @@ TEST_F(TrayTest, TheMenuOpensAtTheMouseAndItsItemsRestoreOrEnd) {
         ExpectFrontThenCleared(calls, fronts, kHiddenHint);
     }
     EXPECT_TRUE(M().blnLigado);
+    auto traces = kTraces;
+    traces.insert(traces.end(), kTracesGone.begin(), kTracesGone.end());
+    EXPECT_EQ(fakes.comeback.calls, traces) << "\"Fechar\" takes them away";
 }
 
 } // namespace

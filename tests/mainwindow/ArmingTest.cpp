@@ -59,6 +59,7 @@ TEST_F(ArmingTest, EachArmingPublishesTheBoxesAsTheyAreAndDisarmingGoesByThemToo
     held.reset();
     EXPECT_TRUE(M().blnLigado && M().blnDespSom && M().blnDesligar && M().bln15min);
     EXPECT_EQ(fakes.folder.Read(L"Config.inf"), "antes");
+    EXPECT_EQ(fakes.comeback.calls, kTraces) << "after Config.inf, only once the checks pass";
     ASSERT_EQ(Boxes(), 4u);
     EXPECT_EQ(LastBox().text, L"Programa ACORDIMA programado!");
     const ShownBox& warning = fakes.messageBoxes.shown[2];
@@ -114,6 +115,7 @@ TEST_F(ArmingTest, EachArmingPublishesTheBoxesAsTheyAreAndDisarmingGoesByThemToo
     std::get<3>(expected) = true;
     Click(f.picLigado);
     EXPECT_EQ(Snapshot(), expected);
+    EXPECT_EQ(std::vector(fakes.comeback.calls.end() - 3, fakes.comeback.calls.end()), kTracesGone);
     EXPECT_EQ(fakes.sound.calls, std::vector<SoundCall>({{std::nullopt, 0, 0x40}}));
     EXPECT_EQ(std::tuple(Boxes(), fakes.shell.calls.size(), M().blnDespSom), kept);
     EXPECT_EQ(fakes.folder.Read(L"Config.inf"), "kept");
@@ -202,6 +204,7 @@ TEST_F(ArmingTest, TheProgramEndsOnlyAfterYesToTheCloseQuestionOrAForcedEndOfThe
         SCOPED_TRACE(what);
         Start();
         fakes.shell.calls.clear();
+        fakes.comeback.calls.clear();
         const std::size_t boxes = Boxes();
         const int exits = fakes.process.exits;
         bool iconGoneAtExit = false;
@@ -222,6 +225,8 @@ TEST_F(ArmingTest, TheProgramEndsOnlyAfterYesToTheCloseQuestionOrAForcedEndOfThe
         EXPECT_EQ(std::tuple(fakes.process.exits, iconGoneAtExit, fakes.shell.calls.empty()),
                   std::tuple(exits + ends, ends, !ends));
         EXPECT_FALSE(fakes.folder.Read(L"Config.inf")) << "nothing saved";
+        // Only the user's own ending takes the alarm's traces away.
+        EXPECT_EQ(fakes.comeback.calls, asked && ends ? kTracesGone : std::vector<std::wstring>{});
         fakes.process.onExit = nullptr;
     }
     Start();

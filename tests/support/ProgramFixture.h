@@ -12,6 +12,7 @@
 #include <memory>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 namespace acordina::testing {
 
@@ -22,6 +23,12 @@ inline constexpr wchar_t kHiddenBalloon[] =
     L"do mouse para restaurá-lo ou fechá-lo.";
 inline constexpr wchar_t kHiddenHint[] = L"Dê um clique simples ou um clique com o botão direto "
                                          L"do mouse para restaurar ou fechar o programa ACORDINA";
+
+// What arming leaves behind for the alarm to come back, and what the user's disarming or ending
+// takes away.
+inline const std::vector<std::wstring> kTraces{
+    L"record", L"run \"C:\\Prog\\Acordina.exe\" /religar", L"restart /religar"};
+inline const std::vector<std::wstring> kTracesGone{L"remove record", L"remove run", L"restart "};
 
 inline LOGFONTW FontOf(HWND control) {
     LOGFONTW lf{};
@@ -42,10 +49,10 @@ inline std::pair<COLORREF, COLORREF> Painted(HWND control) {
 class ProgramFixture : public ::testing::Test {
 protected:
     // Files and devices are set up before; the program starts (again) as at launch.
-    void Start() {
+    void Start(bool religar = false) {
         program.reset();
         program = std::make_unique<Program>(fakes.services);
-        program->Start();
+        program->Start(religar);
         Pump();
     }
 
