@@ -1,0 +1,43 @@
+# Sourced by the scripts that run the real program (record-alarm.sh, record-restart.sh) with
+# $out, $program and $sound set: builds the program into $program, starts a sound server of its
+# own with a null sink, readies Wine, and defines find_window, await and click.
+scripts/setup.sh
+extra=(pulseaudio pulseaudio-utils sox libpulse0:i386 xdotool)
+dpkg-query -W -f='${Status}\n' "${extra[@]}" 2>/dev/null | grep -c ' installed$' | grep -qx 5 ||
+  $([ "$(id -u)" = 0 ] || echo sudo) env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -q --no-install-recommends "${extra[@]}"
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j 2 --target Acordina
+rm -rf "$program" "$out/recording.wav" && mkdir -p "$program"
+cp build/windows/Acordina.exe "resources/sounds/$sound" "$program/"
+i686-w64-mingw32-g++-posix -std=c++20 -O2 -static -o "$out/locate.exe" scripts/record-alarm/locate.cpp
+
+# A sound server of its own whose default output is a null sink.
+work=$(mktemp -d)
+export PULSE_RUNTIME_PATH=$work/pulse PULSE_SERVER=unix:$work/pulse/native
+trap 'set +e; timeout 30 wineserver -k; pulseaudio --kill; rm -rf "$work"' EXIT
+mkdir -p "$PULSE_RUNTIME_PATH"
+env -u PULSE_SERVER pulseaudio --start -n --exit-idle-time=-1 --log-level=error \
+  -L "module-native-protocol-unix socket=$work/pulse/native auth-anonymous=1" \
+  -L "module-null-sink sink_name=acordina"
+pactl set-default-sink acordina
+export WINEPREFIX=${WINEPREFIX:-${XDG_DATA_HOME:-$HOME/.local/share}/acordina/wine}
+. scripts/wine-env.sh
+prepare_wine_prefix
+
+# "left top right bottom<TAB>text" of the n-th window from the left whose class and text match.
+find_window() { # class text [n]
+  wine "$out/locate.exe" 2>/dev/null | tr -d '\r' | awk -F'\t' -v c="$1" -v t="$2" \
+    'tolower($1) ~ tolower(c) && $3 ~ t { print $2 "\t" $3 }' | sort -n | sed -n "${3:-1}p" | grep .
+}
+await() { for _ in $(seq 60); do find_window "$@" && return; sleep 0.5; done; fail "no $1 '$2'"; }
+# Clicks count times at x, y from the window's top left corner (its middle if not given).
+click() { # class text [n [x [y [count]]]]
+  local at l t r b
+  at=$(await "$1" "$2" "${3:-1}") || exit 1
+  # shellcheck disable=SC2034 # r and b are used in the defaults
+  read -r l t r b _ <<<"$at"
+  xdotool mousemove $((l + ${4:-(r - l) / 2})) $((t + ${5:-(b - t) / 2})) \
+    click --repeat "${6:-1}" --delay 150 1
+  sleep 0.5
+}
