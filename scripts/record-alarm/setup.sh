@@ -1,6 +1,7 @@
 # Sourced by the scripts that run the real program (record-alarm.sh, record-restart.sh) with
 # $out, $program and $sound set: builds the program into $program, starts a sound server of its
-# own with a null sink, readies Wine, and defines find_window, await and click.
+# own with a null sink, readies Wine, and defines find_window, await and click. Wine's messages
+# go to $log if set: the first Wine program of a session starts the one that draws the balloons.
 scripts/setup.sh
 extra=(pulseaudio pulseaudio-utils sox libpulse0:i386 xdotool)
 dpkg-query -W -f='${Status}\n' "${extra[@]}" 2>/dev/null | grep -c ' installed$' | grep -qx 5 ||
@@ -27,7 +28,7 @@ prepare_wine_prefix
 
 # "left top right bottom<TAB>text" of the n-th window from the left whose class and text match.
 find_window() { # class text [n]
-  wine "$out/locate.exe" 2>/dev/null | tr -d '\r' | awk -F'\t' -v c="$1" -v t="$2" \
+  wine "$out/locate.exe" 2>>"${log:-/dev/null}" | tr -d '\r' | awk -F'\t' -v c="$1" -v t="$2" \
     'tolower($1) ~ tolower(c) && $3 ~ t { print $2 "\t" $3 }' | sort -n | sed -n "${3:-1}p" | grep .
 }
 await() { for _ in $(seq 60); do find_window "$@" && return; sleep 0.5; done; fail "no $1 '$2'"; }

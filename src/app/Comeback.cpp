@@ -48,7 +48,8 @@ void Program::GuardarAlarme(alarm::TimeOfDay despertar) {
     Warn(std::wstring(L"gravar ") + kRunValueName,
          comeback.SetRunCommand(L"\"" + comeback.ExecutablePath() + L"\" " + kReligar),
          kWontComeBack);
-    comeback.RegisterRestart(kReligar);
+    Warn(L"pedir ao Windows que reabra o Acordina depois de uma atualização",
+         comeback.RegisterRestart(kReligar), kWontComeBack);
 }
 
 void Program::AlarmeTocou() {
@@ -64,23 +65,26 @@ void Program::EsquecerAlarme() {
     const std::wstring path = RecordPath();
     Warn(L"apagar " + path, comeback.RemoveRecord(path), kMayComeBack);
     Warn(std::wstring(L"apagar ") + kRunValueName, comeback.RemoveRunCommand(), kMayComeBack);
+    // The registration belongs to this process and goes with it: failing to cancel it leaves
+    // nothing behind.
     comeback.RegisterRestart({});
 }
 
-std::optional<alarm::RestartRecord> Program::FoundRecord() {
+std::optional<alarm::RestartRecord> Program::FoundRecord(bool religar) {
     const std::optional<std::string> bytes = services_.comeback.ReadRecord(RecordPath());
-    if (!bytes) {
-        return std::nullopt;
+    std::optional<alarm::RestartRecord> record;
+    if (bytes) {
+        record = alarm::ParseRecord(*bytes);
     }
-    std::optional<alarm::RestartRecord> record = alarm::ParseRecord(*bytes);
-    if (!record) {
+    // Damaged, or gone while the start from Windows stayed: nothing is left to bring back.
+    if (!record && (bytes || religar)) {
         EsquecerAlarme();
     }
     return record;
 }
 
 // The alarm as the user armed it: the choices of Config.inf, the record's time.
-void Program::Religar(const alarm::RestartRecord& record) {
+void Program::Religar(const alarm::RestartRecord& record, bool religar) {
     const bool missed = alarm::MissedWhileAway(record, services_.clock.Now());
     main_->Religar(record.despertar);
     if (!module1.blnLigado) {
@@ -88,6 +92,10 @@ void Program::Religar(const alarm::RestartRecord& record) {
         EsquecerAlarme();
         main_->Mostrar();
         return;
+    }
+    if (religar) {
+        // Hidden, as after an arming: the icon's tip tells how to bring the window back.
+        background_->AlertaProgramaOcultado();
     }
     const std::wstring hora = HoraMinuto(record.despertar);
     if (missed) {

@@ -25,11 +25,11 @@ bool Program::Start(bool religar) {
     background_ = std::make_unique<background::frmAcordina_>(services_, module1, *this);
     main_ = std::make_unique<mainwindow::frmAcordina>(services_, module1, *background_, *this);
     main_->Load();
-    const std::optional<alarm::RestartRecord> record = FoundRecord();
+    const std::optional<alarm::RestartRecord> record = FoundRecord(religar);
     // Started by Windows to bring the alarm back, nobody is there to look at the window.
     background_->Load(*main_, !(religar && record));
     if (record) {
-        Religar(*record);
+        Religar(*record, religar);
     }
     return true;
 }

@@ -71,8 +71,8 @@ private:
     // window up.
     bool OnlyCopy(bool religar);
     // The record found at start; a damaged one is removed with the rest of the traces.
-    std::optional<alarm::RestartRecord> FoundRecord();
-    void Religar(const alarm::RestartRecord& record);
+    std::optional<alarm::RestartRecord> FoundRecord(bool religar);
+    void Religar(const alarm::RestartRecord& record, bool religar);
     std::wstring RecordPath() const;
     void WriteRecord();
     // Reports a trace of the alarm that could not be written or removed.

@@ -33,16 +33,28 @@ LONG WINAPI Unhandled(EXCEPTION_POINTERS* info) {
     return EXCEPTION_EXECUTE_HANDLER;
 }
 
+// An exception out of a destructor or a noexcept function, or any other path to
+// std::terminate, would end the program silently.
+[[noreturn]] void Terminated() {
+    if (handler) {
+        const std::exception_ptr failure = std::current_exception();
+        handler->Falhou(failure ? Describe(failure) : L"término inesperado");
+    }
+    std::abort();
+}
+
 } // namespace
 
 FailureScope::FailureScope(FailureHandler& h)
-    : previousHandler_(handler), previousFilter_(SetUnhandledExceptionFilter(&Unhandled)) {
+    : previousHandler_(handler), previousFilter_(SetUnhandledExceptionFilter(&Unhandled)),
+      previousTerminate_(std::set_terminate(&Terminated)) {
     handler = &h;
 }
 
 FailureScope::~FailureScope() {
     handler = previousHandler_;
     SetUnhandledExceptionFilter(previousFilter_);
+    std::set_terminate(previousTerminate_);
 }
 
 std::wstring Describe(std::exception_ptr failure) {

@@ -1,7 +1,7 @@
 #pragma once
 // Failures that would end the program silently: an exception that reaches a window procedure
-// or the program's entry, and a structured exception nobody handles. While a FailureScope
-// lives, each goes to its handler, which tells the user or starts the program again.
+// or the program's entry, std::terminate, and a structured exception nobody handles. While a
+// FailureScope lives, each goes to its handler, which tells the user or starts the program again.
 
 #include <windows.h>
 
@@ -31,6 +31,7 @@ public:
 private:
     FailureHandler* previousHandler_;
     LPTOP_LEVEL_EXCEPTION_FILTER previousFilter_;
+    std::terminate_handler previousTerminate_;
 };
 
 // From inside a catch block: the exception in flight, to the scope's handler. With no scope,

@@ -96,7 +96,7 @@ public:
     virtual WriteResult SetRunCommand(const std::wstring& command) = 0;
     virtual WriteResult RemoveRunCommand() = 0;
     // RegisterApplicationRestart with these arguments; empty takes the registration back.
-    virtual void RegisterRestart(const std::wstring& arguments) = 0;
+    virtual WriteResult RegisterRestart(const std::wstring& arguments) = 0;
     virtual std::wstring ExecutablePath() const = 0;
     // A new process of this program with these arguments.
     virtual bool StartCopy(const std::wstring& arguments) = 0;

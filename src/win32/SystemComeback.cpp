@@ -42,14 +42,12 @@ WriteResult SystemComeback::RemoveRunCommand() {
     return Result(status == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : status);
 }
 
-// Windows restarts a program registered so after an update; the Run value covers the rest.
-// A failed registration leaves that value alone to bring the program back.
-void SystemComeback::RegisterRestart(const std::wstring& arguments) {
-    if (arguments.empty()) {
-        UnregisterApplicationRestart();
-    } else {
-        RegisterApplicationRestart(arguments.c_str(), 0);
-    }
+// Windows restarts a program registered so after an update; the Run value covers the log-on.
+WriteResult SystemComeback::RegisterRestart(const std::wstring& arguments) {
+    const HRESULT result = arguments.empty() ? UnregisterApplicationRestart()
+                                             : RegisterApplicationRestart(arguments.c_str(), 0);
+    return SUCCEEDED(result) ? WriteResult{}
+                             : WriteResult{false, SystemReason(HRESULT_CODE(result))};
 }
 
 std::wstring SystemComeback::ExecutablePath() const {

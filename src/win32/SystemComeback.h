@@ -12,7 +12,7 @@ public:
     WriteResult RemoveRecord(const std::wstring& path) override;
     WriteResult SetRunCommand(const std::wstring& command) override;
     WriteResult RemoveRunCommand() override;
-    void RegisterRestart(const std::wstring& arguments) override;
+    WriteResult RegisterRestart(const std::wstring& arguments) override;
     std::wstring ExecutablePath() const override;
     bool StartCopy(const std::wstring& arguments) override;
     void ExitFailed() override;

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 namespace acordina::alarm {
 namespace {
 
@@ -13,24 +15,16 @@ LocalTime At(int day, int hour, int minute, int second = 0, int month = 3) {
 // Armed on the 30th at 23:00 for 07:05; the program dies at 03:00 and comes back at ...
 TEST(RestartRecord, AWakeUpPassedSinceTheArmingAndTheLastFiringWasMissed) {
     const RestartRecord night{{7, 5, 0}, At(30, 23, 0), std::nullopt};
-    const RestartRecord rang{{7, 5, 0}, At(30, 23, 0), At(31, 7, 5)};
-    const struct {
-        const RestartRecord& record;
-        LocalTime back;
-        bool missed;
-    } cases[] = {
-        {night, At(31, 6, 0), false},      // before the wake-up
-        {night, At(31, 9, 0), true},       // after it
+    const RestartRecord rang{{7, 5, 0}, At(30, 23, 0), At(31, 7, 5)}; // and died at 10:00
+    const std::tuple<const RestartRecord&, LocalTime, bool> cases[] = {
+        {night, At(31, 6, 0), false},      {night, At(31, 9, 0), true},
         {night, At(2, 12, 0, 0, 4), true}, // three days later: one warning
         {night, At(31, 7, 5, 0), false},   // in its very second: it rings now
-        {night, At(31, 7, 5, 1), true},
-        {night, At(30, 23, 30), false},  // the time passed before the arming does not count
-        {rang, At(31, 12, 0), false},    // fired at 07:05, died at 10:00
-        {rang, At(1, 7, 6, 0, 4), true}, // and away over the next morning too
+        {night, At(31, 7, 5, 1), true},    {night, At(30, 23, 30), false},
+        {rang, At(31, 12, 0), false},      {rang, At(1, 7, 6, 0, 4), true},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(MissedWhileAway(c.record, c.back), c.missed)
-            << c.back.day << " " << c.back.time.hour << ":" << c.back.time.minute;
+    for (const auto& [record, back, missed] : cases) {
+        EXPECT_EQ(MissedWhileAway(record, back), missed) << back.day << " " << back.time.hour;
     }
 }
 
@@ -40,30 +34,20 @@ TEST(RestartRecord, WrittenAsFourLinesAndReadBackOnlyWhole) {
     EXPECT_EQ(bytes, "Acordina religar 1\r\ndespertar 07:05\r\narmado 2024-03-30 23:00:09\r\n"
                      "tocou 2024-03-31 07:05:00\r\n");
     EXPECT_EQ(ParseRecord(bytes), r);
-    const RestartRecord fresh{{0, 0, 0}, At(29, 0, 0), std::nullopt};
-    EXPECT_EQ(ParseRecord(FormatRecord(fresh)), fresh);
-    EXPECT_EQ(FormatRecord(fresh).substr(65), "tocou -\r\n");
-
     for (std::size_t n = 0; n < bytes.size(); ++n) {
         EXPECT_FALSE(ParseRecord(bytes.substr(0, n))) << "cut at " << n;
     }
-    std::string longer = bytes + std::string(200, 'x');
-    const char* damaged[] = {
-        "Acordina religar 2\r\ndespertar 07:05\r\narmado 2024-03-30 23:00:09\r\ntocou -\r\n",
-        "Acordina religar 1\r\ndespertar 24:05\r\narmado 2024-03-30 23:00:09\r\ntocou -\r\n",
-        "Acordina religar 1\r\ndespertar 07:60\r\narmado 2024-03-30 23:00:09\r\ntocou -\r\n",
-        "Acordina religar 1\r\ndespertar 7:5\r\narmado 2024-03-30 23:00:09\r\ntocou -\r\n",
-        "Acordina religar 1\r\ndespertar 07:05\r\narmado 2024-02-30 23:00:09\r\ntocou -\r\n",
-        "Acordina religar 1\r\ndespertar 07:05\r\narmado 2024-03-30 23:00:09\r\ntocou 2024-13-01 "
-        "07:05:00\r\n",
-        "Acordina religar 1\r\ndespertar 07:05\r\narmado 2024-03-30 23:00:09\r\ntocou -\r\nx",
-        "Acordina religar 1\ndespertar 07:05\narmado 2024-03-30 23:00:09\ntocou -\n",
-        longer.c_str(),
-    };
-    for (const char* d : damaged) {
-        EXPECT_FALSE(ParseRecord(d)) << d;
+    // A part of the record, and what damages it.
+    const std::pair<const char*, const char*> damage[] = {
+        {"religar 1", "religar 2"}, {"07:05", "24:05"}, {"07:05", "7:5"},
+        {"03-30", "02-30"},         {"\r\n", "\n"},     {":09", ":9x"}};
+    for (const auto& [part, damaged] : damage) {
+        std::string text = bytes;
+        text.replace(text.find(part), std::strlen(part), damaged);
+        EXPECT_FALSE(ParseRecord(text)) << text;
     }
-    EXPECT_FALSE(ParseRecord(std::string_view("Acordina religar 1\r\n\0x", 22)));
+    EXPECT_FALSE(ParseRecord(bytes + "x"));
+    EXPECT_FALSE(ParseRecord(bytes + std::string(200, ' ')));
 }
 
 } // namespace

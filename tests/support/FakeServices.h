@@ -213,50 +213,33 @@ struct FakeTimeZone final : win32::TimeZone {
 // The record in memory, and each call in order: "record", "run <command>", "restart <args>",
 // "remove record", "remove run", "copy <args>", "exit failed".
 struct FakeComeback final : win32::Comeback {
-    win32::WriteResult WriteRecord(const std::wstring& path, std::string_view bytes) override {
-        calls.push_back(L"record");
-        recordPath = path;
-        if (writeFails) {
-            return {false, L"Acesso negado."};
-        }
-        record = std::string(bytes);
+    win32::WriteResult Log(std::wstring call) {
+        calls.push_back(std::move(call));
         return {};
+    }
+    win32::WriteResult WriteRecord(const std::wstring&, std::string_view bytes) override {
+        record = std::string(bytes);
+        return Log(L"record");
     }
     std::optional<std::string> ReadRecord(const std::wstring&) override { return record; }
     win32::WriteResult RemoveRecord(const std::wstring&) override {
-        calls.push_back(L"remove record");
         record.reset();
-        return {};
+        return Log(L"remove record");
     }
-    win32::WriteResult SetRunCommand(const std::wstring& command) override {
-        calls.push_back(L"run " + command);
-        return {};
-    }
-    win32::WriteResult RemoveRunCommand() override {
-        calls.push_back(L"remove run");
-        return {};
-    }
-    void RegisterRestart(const std::wstring& arguments) override {
-        calls.push_back(L"restart " + arguments);
+    win32::WriteResult SetRunCommand(const std::wstring& c) override { return Log(L"run " + c); }
+    win32::WriteResult RemoveRunCommand() override { return Log(L"remove run"); }
+    win32::WriteResult RegisterRestart(const std::wstring& args) override {
+        return Log(L"restart " + args);
     }
     std::wstring ExecutablePath() const override { return L"C:\\Prog\\Acordina.exe"; }
-    bool StartCopy(const std::wstring& arguments) override {
-        calls.push_back(L"copy " + arguments);
-        return true;
-    }
-    void ExitFailed() override { calls.push_back(L"exit failed"); }
+    bool StartCopy(const std::wstring& args) override { return Log(L"copy " + args).ok; }
+    void ExitFailed() override { Log(L"exit failed"); }
     std::wstring InstanceName() const override { return instanceName; }
 
     std::optional<std::string> record;
-    std::wstring recordPath;
-    bool writeFails = false;
     std::vector<std::wstring> calls;
-    // Of this process and this bundle only, unless a test shares it.
-    std::wstring instanceName = [] {
-        static int counter = 0;
-        return L"Local\\Acordina-teste-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-               std::to_wstring(++counter);
-    }();
+    // Of this bundle only, unless a test shares it.
+    std::wstring instanceName = L"Local\\Acordina-" + std::to_wstring(std::uintptr_t(this));
 };
 
 struct FakeServices {
