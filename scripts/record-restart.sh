@@ -19,15 +19,10 @@ export WINEDEBUG=-all,+tooltips
 : >"$log" && : >"$summary"
 say() { echo "$*" | tee -a "$summary"; }
 start() { (cd "$1" && shift && exec wine "$@" >/dev/null 2>>"$log" &); } # folder command...
-ours() { # the program's processes in this prefix
-  for p in $(pgrep -x Acordina.exe); do
-    grep -qz "^WINEPREFIX=$WINEPREFIX$" "/proc/$p/environ" 2>/dev/null && echo "$p"
-  done || true
-}
-kill_program() {
-  kill -9 $(ours) && for _ in $(seq 20); do [ -z "$(ours)" ] && return; sleep 0.5; done
-  fail "the program did not die"
-}
+ours() { for p in $(pgrep -x Acordina.exe); do # the program's processes in this prefix
+  grep -qz "^WINEPREFIX=$WINEPREFIX$" "/proc/$p/environ" 2>/dev/null && echo "$p"; done || true; }
+kill_program() { kill -9 $(ours); for _ in $(seq 20); do [ -z "$(ours)" ] && return; sleep 0.5
+  done; fail "the program did not die"; }
 arm() { # with the sound, from a fresh Config.inf, for the full minute $1
   rm -f "$program/Config.inf" && start "$program" Acordina.exe
   click ^static$ '^Configura'
@@ -37,8 +32,8 @@ arm() { # with the sound, from a fresh Config.inf, for the full minute $1
   [ "$hour" = 0 ] || click ^scrollbar$ '' 1 '' 4 "$hour"
   [ "$minute" = 0 ] || click ^scrollbar$ '' 2 '' 4 "$minute"
   click ^static$ 'Clique aqui' && click ^button$ '^OK$'
-  awk "BEGIN { exit !($(now) < $1) }" || fail "armed too late"
-  grep -q "despertar $(date -d "@$1" +%H:%M)" "$program/Religar.inf" || fail "armed wrongly"
+  awk "BEGIN { exit !($(now) < $1) }" &&
+    grep -q "despertar $(date -d "@$1" +%H:%M)" "$program/Religar.inf" || fail "not armed in time"
 }
 run_value() { wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v Acordina \
   2>>"$log" | tr -d '\r' | sed -n 's/.*REG_SZ[[:space:]]*//p'; }

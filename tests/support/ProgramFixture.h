@@ -24,8 +24,7 @@ inline constexpr wchar_t kHiddenBalloon[] =
 inline constexpr wchar_t kHiddenHint[] = L"Dê um clique simples ou um clique com o botão direto "
                                          L"do mouse para restaurar ou fechar o programa ACORDINA";
 
-// What arming leaves behind for the alarm to come back, and what the user's disarming or ending
-// takes away.
+// What arming leaves for the alarm to come back; what the user's disarming or ending takes away.
 inline const std::vector<std::wstring> kTraces{
     L"record", L"run \"C:\\Prog\\Acordina.exe\" /religar", L"restart /religar"};
 inline const std::vector<std::wstring> kTracesGone{L"remove record", L"remove run", L"restart "};
