@@ -42,8 +42,18 @@ bool Program::OnlyCopy(bool religar) {
         return true;
     }
     onlyCopy_.reset();
-    if (HWND first = FindWindowW(background::frmAcordina_::kClassName, name.c_str());
-        first && !religar) {
+    if (religar) {
+        return false;
+    }
+    // The first copy makes that window only after drawing its own: a quick second start waits.
+    HWND first = nullptr;
+    for (int tries = 0; !first && tries < 50; ++tries) {
+        first = FindWindowW(background::frmAcordina_::kClassName, name.c_str());
+        if (!first) {
+            Sleep(100);
+        }
+    }
+    if (first) {
         // The first copy may take the foreground that this newly started one holds.
         DWORD process = 0;
         GetWindowThreadProcessId(first, &process);

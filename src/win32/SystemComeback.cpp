@@ -25,10 +25,12 @@ std::optional<std::string> SystemComeback::ReadRecord(const std::wstring& path) 
 }
 
 WriteResult SystemComeback::RemoveRecord(const std::wstring& path) {
-    if (DeleteFileW(path.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND) {
+    if (DeleteFileW(path.c_str())) {
         return {};
     }
-    return {false, SystemReason(GetLastError())};
+    const DWORD error = GetLastError();
+    const bool gone = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+    return gone ? WriteResult{} : WriteResult{false, SystemReason(error)};
 }
 
 WriteResult SystemComeback::SetRunCommand(const std::wstring& command) {
