@@ -1,5 +1,6 @@
 // Acordina: a desktop alarm clock that waits in the notification area.
 #include "app/Program.h"
+#include "win32/AccessibilityAnnotations.h"
 #include "shutdown/clsExitWindows.h"
 #include "win32/MessageLoop.h"
 #include "win32/RealServices.h"
@@ -27,8 +28,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const WindowsCodePage ansiCodePage(GetACP());
     SystemPower power;
     SystemTimeZone timeZone;
+    AccessibilityAnnotations accessibility;
     Services services{clock,  messageBoxes, shell,    sound,        shutdown, keyboard,
-                      folder, process,      monitors, ansiCodePage, power,    timeZone};
+                      folder, process,      monitors, ansiCodePage, power,    timeZone,
+                      accessibility};
 
     acordina::Program program(services);
     program.Start();

@@ -79,6 +79,18 @@ public:
     virtual TIME_ZONE_INFORMATION ForYear(std::uint16_t year) = 0;
 };
 
+// What screen readers are told of a control beyond what it says of itself: its name, its role
+// and its value (the dynamic annotation of IAccPropServices).
+class Accessibility {
+public:
+    virtual ~Accessibility() = default;
+    // Each also tells the screen reader that the name or value changed.
+    virtual void SetName(HWND control, std::wstring_view name) = 0;
+    virtual void SetValue(HWND control, std::wstring_view value) = 0;
+    // An MSAA role (ROLE_SYSTEM_...).
+    virtual void SetRole(HWND control, long role) = 0;
+};
+
 struct Services {
     alarm::Clock& clock;
     MessageBoxes& messageBoxes;
@@ -93,6 +105,7 @@ struct Services {
     const text::CodePage& ansiCodePage;
     Power& power;
     TimeZone& timeZone;
+    Accessibility& accessibility;
 };
 
 // Text for the ANSI services (notification record, PlaySoundA): the system's code page.

@@ -1,0 +1,83 @@
+#include "win32/AccessibilityAnnotations.h"
+
+#include <string>
+
+namespace acordina::win32 {
+namespace {
+
+constexpr CLSID kAccPropServices{
+    0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
+constexpr IID kIAccPropServices{
+    0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
+
+} // namespace
+
+AccessibilityAnnotations::~AccessibilityAnnotations() {
+    props_.reset();
+    if (comStarted_) {
+        if (auto* uninit = ole32_.Function<decltype(CoUninitialize)>("CoUninitialize")) {
+            uninit();
+        }
+    }
+}
+
+IAccPropServices* AccessibilityAnnotations::Props() {
+    if (tried_) {
+        return props_.get();
+    }
+    tried_ = true;
+    auto* init = ole32_.Function<decltype(CoInitializeEx)>("CoInitializeEx");
+    auto* create = ole32_.Function<decltype(CoCreateInstance)>("CoCreateInstance");
+    if (!init || !create) {
+        Check(E_NOINTERFACE, L"ole32");
+        return nullptr;
+    }
+    // S_FALSE: already started on this thread, and still to be balanced.
+    const HRESULT started = init(nullptr, COINIT_APARTMENTTHREADED);
+    comStarted_ = SUCCEEDED(started);
+    void* props = nullptr;
+    Check(create(kAccPropServices, nullptr, CLSCTX_INPROC_SERVER, kIAccPropServices, &props),
+          L"CoCreateInstance(AccPropServices)");
+    props_.reset(static_cast<IAccPropServices*>(props));
+    return props_.get();
+}
+
+void AccessibilityAnnotations::Check(HRESULT result, const wchar_t* what) {
+    // A screen reader then reads what the control says of itself; said once for the debugger.
+    if (FAILED(result) && !reported_) {
+        reported_ = true;
+        OutputDebugStringW((L"Acordina: " + std::wstring(what) + L" failed, 0x" +
+                            std::to_wstring(static_cast<unsigned long>(result)) + L"\n")
+                               .c_str());
+    }
+}
+
+void AccessibilityAnnotations::SetName(HWND control, std::wstring_view name) {
+    if (IAccPropServices* props = Props()) {
+        Check(props->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME,
+                                    std::wstring(name).c_str()),
+              L"SetHwndPropStr(name)");
+    }
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, control, OBJID_CLIENT, CHILDID_SELF);
+}
+
+void AccessibilityAnnotations::SetValue(HWND control, std::wstring_view value) {
+    if (IAccPropServices* props = Props()) {
+        Check(props->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_VALUE,
+                                    std::wstring(value).c_str()),
+              L"SetHwndPropStr(value)");
+    }
+    NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, control, OBJID_CLIENT, CHILDID_SELF);
+}
+
+void AccessibilityAnnotations::SetRole(HWND control, long role) {
+    if (IAccPropServices* props = Props()) {
+        VARIANT v{};
+        v.vt = VT_I4;
+        v.lVal = role;
+        Check(props->SetHwndProp(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_ROLE, v),
+              L"SetHwndProp(role)");
+    }
+}
+
+} // namespace acordina::win32
