@@ -9,6 +9,8 @@ struct Dpi {
     int y = 96;
 
     static Dpi Screen();
+    // The width of a small icon (title bar, notification area) at this DPI.
+    int SmallIconSize() const;
 
     int PixelsX(int twips) const { return Scale(twips, x); }
     int PixelsY(int twips) const { return Scale(twips, y); }
