@@ -1,54 +1,174 @@
-// The main window from the keyboard alone and for screen readers, on real windows.
+// The main window for everyone, on real windows: the keyboard alone, screen readers, and the look
+// at 96 and 144 dpi. The pictures beside this file are the reference, pixel for pixel;
+// ACORDINA_NEW_PICTURES=1 writes them anew, and a difference leaves the picture, the reference
+// and a difference image (changed pixels red) in the test's build folder.
 #include "ProgramFixture.h"
 #include "about/frmSobre.h"
 
 #include <oleacc.h>
+#include <wincodec.h>
+#include <wrl/client.h>
 
+#include <array>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 namespace acordina::testing {
 namespace {
 
+using Microsoft::WRL::ComPtr;
+using Names = std::vector<std::wstring>;
+using Rows = std::vector<std::array<LONG, 5>>;
+
+struct Picture {
+    UINT width = 0, height = 0;
+    std::vector<UINT> pixels; // BGRA
+    UINT Bytes() const { return width * height * 4; }
+};
+
+// Each control's place in its parent and its font's height.
+Rows Layout(const win32::Form& form) {
+    Rows rows;
+    for (const win32::Control* c : form.Controls()) {
+        if (HWND h = c->hwnd()) {
+            RECT rc;
+            GetWindowRect(h, &rc);
+            MapWindowPoints(nullptr, GetParent(h), reinterpret_cast<POINT*>(&rc), 2);
+            rows.push_back(
+                {rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, FontOf(h).lfHeight});
+        }
+    }
+    return rows;
+}
+
+// The client area as drawn, from the window's own surface (the screen's copy follows later).
+Picture Capture(HWND hwnd) {
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT rc;
+    GetClientRect(hwnd, &rc);
+    Picture p{UINT(rc.right), UINT(rc.bottom), std::vector<UINT>(UINT(rc.right * rc.bottom))};
+    HDC dc = GetDC(hwnd);
+    HDC memory = CreateCompatibleDC(dc);
+    HBITMAP bitmap = CreateCompatibleBitmap(dc, rc.right, rc.bottom);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, rc.right, rc.bottom, dc, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFOHEADER bi{sizeof bi, rc.right, -rc.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    GetDIBits(memory, bitmap, 0, UINT(rc.bottom), p.pixels.data(),
+              reinterpret_cast<BITMAPINFO*>(&bi), DIB_RGB_COLORS);
+    for (UINT& pixel : p.pixels) {
+        pixel |= 0xFF000000u;
+    }
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(hwnd, dc);
+    return p;
+}
+
 class AccessTest : public ProgramFixture {
 protected:
     void SetUp() override {
-        fakes.folder.Write(L"galo.wav", "RIFF");
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                         IID_PPV_ARGS(&wic_));
         Start();
     }
-    // A key as the keyboard brings it: down and up, through the window's message loop.
+    void TearDown() override {
+        wic_.Reset();
+        CoUninitialize();
+    }
+    // A key pressed and released, through the message loop; Shift held if asked.
     static void Press(WPARAM key, bool shift = false) {
         BYTE state[256]{};
-        GetKeyboardState(state);
         state[VK_SHIFT] = shift ? 0x80 : 0;
         SetKeyboardState(state);
-        for (const UINT msg : {WM_KEYDOWN, WM_KEYUP}) {
-            PostMessageW(GetFocus(), msg, key, msg == WM_KEYUP ? 0xC0000001 : 1);
-        }
+        PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
+        PostMessageW(GetFocus(), WM_KEYUP, key, 0xC0000001);
         Pump();
         state[VK_SHIFT] = 0;
         SetKeyboardState(state);
     }
-    // The controls the focus visits on each Tab (or Shift+Tab), named, from where it is.
-    std::vector<std::wstring> Walk(int presses, bool back = false) {
-        std::vector<std::wstring> names;
+    static std::wstring Focused() {
+        const auto* c = win32::ControlFromHandle(GetFocus());
+        return c && IsWindowVisible(GetFocus()) ? c->Name() : L"?";
+    }
+    // Where the focus lands on each of a few presses of Tab (or Shift+Tab).
+    static Names Walk(int presses, bool back = false) {
+        Names names;
         for (int i = 0; i < presses; ++i) {
             Press(VK_TAB, back);
-            const HWND at = GetFocus();
-            const auto* c = win32::ControlFromHandle(at);
-            names.push_back(c && IsWindowVisible(at) ? c->Name() : L"?");
+            names.push_back(Focused());
         }
         return names;
     }
-    std::wstring Focused() const {
-        const auto* c = win32::ControlFromHandle(GetFocus());
-        return c ? c->Name() : L"?";
+    static std::array<LONG, 4> Place(HWND hwnd) {
+        RECT rc;
+        GetWindowRect(hwnd, &rc);
+        return {rc.left, rc.top, rc.right, rc.bottom};
     }
+    static void ChangeDpi(HWND hwnd, int dpi, std::array<LONG, 4> to) {
+        RECT rc{to[0], to[1], to[2], to[3]};
+        SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&rc));
+        Pump();
+    }
+    bool Save(const std::wstring& path, Picture p) {
+        ComPtr<IWICBitmap> bitmap;
+        ComPtr<IWICStream> stream;
+        ComPtr<IWICBitmapEncoder> encoder;
+        ComPtr<IWICBitmapFrameEncode> frame;
+        return SUCCEEDED(wic_->CreateBitmapFromMemory(
+                   p.width, p.height, GUID_WICPixelFormat32bppBGRA, p.width * 4, p.Bytes(),
+                   reinterpret_cast<BYTE*>(p.pixels.data()), &bitmap)) &&
+               SUCCEEDED(wic_->CreateStream(&stream)) &&
+               SUCCEEDED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE)) &&
+               SUCCEEDED(wic_->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder)) &&
+               SUCCEEDED(encoder->Initialize(stream.Get(), WICBitmapEncoderNoCache)) &&
+               SUCCEEDED(encoder->CreateNewFrame(&frame, nullptr)) &&
+               SUCCEEDED(frame->Initialize(nullptr)) &&
+               SUCCEEDED(frame->WriteSource(bitmap.Get(), nullptr)) && SUCCEEDED(frame->Commit()) &&
+               SUCCEEDED(encoder->Commit());
+    }
+    // Saved as 32-bit BGRA, a reference decodes as such.
+    Picture Load(const std::wstring& path) {
+        ComPtr<IWICBitmapDecoder> decoder;
+        ComPtr<IWICBitmapFrameDecode> frame;
+        Picture p;
+        if (SUCCEEDED(wic_->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ,
+                                                      WICDecodeMetadataCacheOnDemand, &decoder)) &&
+            SUCCEEDED(decoder->GetFrame(0, &frame)) &&
+            SUCCEEDED(frame->GetSize(&p.width, &p.height))) {
+            p.pixels.resize(std::size_t{p.width} * p.height);
+            frame->CopyPixels(nullptr, p.width * 4, p.Bytes(),
+                              reinterpret_cast<BYTE*>(p.pixels.data()));
+        }
+        return p;
+    }
+    // The pixels of the window that differ from its reference; -1: the size differs.
+    long Differs(HWND hwnd, const std::wstring& name) {
+        const Picture now = Capture(hwnd);
+        const std::wstring reference = ACORDINA_PICTURES L"/" + name + L".png";
+        if (std::getenv("ACORDINA_NEW_PICTURES")) {
+            return Save(reference, now) ? 0 : -2;
+        }
+        const Picture want = Load(reference);
+        Picture diff = now;
+        long changed = want.width == now.width && want.height == now.height ? 0 : -1;
+        for (std::size_t i = 0; changed >= 0 && i < now.pixels.size(); ++i) {
+            const bool same = now.pixels[i] == want.pixels[i];
+            changed += same ? 0 : 1;
+            diff.pixels[i] = same ? 0xFF000000u | ((now.pixels[i] >> 2) & 0x3F3F3F) : 0xFFFF0000u;
+        }
+        if (changed != 0 && Save(name + L".png", now) && Save(name + L".reference.png", want)) {
+            Save(name + L".diff.png", diff);
+        }
+        return changed;
+    }
+
+    ComPtr<IWICImagingFactory> wic_;
 };
 
-using Names = std::vector<std::wstring>;
-
-// The hour and minute boxes hand the focus on, forwards or backwards as the Shift key is held.
+// The hour and minute boxes hand the focus on, forwards or backwards as Shift is held.
 TEST_F(AccessTest, TabStaysInSightAndTheDesignedOrderHoldsWithThePanelOpen) {
     EXPECT_EQ(Focused(), L"vsHH") << "the first stop in sight that keeps the focus";
     EXPECT_EQ(Walk(5), (Names{L"vsMM", L"lblStatus", L"lblConfig", L"imgTAVU", L"vsHH"}));
@@ -69,14 +189,11 @@ TEST_F(AccessTest, SpaceArmsAsAClickDoesEnterDisarmsAndTheLogoOpensAbout) {
     ASSERT_EQ(Walk(2), (Names{L"vsMM", L"lblStatus"}));
     Press(VK_SPACE);
     EXPECT_EQ(LastBox(), (ShownBox{f.hwnd(), L"Programa ACORDIMA programado!", L"Aviso!", 64}));
-    EXPECT_TRUE(M().blnLigado);
     EXPECT_FALSE(IsWindowVisible(f.hwnd()));
     Restore();
     EXPECT_EQ(Focused(), L"lblStatus");
     Press(VK_RETURN);
     EXPECT_EQ(f.lblStatus.Text(), kDisarmed);
-    EXPECT_FALSE(M().blnLigado);
-
     EXPECT_EQ(Walk(2), (Names{L"lblConfig", L"imgTAVU"}));
     Press(VK_RETURN);
     ASSERT_NE(program->About(), nullptr);
@@ -89,49 +206,72 @@ TEST_F(AccessTest, SpaceArmsAsAClickDoesEnterDisarmsAndTheLogoOpensAbout) {
 // (dynamic annotation) is checked at the service.
 TEST_F(AccessTest, EveryControlIsNamedWithItsRoleAndTheSpinnersReadTheirBoxes) {
     auto& f = Main();
-    for (const auto& [box, name] : {std::pair<const win32::Control*, const wchar_t*>(&f.txtHH, L"Horas"), {&f.txtMM, L"Minutos"},
-                                    {&f.txt00min, L"Msg:"}}) {
-        IAccessible* acc = nullptr;
-        ASSERT_EQ(AccessibleObjectFromWindow(box->hwnd(), OBJID_CLIENT, IID_IAccessible,
-                                             reinterpret_cast<void**>(&acc)),
-                  S_OK);
-        VARIANT self{};
-        self.vt = VT_I4;
-        BSTR read = nullptr;
+    VARIANT self{};
+    self.vt = VT_I4;
+    for (const auto& [box, want] : {std::pair<HWND, const wchar_t*>{f.txtHH.hwnd(), L"Horas 42"},
+                                    {f.txtMM.hwnd(), L"Minutos 42"},
+                                    {f.txt00min.hwnd(), L"Msg: 42"}}) {
+        ComPtr<IAccessible> acc;
+        ASSERT_EQ(AccessibleObjectFromWindow(box, OBJID_CLIENT, IID_PPV_ARGS(&acc)), S_OK);
+        BSTR name = nullptr;
         VARIANT role{};
-        EXPECT_EQ(acc->get_accName(self, &read), S_OK);
-        EXPECT_EQ(acc->get_accRole(self, &role), S_OK);
-        EXPECT_EQ(std::wstring(read ? read : L"") + L"/" + std::to_wstring(role.lVal),
-                  std::wstring(name) + L"/" + std::to_wstring(ROLE_SYSTEM_TEXT));
-        SysFreeString(read);
-        acc->Release();
-    }
-    const auto& a11y = fakes.accessibility;
-    const std::tuple<const win32::Control*, std::wstring, std::wstring, std::wstring> rows[] = {
-        // control, name, role, value ("-": none given)
-        {&f.vsHH, L"Horas", L"-", L"0"},
-        {&f.vsMM, L"Minutos", L"-", L"0"},
-        {&f.txt15min, L"15 min", L"-", L"-"},
-        {&f.txt01min, L"01 min", L"-", L"-"},
-        {&f.cboSom, L"Despertar com som", L"-", L"-"},
-        {&f.lblStatus, L"Desligado. Clique aqui para ligá-lo.", L"43", L"-"},
-        {&f.lblConfig, L"Configurações >>", L"43", L"-"},
-        {&f.imgTAVU, L"Sobre", L"43", L"-"},
-    };
-    for (const auto& [c, name, role, value] : rows) {
-        EXPECT_EQ(a11y.Last("name", c->hwnd()) + L"|" + a11y.Last("role", c->hwnd()) + L"|" +
-                      a11y.Last("value", c->hwnd()),
-                  name + L"|" + role + L"|" + value)
-            << c->Name();
+        acc->get_accName(self, &name);
+        acc->get_accRole(self, &role);
+        EXPECT_EQ(std::wstring(name ? name : L"") + L" " + std::to_wstring(role.lVal), want);
+        SysFreeString(name);
     }
     Spin(f.vsHH, SB_LINEUP, 23);
-    Spin(f.vsMM, SB_LINEDOWN);
-    EXPECT_EQ(a11y.Last("value", f.vsHH.hwnd()) + L":" + a11y.Last("value", f.vsMM.hwnd()),
-              L"23:0");
+    const auto read = [&a = fakes.accessibility.last](const win32::Control& c) {
+        return a[{c.hwnd(), "name"}] + L"|" + a[{c.hwnd(), "role"}] + L"|" + a[{c.hwnd(), "value"}];
+    };
+    EXPECT_EQ(read(f.vsHH) + L" " + read(f.vsMM) + L" " + read(f.txt15min) + L" " + read(f.cboSom) +
+                  L" " + read(f.imgTAVU) + L" " + read(f.lblConfig),
+              L"Horas||23 Minutos||0 15 min|| Despertar com som|| Sobre|43| Configurações >>|43|");
     OpenPanel();
-    EXPECT_EQ(a11y.Last("name", f.lblConfig.hwnd()), L"Recolher Configurações <<");
     Click(f.lblStatus);
-    EXPECT_EQ(a11y.Last("name", f.lblStatus.hwnd()), L"Ligado. Clique aqui para desligá-lo.");
+    EXPECT_EQ(read(f.lblStatus) + L" " + read(f.lblConfig),
+              L"Ligado. Clique aqui para desligá-lo.|43| Configurações >>|43|");
+}
+
+// At 144 dpi every control and font is half again as large, the window where Windows suggests,
+// and back at 96 dpi all is as designed; the pictures match at both.
+TEST_F(AccessTest, TheWindowsFollowTheDpiAndLookAsTheirPictures) {
+    auto& f = Main();
+    const auto check = [this](const win32::Form& form, const std::wstring& name) {
+        const Rows designed = Layout(form);
+        const auto at = Place(form.hwnd());
+        const std::array suggested{0L, 0L, (at[2] - at[0]) * 3 / 2, (at[3] - at[1]) * 3 / 2};
+        EXPECT_EQ(Differs(form.hwnd(), name + L"-96"), 0);
+        ChangeDpi(form.hwnd(), 144, suggested);
+        EXPECT_EQ(Place(form.hwnd()), suggested);
+        const Rows at144 = Layout(form);
+        for (std::size_t i = 0; i < designed.size() * 5; ++i) {
+            EXPECT_NEAR(at144[i / 5][i % 5], designed[i / 5][i % 5] * 1.5, 1.0)
+                << form.Controls()[i / 5]->Name() << " " << i % 5;
+        }
+        EXPECT_EQ(Differs(form.hwnd(), name + L"-144"), 0);
+        ChangeDpi(form.hwnd(), 96, {0, 0, at[2] - at[0], at[3] - at[1]});
+        EXPECT_EQ(Layout(form), designed);
+    };
+    SetFocus(f.lblStatus.hwnd());
+    check(f, L"main-collapsed");
+    Click(f.lblConfig);
+    check(f, L"main-expanded");
+    Click(f.lblStatus);
+    Restore();
+    check(f, L"main-armed");
+    Click(f.imgTAVU);
+    ASSERT_NE(program->About(), nullptr);
+    check(*program->About(), L"about");
+    // The notification area's icon takes the icon size of the new DPI.
+    ChangeDpi(Background().hwnd(), 144, Place(Background().hwnd()));
+    ICONINFO info{};
+    GetIconInfo(reinterpret_cast<HICON>(std::uintptr_t{fakes.shell.calls.back().Field(20)}), &info);
+    BITMAP mask{};
+    GetObjectW(info.hbmMask, sizeof mask, &mask);
+    EXPECT_EQ(mask.bmWidth, MulDiv(GetSystemMetrics(SM_CXSMICON), 3, 2));
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -210,27 +211,12 @@ struct FakeTimeZone final : win32::TimeZone {
     TIME_ZONE_INFORMATION rules{180, {}, {}, 0, {}, {}, 0};
 };
 
-// Records "name", "value" and "role" calls with the control and what it was given.
+// The last name, value and role given to each control.
 struct FakeAccessibility final : win32::Accessibility {
-    struct Call {
-        std::string what;
-        HWND control;
-        std::wstring text;
-        bool operator==(const Call&) const = default;
-    };
-    void SetName(HWND c, std::wstring_view name) override { calls.push_back({"name", c, std::wstring(name)}); }
-    void SetValue(HWND c, std::wstring_view v) override { calls.push_back({"value", c, std::wstring(v)}); }
-    void SetRole(HWND c, long role) override { calls.push_back({"role", c, std::to_wstring(role)}); }
-    // The last call of a kind for a control, or "-" when none was made.
-    std::wstring Last(const char* what, HWND c) const {
-        for (auto it = calls.rbegin(); it != calls.rend(); ++it) {
-            if (it->what == what && it->control == c) {
-                return it->text;
-            }
-        }
-        return L"-";
-    }
-    std::vector<Call> calls;
+    void SetName(HWND c, std::wstring_view s) override { last[{c, "name"}] = s; }
+    void SetValue(HWND c, std::wstring_view s) override { last[{c, "value"}] = s; }
+    void SetRole(HWND c, long role) override { last[{c, "role"}] = std::to_wstring(role); }
+    std::map<std::pair<HWND, std::string>, std::wstring> last;
 };
 
 struct FakeServices {
@@ -247,9 +233,8 @@ struct FakeServices {
     FakePower power;
     FakeTimeZone timeZone;
     FakeAccessibility accessibility;
-    win32::Services services{clock,  messageBoxes, shell,    sound,    shutdown, keyboard,
-                             folder, process,      monitors, codePage, power,    timeZone,
-                             accessibility};
+    win32::Services services{clock,   messageBoxes, shell,    sound, shutdown, keyboard,     folder,
+                             process, monitors,     codePage, power, timeZone, accessibility};
 };
 
 } // namespace acordina::testing
