@@ -27,6 +27,7 @@ frmAcordina::frmAcordina(win32::Services& services, Module1& module1, Background
                         nullptr, LoadIconW(win32::ThisModule(), MAKEINTRESOURCEW(IDI_ACORDINA)));
     // The settings panel's controls wait for CarregarPainel.
     CreateControls(&fraConfig);
+    FitMonitor();
     vsHH.SetRange(23, 0);
     vsMM.SetRange(59, 0);
     // The big clock needs every pixel of its box; the font's own margins would clip it.

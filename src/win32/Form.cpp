@@ -150,6 +150,21 @@ void Form::ChangeDpi(Dpi dpi) {
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
+void Form::FitMonitor() {
+    SendMessageW(hwnd(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, 0), 0);
+    const Dpi now = Dpi::OfWindow(hwnd());
+    if (now.x == dpi_.x && now.y == dpi_.y) {
+        return;
+    }
+    RECT rc;
+    GetWindowRect(hwnd(), &rc);
+    const SIZE size{MulDiv(rc.right - rc.left, now.x, dpi_.x),
+                    MulDiv(rc.bottom - rc.top, now.y, dpi_.y)};
+    ChangeDpi(now);
+    const POINT at = Centred(size);
+    SetWindowPos(hwnd(), nullptr, at.x, at.y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void Form::OnActivate(WPARAM wp) {
     if (LOWORD(wp) == WA_INACTIVE) {
         HWND focus = GetFocus();
@@ -163,9 +178,8 @@ void Form::OnActivate(WPARAM wp) {
     if (!to || !IsChild(hwnd(), to) || !IsWindowVisible(to) || !IsWindowEnabled(to)) {
         to = FirstFocus();
     }
-    if (to) {
-        SetFocus(to);
-    }
+    // A window with no stop takes the keys itself, as it would by default.
+    SetFocus(to ? to : hwnd());
 }
 
 SIZE Form::OuterSize(int clientWidthTwips, int clientHeightTwips, DWORD style,

@@ -31,6 +31,9 @@ protected:
     // CreateContents: what the first drawn window hides can wait.
     void CreateControls(const Frame* later = nullptr);
     void CreateContents(const Frame& frame);
+    // A window made on a monitor whose DPI is not the system's is laid out at the monitor's,
+    // and centred again at its new size. The keyboard cues start as the user's setting says.
+    void FitMonitor();
     void UseHandCursor(HCURSOR hand) { hand_ = hand; }
     HFONT FontFor(const FontSpec& font);
     // Where the focus goes when the window is first active: the first stop in the tab order.

@@ -16,6 +16,17 @@ Dpi Dpi::Screen() {
     return dpi;
 }
 
+Dpi Dpi::OfWindow(HWND hwnd) {
+    SystemLibrary user32(L"user32.dll");
+    using ForWindow = UINT WINAPI(HWND);
+    if (auto* forWindow = user32.Function<ForWindow>("GetDpiForWindow")) {
+        if (const int dpi = static_cast<int>(forWindow(hwnd))) {
+            return {dpi, dpi};
+        }
+    }
+    return Screen();
+}
+
 int Dpi::SmallIconSize() const {
     // Windows 10 (1607) knows each DPI's metrics; before, they follow the system's one DPI.
     SystemLibrary user32(L"user32.dll");
