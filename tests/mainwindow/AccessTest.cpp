@@ -5,14 +5,21 @@
 #include "ProgramFixture.h"
 #include "about/frmSobre.h"
 
+#include <objidl.h>
 #include <oleacc.h>
-#include <wincodec.h>
 #include <wrl/client.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
+namespace Gdiplus {
+using std::max;
+using std::min;
+} // namespace Gdiplus
+#include <gdiplus.h>
 
 namespace acordina::testing {
 namespace {
@@ -20,12 +27,7 @@ namespace {
 using Microsoft::WRL::ComPtr;
 using Names = std::vector<std::wstring>;
 using Rows = std::vector<std::array<LONG, 5>>;
-
-struct Picture {
-    UINT width = 0, height = 0;
-    std::vector<UINT> pixels; // BGRA
-    UINT Bytes() const { return width * height * 4; }
-};
+constexpr CLSID kPngEncoder{0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0, 0, 0xf8, 0x1e, 0xf3, 0x2e}};
 
 // Each control's place in its parent and its font's height.
 Rows Layout(const win32::Form& form) {
@@ -43,37 +45,40 @@ Rows Layout(const win32::Form& form) {
 }
 
 // The client area as drawn, from the window's own surface (the screen's copy follows later).
-Picture Capture(HWND hwnd) {
+std::unique_ptr<Gdiplus::Bitmap> Capture(HWND hwnd) {
     RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     RECT rc;
     GetClientRect(hwnd, &rc);
-    Picture p{UINT(rc.right), UINT(rc.bottom), std::vector<UINT>(UINT(rc.right * rc.bottom))};
     HDC dc = GetDC(hwnd);
     HDC memory = CreateCompatibleDC(dc);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, rc.right, rc.bottom);
-    HGDIOBJ old = SelectObject(memory, bitmap);
+    const win32::UniqueBitmap bitmap(CreateCompatibleBitmap(dc, rc.right, rc.bottom));
+    HGDIOBJ old = SelectObject(memory, bitmap.get());
     BitBlt(memory, 0, 0, rc.right, rc.bottom, dc, 0, 0, SRCCOPY);
     SelectObject(memory, old);
-    BITMAPINFOHEADER bi{sizeof bi, rc.right, -rc.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    GetDIBits(memory, bitmap, 0, UINT(rc.bottom), p.pixels.data(),
-              reinterpret_cast<BITMAPINFO*>(&bi), DIB_RGB_COLORS);
-    for (UINT& pixel : p.pixels) {
-        pixel |= 0xFF000000u;
-    }
-    DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(hwnd, dc);
-    return p;
+    return std::make_unique<Gdiplus::Bitmap>(bitmap.get(), nullptr);
+}
+
+// Its pixels as 32-bit ARGB, row after row.
+std::vector<UINT> Pixels(Gdiplus::Bitmap& b) {
+    std::vector<UINT> pixels(b.GetWidth() * b.GetHeight());
+    Gdiplus::BitmapData data{b.GetWidth(),         b.GetHeight(), INT(b.GetWidth() * 4),
+                             PixelFormat32bppARGB, pixels.data(), 0};
+    Gdiplus::Rect all(0, 0, INT(b.GetWidth()), INT(b.GetHeight()));
+    b.LockBits(&all, Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeUserInputBuf,
+               PixelFormat32bppARGB, &data);
+    b.UnlockBits(&data);
+    return pixels;
 }
 
 class AccessTest : public ProgramFixture {
 protected:
     void SetUp() override {
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-        CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                         IID_PPV_ARGS(&wic_));
+        Gdiplus::GdiplusStartup(&gdiplus_, &startup_, nullptr);
         Start();
     }
+    void TearDown() override { Gdiplus::GdiplusShutdown(gdiplus_); }
     // A key pressed and released, through the message loop; Shift held if asked.
     static void Press(WPARAM key, bool shift = false) {
         BYTE state[256]{};
@@ -108,55 +113,33 @@ protected:
         SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&rc));
         Pump();
     }
-    bool Save(const std::wstring& path, Picture p) {
-        ComPtr<IWICBitmap> bitmap;
-        ComPtr<IWICStream> stream;
-        ComPtr<IWICBitmapEncoder> encoder;
-        ComPtr<IWICBitmapFrameEncode> frame;
-        return SUCCEEDED(wic_->CreateBitmapFromMemory(
-                   p.width, p.height, GUID_WICPixelFormat32bppBGRA, p.width * 4, p.Bytes(),
-                   reinterpret_cast<BYTE*>(p.pixels.data()), &bitmap)) &&
-               SUCCEEDED(wic_->CreateStream(&stream)) &&
-               SUCCEEDED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE)) &&
-               SUCCEEDED(wic_->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder)) &&
-               SUCCEEDED(encoder->Initialize(stream.Get(), WICBitmapEncoderNoCache)) &&
-               SUCCEEDED(encoder->CreateNewFrame(&frame, nullptr)) &&
-               SUCCEEDED(frame->Initialize(nullptr)) &&
-               SUCCEEDED(frame->WriteSource(bitmap.Get(), nullptr)) && SUCCEEDED(frame->Commit()) &&
-               SUCCEEDED(encoder->Commit());
-    }
     // The pixels of the window that differ from its reference; -1: the size differs.
-    long Differs(HWND hwnd, const std::wstring& name) {
-        const Picture now = Capture(hwnd);
+    static long Differs(HWND hwnd, const std::wstring& name) {
+        const auto now = Capture(hwnd);
         const std::wstring reference = ACORDINA_PICTURES L"/" + name + L".png";
         if (std::getenv("ACORDINA_NEW_PICTURES")) {
-            return Save(reference, now) ? 0 : -2;
+            return now->Save(reference.c_str(), &kPngEncoder, nullptr) == Gdiplus::Ok ? 0 : -2;
         }
-        // Saved as 32-bit BGRA, a reference decodes as such.
-        ComPtr<IWICBitmapDecoder> decoder;
-        ComPtr<IWICBitmapFrameDecode> frame;
-        Picture want, diff = now;
-        if (SUCCEEDED(wic_->CreateDecoderFromFilename(reference.c_str(), nullptr, GENERIC_READ,
-                                                      WICDecodeMetadataCacheOnDemand, &decoder)) &&
-            SUCCEEDED(decoder->GetFrame(0, &frame)) &&
-            SUCCEEDED(frame->GetSize(&want.width, &want.height))) {
-            want.pixels.resize(std::size_t{want.width} * want.height);
-            frame->CopyPixels(nullptr, want.width * 4, want.Bytes(),
-                              reinterpret_cast<BYTE*>(want.pixels.data()));
+        Gdiplus::Bitmap want(reference.c_str());
+        std::vector<UINT> shown = Pixels(*now), wanted = Pixels(want), diff = shown;
+        long changed = shown.size() == wanted.size() && now->GetWidth() == want.GetWidth() ? 0 : -1;
+        for (std::size_t i = 0; changed >= 0 && i < shown.size(); ++i) {
+            changed += shown[i] == wanted[i] ? 0 : 1;
+            diff[i] =
+                shown[i] == wanted[i] ? 0xFF000000u | ((shown[i] >> 2) & 0x3F3F3F) : 0xFFFF0000u;
         }
-        long changed = want.width == now.width && want.height == now.height ? 0 : -1;
-        for (std::size_t i = 0; changed >= 0 && i < now.pixels.size(); ++i) {
-            const bool same = now.pixels[i] == want.pixels[i];
-            changed += same ? 0 : 1;
-            diff.pixels[i] = same ? 0xFF000000u | ((now.pixels[i] >> 2) & 0x3F3F3F) : 0xFFFF0000u;
-        }
-        if (changed != 0 && Save(name + L".png", now) && Save(name + L".reference.png", want)) {
-            Save(name + L".diff.png", diff);
+        if (changed != 0) {
+            now->Save((name + L".png").c_str(), &kPngEncoder, nullptr);
+            want.Save((name + L".reference.png").c_str(), &kPngEncoder, nullptr);
+            Gdiplus::Bitmap(INT(now->GetWidth()), INT(now->GetHeight()), INT(now->GetWidth() * 4),
+                            PixelFormat32bppARGB, reinterpret_cast<BYTE*>(diff.data()))
+                .Save((name + L".diff.png").c_str(), &kPngEncoder, nullptr);
         }
         return changed;
     }
 
-    ComPtr<IWICImagingFactory> wic_;
+    Gdiplus::GdiplusStartupInput startup_;
+    ULONG_PTR gdiplus_ = 0;
 };
 
 // Tab stays in sight and keeps the designed order with the panel open; the hour and minute
