@@ -1,7 +1,6 @@
-// The main window for everyone, on real windows: the keyboard alone, screen readers, and the look
-// at 96 and 144 dpi. The pictures beside this file are the reference, pixel for pixel;
-// ACORDINA_NEW_PICTURES=1 writes them anew, and a difference leaves the picture, the reference
-// and a difference image (changed pixels red) in the test's build folder.
+// The main window for everyone: the keyboard alone, screen readers, the look at 96 and 144 dpi
+// against the pictures beside this file (ACORDINA_NEW_PICTURES=1 writes them anew; a difference
+// leaves the picture, the reference and a difference image in the test's build folder).
 #include "ProgramFixture.h"
 #include "about/frmSobre.h"
 
@@ -79,7 +78,7 @@ protected:
         Start();
     }
     void TearDown() override { Gdiplus::GdiplusShutdown(gdiplus_); }
-    // A key pressed and released, through the message loop; Shift held if asked.
+    // A key pressed and released, through the message loop; Shift held (until the next) if asked.
     static void Press(WPARAM key, bool shift = false) {
         BYTE state[256]{};
         state[VK_SHIFT] = shift ? 0x80 : 0;
@@ -87,8 +86,6 @@ protected:
         PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
         PostMessageW(GetFocus(), WM_KEYUP, key, 0xC0000001);
         Pump();
-        state[VK_SHIFT] = 0;
-        SetKeyboardState(state);
     }
     static std::wstring Focused() {
         const auto* c = win32::ControlFromHandle(GetFocus());
