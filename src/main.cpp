@@ -1,7 +1,7 @@
 // Acordina: a desktop alarm clock that waits in the notification area.
 #include "app/Program.h"
-#include "win32/AccessibilityAnnotations.h"
 #include "shutdown/clsExitWindows.h"
+#include "win32/AccessibilityAnnotations.h"
 #include "win32/MessageLoop.h"
 #include "win32/RealServices.h"
 #include "win32/ShutdownApiWin32.h"
@@ -29,9 +29,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     SystemPower power;
     SystemTimeZone timeZone;
     AccessibilityAnnotations accessibility;
-    Services services{clock,  messageBoxes, shell,    sound,        shutdown, keyboard,
-                      folder, process,      monitors, ansiCodePage, power,    timeZone,
-                      accessibility};
+    Services services{clock,   messageBoxes, shell,        sound, shutdown, keyboard,     folder,
+                      process, monitors,     ansiCodePage, power, timeZone, accessibility};
 
     acordina::Program program(services);
     program.Start();

@@ -22,8 +22,8 @@ void frmAcordina::NameForScreenReaders() {
         const win32::Control& control;
         const wchar_t* name;
     } names[] = {
-        {txtHH, L"Horas"},     {vsHH, L"Horas"},          {txtMM, L"Minutos"},
-        {vsMM, L"Minutos"},    {txt00min, L"Msg:"},       {cboSom, L"Despertar com som"},
+        {txtHH, L"Horas"},   {vsHH, L"Horas"},    {txtMM, L"Minutos"},
+        {vsMM, L"Minutos"},  {txt00min, L"Msg:"}, {cboSom, L"Despertar com som"},
         {imgTAVU, L"Sobre"},
     };
     for (const auto& [control, name] : names) {

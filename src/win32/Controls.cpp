@@ -67,8 +67,7 @@ void Control::Create(HWND parent, const Dpi& dpi, HFONT font) {
 void Control::Relayout(const Dpi& dpi, HFONT font) {
     const ControlSpec& row = row_;
     SetWindowPos(hwnd_, nullptr, dpi.PixelsX(row.left), dpi.PixelsY(row.top),
-                 dpi.PixelsX(row.width), dpi.PixelsY(row.height),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+                 dpi.PixelsX(row.width), dpi.PixelsY(row.height), SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
