@@ -143,6 +143,8 @@ protected:
 // boxes hand the focus on, forwards or backwards as Shift is held.
 TEST_F(AccessTest, TheKeyboardReachesEveryActionAndNeverAHiddenControl) {
     EXPECT_EQ(Focused(), L"vsHH") << "the first stop in sight that keeps the focus";
+    Press(VK_UP);
+    EXPECT_EQ(Main().txtHH.Text(), L"1");
     EXPECT_EQ(Walk(5), (Names{L"vsMM", L"lblStatus", L"lblConfig", L"imgTAVU", L"vsHH"}));
     EXPECT_EQ(Walk(5, true), (Names{L"imgTAVU", L"lblConfig", L"lblStatus", L"vsMM", L"vsHH"}));
     ASSERT_EQ(Walk(3).back(), L"lblConfig");
