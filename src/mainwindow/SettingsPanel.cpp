@@ -18,6 +18,10 @@ void frmAcordina::lblConfig_Click() {
 }
 
 void frmAcordina::PanelInSight() {
+    // The window is sized once before its controls are made.
+    if (!fraConfig.hwnd()) {
+        return;
+    }
     RECT client, panel;
     GetClientRect(hwnd(), &client);
     GetWindowRect(fraConfig.hwnd(), &panel);

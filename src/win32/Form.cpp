@@ -174,8 +174,10 @@ void Form::OnActivate(WPARAM wp) {
     if (HIWORD(wp)) { // minimised
         return;
     }
-    HWND to = lastFocus_;
-    if (!to || !IsChild(hwnd(), to) || !IsWindowVisible(to) || !IsWindowEnabled(to)) {
+    // A window never shown (the background one) keeps the keys to itself, as by default.
+    HWND to = IsWindowVisible(hwnd()) ? lastFocus_ : hwnd();
+    if (to != hwnd() &&
+        (!to || !IsChild(hwnd(), to) || !IsWindowVisible(to) || !IsWindowEnabled(to))) {
         to = FirstFocus();
     }
     // A window with no stop takes the keys itself, as it would by default.

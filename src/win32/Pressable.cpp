@@ -26,7 +26,7 @@ RECT TextRect(HWND hwnd, HDC dc) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), int(text.size()))));
     const auto body = text.find_first_not_of(L"\r\n");
-    const auto start = text.find_first_not_of(L' ', body == std::wstring::npos ? 0 : body);
+    const auto start = body == std::wstring::npos ? body : text.find_first_not_of(L' ', body);
     if (start == std::wstring::npos) {
         return client;
     }
