@@ -1,5 +1,6 @@
 #include "win32/AccessibilityAnnotations.h"
 
+#include <cwchar>
 #include <string>
 
 namespace acordina::win32 {
@@ -46,28 +47,29 @@ void AccessibilityAnnotations::Check(HRESULT result, const wchar_t* what) {
     // A screen reader then reads what the control says of itself; said once for the debugger.
     if (FAILED(result) && !reported_) {
         reported_ = true;
-        OutputDebugStringW((L"Acordina: " + std::wstring(what) + L" failed, 0x" +
-                            std::to_wstring(static_cast<unsigned long>(result)) + L"\n")
-                               .c_str());
+        wchar_t text[96];
+        swprintf(text, 96, L"Acordina: %ls failed, 0x%08lX\n", what,
+                 static_cast<unsigned long>(result));
+        OutputDebugStringW(text);
     }
+}
+
+void AccessibilityAnnotations::SetText(HWND control, const MSAAPROPID& property,
+                                       std::wstring_view text, DWORD changed) {
+    if (IAccPropServices* props = Props()) {
+        Check(props->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, property,
+                                    std::wstring(text).c_str()),
+              L"SetHwndPropStr");
+    }
+    NotifyWinEvent(changed, control, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void AccessibilityAnnotations::SetName(HWND control, std::wstring_view name) {
-    if (IAccPropServices* props = Props()) {
-        Check(props->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME,
-                                    std::wstring(name).c_str()),
-              L"SetHwndPropStr(name)");
-    }
-    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, control, OBJID_CLIENT, CHILDID_SELF);
+    SetText(control, PROPID_ACC_NAME, name, EVENT_OBJECT_NAMECHANGE);
 }
 
 void AccessibilityAnnotations::SetValue(HWND control, std::wstring_view value) {
-    if (IAccPropServices* props = Props()) {
-        Check(props->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_VALUE,
-                                    std::wstring(value).c_str()),
-              L"SetHwndPropStr(value)");
-    }
-    NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, control, OBJID_CLIENT, CHILDID_SELF);
+    SetText(control, PROPID_ACC_VALUE, value, EVENT_OBJECT_VALUECHANGE);
 }
 
 void AccessibilityAnnotations::SetRole(HWND control, long role) {

@@ -26,6 +26,8 @@ private:
     // nullptr when COM or the service cannot be had (before Windows 7, or under some Wine).
     IAccPropServices* Props();
     void Check(HRESULT result, const wchar_t* what);
+    // A text property, and the event that tells screen readers it changed.
+    void SetText(HWND control, const MSAAPROPID& property, std::wstring_view text, DWORD changed);
 
     struct Releaser {
         void operator()(IUnknown* p) const noexcept { p->Release(); }
