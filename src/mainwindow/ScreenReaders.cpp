@@ -5,13 +5,14 @@
 
 #include <oleacc.h>
 
+#include <algorithm>
+
 namespace acordina::mainwindow {
 namespace {
 
 // The caption without the line feed and blanks that make room for the lamp.
-std::wstring Spoken(const std::wstring& text) {
-    const auto first = text.find_first_not_of(L"\r\n ");
-    return first == std::wstring::npos ? std::wstring() : text.substr(first);
+const wchar_t* Spoken(const std::wstring& text) {
+    return text.c_str() + std::min(text.find_first_not_of(L"\r\n "), text.size());
 }
 
 } // namespace
@@ -30,7 +31,7 @@ void frmAcordina::NameForScreenReaders() {
         a11y.SetName(control.hwnd(), name);
     }
     for (const auto& pre : preAlertas) {
-        a11y.SetName(pre.message.hwnd(), pre.check.Text());
+        a11y.SetName(pre.message.hwnd(), pre.check.Row()->text);
     }
     for (const win32::Control* button :
          std::initializer_list<const win32::Control*>{&lblStatus, &lblConfig, &imgTAVU}) {
@@ -51,7 +52,7 @@ void frmAcordina::Announce(const win32::Label& label) {
 
 void frmAcordina::AnnounceValue(const win32::VScrollBar& bar, const win32::NumberBox& box) {
     if (named_) {
-        services_.accessibility.SetValue(bar.hwnd(), box.Text());
+        services_.accessibility.SetValue(bar.hwnd(), box.Text().c_str());
     }
 }
 

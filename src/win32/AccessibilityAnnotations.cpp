@@ -1,8 +1,5 @@
 #include "win32/AccessibilityAnnotations.h"
 
-#include <cwchar>
-#include <string>
-
 namespace acordina::win32 {
 namespace {
 
@@ -30,7 +27,7 @@ IAccPropServices* AccessibilityAnnotations::Props() {
     auto* init = ole32_.Function<decltype(CoInitializeEx)>("CoInitializeEx");
     auto* create = ole32_.Function<decltype(CoCreateInstance)>("CoCreateInstance");
     if (!init || !create) {
-        Check(E_NOINTERFACE, L"ole32");
+        Check(E_NOINTERFACE, L"Acordina: no ole32\n");
         return nullptr;
     }
     // S_FALSE: already started on this thread, and still to be balanced.
@@ -38,7 +35,7 @@ IAccPropServices* AccessibilityAnnotations::Props() {
     comStarted_ = SUCCEEDED(started);
     void* props = nullptr;
     Check(create(kAccPropServices, nullptr, CLSCTX_INPROC_SERVER, kIAccPropServices, &props),
-          L"CoCreateInstance(AccPropServices)");
+          L"Acordina: no AccPropServices\n");
     props_.reset(static_cast<IAccPropServices*>(props));
     return props_.get();
 }
@@ -47,28 +44,24 @@ void AccessibilityAnnotations::Check(HRESULT result, const wchar_t* what) {
     // A screen reader then reads what the control says of itself; said once for the debugger.
     if (FAILED(result) && !reported_) {
         reported_ = true;
-        wchar_t text[96];
-        swprintf(text, 96, L"Acordina: %ls failed, 0x%08lX\n", what,
-                 static_cast<unsigned long>(result));
-        OutputDebugStringW(text);
+        OutputDebugStringW(what);
     }
 }
 
 void AccessibilityAnnotations::SetText(HWND control, const MSAAPROPID& property,
-                                       std::wstring_view text, DWORD changed) {
+                                       const wchar_t* text, DWORD changed) {
     if (IAccPropServices* props = Props()) {
-        Check(props->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, property,
-                                    std::wstring(text).c_str()),
-              L"SetHwndPropStr");
+        Check(props->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, property, text),
+              L"Acordina: SetHwndPropStr failed\n");
     }
     NotifyWinEvent(changed, control, OBJID_CLIENT, CHILDID_SELF);
 }
 
-void AccessibilityAnnotations::SetName(HWND control, std::wstring_view name) {
+void AccessibilityAnnotations::SetName(HWND control, const wchar_t* name) {
     SetText(control, PROPID_ACC_NAME, name, EVENT_OBJECT_NAMECHANGE);
 }
 
-void AccessibilityAnnotations::SetValue(HWND control, std::wstring_view value) {
+void AccessibilityAnnotations::SetValue(HWND control, const wchar_t* value) {
     SetText(control, PROPID_ACC_VALUE, value, EVENT_OBJECT_VALUECHANGE);
 }
 
@@ -78,7 +71,7 @@ void AccessibilityAnnotations::SetRole(HWND control, long role) {
         v.vt = VT_I4;
         v.lVal = role;
         Check(props->SetHwndProp(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_ROLE, v),
-              L"SetHwndProp(role)");
+              L"Acordina: SetHwndProp failed\n");
     }
 }
 

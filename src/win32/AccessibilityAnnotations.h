@@ -18,8 +18,8 @@ public:
     AccessibilityAnnotations(const AccessibilityAnnotations&) = delete;
     AccessibilityAnnotations& operator=(const AccessibilityAnnotations&) = delete;
 
-    void SetName(HWND control, std::wstring_view name) override;
-    void SetValue(HWND control, std::wstring_view value) override;
+    void SetName(HWND control, const wchar_t* name) override;
+    void SetValue(HWND control, const wchar_t* value) override;
     void SetRole(HWND control, long role) override;
 
 private:
@@ -27,7 +27,7 @@ private:
     IAccPropServices* Props();
     void Check(HRESULT result, const wchar_t* what);
     // A text property, and the event that tells screen readers it changed.
-    void SetText(HWND control, const MSAAPROPID& property, std::wstring_view text, DWORD changed);
+    void SetText(HWND control, const MSAAPROPID& property, const wchar_t* text, DWORD changed);
 
     struct Releaser {
         void operator()(IUnknown* p) const noexcept { p->Release(); }

@@ -2,9 +2,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-#include <string>
-
 namespace acordina::win32 {
 namespace {
 
@@ -23,21 +20,28 @@ RECT TextRect(HWND hwnd, HDC dc) {
     if ((style & SS_TYPEMASK) == SS_ICON || (style & SS_TYPEMASK) == SS_BITMAP) {
         return client;
     }
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), int(text.size()))));
-    const auto body = text.find_first_not_of(L"\r\n");
-    const auto start = body == std::wstring::npos ? body : text.find_first_not_of(L' ', body);
-    if (start == std::wstring::npos) {
+    // The captions are short; a longer one is measured by its start.
+    wchar_t text[256]{};
+    GetWindowTextW(hwnd, text, 256);
+    const wchar_t* body = text;
+    int lines = 0;
+    for (; *body == L'\r' || *body == L'\n'; ++body) {
+        lines += *body == L'\n';
+    }
+    const wchar_t* start = body;
+    while (*start == L' ') {
+        ++start;
+    }
+    if (!*start) {
         return client;
     }
     TEXTMETRICW tm{};
     GetTextMetricsW(dc, &tm);
     SIZE blanks{};
-    GetTextExtentPoint32W(dc, text.data() + body, static_cast<int>(start - body), &blanks);
-    const int lines = static_cast<int>(std::count(text.begin(), text.begin() + body, L'\n'));
+    GetTextExtentPoint32W(dc, body, static_cast<int>(start - body), &blanks);
     RECT rc{client.left + blanks.cx, client.top + lines * tm.tmHeight, client.right, client.bottom};
     RECT need = rc;
-    DrawTextW(dc, text.c_str() + start, -1, &need, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    DrawTextW(dc, start, -1, &need, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     const LONG width = need.right - need.left;
     switch (style & SS_TYPEMASK) {
     case SS_RIGHT:

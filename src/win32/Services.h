@@ -85,8 +85,8 @@ class Accessibility {
 public:
     virtual ~Accessibility() = default;
     // Each also tells the screen reader that the name or value changed.
-    virtual void SetName(HWND control, std::wstring_view name) = 0;
-    virtual void SetValue(HWND control, std::wstring_view value) = 0;
+    virtual void SetName(HWND control, const wchar_t* name) = 0;
+    virtual void SetValue(HWND control, const wchar_t* value) = 0;
     // An MSAA role (ROLE_SYSTEM_...).
     virtual void SetRole(HWND control, long role) = 0;
 };

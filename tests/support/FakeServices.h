@@ -213,8 +213,8 @@ struct FakeTimeZone final : win32::TimeZone {
 
 // The last name, value and role given to each control.
 struct FakeAccessibility final : win32::Accessibility {
-    void SetName(HWND c, std::wstring_view s) override { last[{c, "name"}] = s; }
-    void SetValue(HWND c, std::wstring_view s) override { last[{c, "value"}] = s; }
+    void SetName(HWND c, const wchar_t* s) override { last[{c, "name"}] = s; }
+    void SetValue(HWND c, const wchar_t* s) override { last[{c, "value"}] = s; }
     void SetRole(HWND c, long role) override { last[{c, "role"}] = std::to_wstring(role); }
     std::map<std::pair<HWND, std::string>, std::wstring> last;
 };
