@@ -59,18 +59,6 @@ std::unique_ptr<Gdiplus::Bitmap> Capture(HWND hwnd) {
     return std::make_unique<Gdiplus::Bitmap>(bitmap.get(), nullptr);
 }
 
-// Its pixels as 32-bit ARGB, row after row.
-std::vector<UINT> Pixels(Gdiplus::Bitmap& b) {
-    std::vector<UINT> pixels(b.GetWidth() * b.GetHeight());
-    Gdiplus::BitmapData data{b.GetWidth(),         b.GetHeight(), INT(b.GetWidth() * 4),
-                             PixelFormat32bppARGB, pixels.data(), 0};
-    Gdiplus::Rect all(0, 0, INT(b.GetWidth()), INT(b.GetHeight()));
-    b.LockBits(&all, Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeUserInputBuf,
-               PixelFormat32bppARGB, &data);
-    b.UnlockBits(&data);
-    return pixels;
-}
-
 class AccessTest : public ProgramFixture {
 protected:
     void SetUp() override {
@@ -118,19 +106,22 @@ protected:
             return now->Save(reference.c_str(), &kPngEncoder, nullptr) == Gdiplus::Ok ? 0 : -2;
         }
         Gdiplus::Bitmap want(reference.c_str());
-        std::vector<UINT> shown = Pixels(*now), wanted = Pixels(want), diff = shown;
-        long changed = shown.size() == wanted.size() && now->GetWidth() == want.GetWidth() ? 0 : -1;
-        for (std::size_t i = 0; changed >= 0 && i < shown.size(); ++i) {
-            changed += shown[i] == wanted[i] ? 0 : 1;
-            diff[i] =
-                shown[i] == wanted[i] ? 0xFF000000u | ((shown[i] >> 2) & 0x3F3F3F) : 0xFFFF0000u;
+        const UINT w = now->GetWidth(), h = now->GetHeight();
+        Gdiplus::Bitmap diff(INT(w), INT(h), PixelFormat32bppARGB);
+        long changed = want.GetWidth() == w && want.GetHeight() == h ? 0 : -1;
+        for (UINT i = 0; changed >= 0 && i < w * h; ++i) {
+            Gdiplus::Color shown, wanted;
+            now->GetPixel(INT(i % w), INT(i / w), &shown);
+            want.GetPixel(INT(i % w), INT(i / w), &wanted);
+            const bool same = shown.GetValue() == wanted.GetValue();
+            changed += !same;
+            diff.SetPixel(INT(i % w), INT(i / w),
+                          same ? 0xFF000000u | (shown.GetValue() >> 2 & 0x3F3F3F) : 0xFFFF0000u);
         }
         if (changed != 0) {
             now->Save((name + L".png").c_str(), &kPngEncoder, nullptr);
             want.Save((name + L".reference.png").c_str(), &kPngEncoder, nullptr);
-            Gdiplus::Bitmap(INT(now->GetWidth()), INT(now->GetHeight()), INT(now->GetWidth() * 4),
-                            PixelFormat32bppARGB, reinterpret_cast<BYTE*>(diff.data()))
-                .Save((name + L".diff.png").c_str(), &kPngEncoder, nullptr);
+            diff.Save((name + L".diff.png").c_str(), &kPngEncoder, nullptr);
         }
         return changed;
     }
