@@ -1,6 +1,7 @@
 // Acordina: a desktop alarm clock that waits in the notification area.
 #include "app/Program.h"
 #include "shutdown/clsExitWindows.h"
+#include "win32/AccessibilityAnnotations.h"
 #include "win32/MessageLoop.h"
 #include "win32/RealServices.h"
 #include "win32/ShutdownApiWin32.h"
@@ -48,8 +49,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int) {
     SystemPower power;
     SystemTimeZone timeZone;
     SystemComeback comeback;
-    Services services{clock,   messageBoxes, shell,        sound, shutdown, keyboard, folder,
-                      process, monitors,     ansiCodePage, power, timeZone, comeback};
+    AccessibilityAnnotations accessibility;
+    Services services{clock,    messageBoxes, shell,    sound,        shutdown,
+                      keyboard, folder,       process,  monitors,     ansiCodePage,
+                      power,    timeZone,     comeback, accessibility};
 
     acordina::Program program(services);
     try {

@@ -33,6 +33,7 @@ void frmSobre::ShowModalOver(HWND owner) {
                         owner, icon_.get());
     SetIcons(icon_.get(), icon_.get());
     CreateControls();
+    FitMonitor();
     // The picture sits in a sunken border and the control is sized to it.
     picture_ = LoadJpegResource(IDR_SOBRE_JPG);
     SetWindowLongW(Picture1.hwnd(), GWL_STYLE,
@@ -56,7 +57,8 @@ void frmSobre::Close() {
 }
 
 LRESULT frmSobre::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_CLOSE) {
+    // Esc and Enter close it too, as they close any message box.
+    if (msg == WM_CLOSE || (msg == WM_COMMAND && (LOWORD(wp) == IDCANCEL || LOWORD(wp) == IDOK))) {
         Close();
         return 0;
     }

@@ -39,11 +39,15 @@ frmAcordina_::frmAcordina_(win32::Services& services, Module1& module1, ProgramR
     }
 }
 
+void frmAcordina_::LoadIcon(const win32::Dpi& dpi) {
+    const int size = dpi.SmallIconSize();
+    icon_.reset(static_cast<HICON>(LoadImageW(win32::ThisModule(), MAKEINTRESOURCEW(IDI_ACORDINA),
+                                              IMAGE_ICON, size, size, 0)));
+}
+
 void frmAcordina_::CreateTheWindow() {
     const win32::Dpi& dpi = this->dpi();
-    icon_.reset(static_cast<HICON>(LoadImageW(win32::ThisModule(), MAKEINTRESOURCEW(IDI_ACORDINA),
-                                              IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                              GetSystemMetrics(SM_CYSMICON), 0)));
+    LoadIcon(dpi);
     // No border, no caption, no task-bar button; never shown. Made at 1 x 1 twip, the size its
     // load step shrinks the designed 4800 x 3600 to, since nothing of it is ever seen.
     const std::wstring title = services_.comeback.InstanceName();
@@ -196,6 +200,14 @@ LRESULT frmAcordina_::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     }
     switch (msg) {
+    case WM_DPICHANGED: {
+        // The notification area's icon at the new DPI's size; the shell keeps its own copy.
+        win32::UniqueIcon old = std::move(icon_);
+        LoadIcon({LOWORD(wp), HIWORD(wp)});
+        SetIcons(icon_.get(), icon_.get());
+        objTray().ToolTipChange(tooltip_);
+        return 0;
+    }
     case WM_TIMECHANGE:
         wakeKeeper_.Reschedule(module1_, services_.clock.Now());
         return 0;

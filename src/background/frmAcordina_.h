@@ -84,6 +84,8 @@ private:
 
     // Made only once the main window is drawn: nothing of it shows.
     void CreateTheWindow();
+    // The icon at the small-icon size of a DPI.
+    void LoadIcon(const win32::Dpi& dpi);
     void Timer1_Timer();
     void Form_MouseMove(float X);
     void OpenTrayMenu();

@@ -24,6 +24,7 @@ void frmAcordina::CarregarPainel() {
     }
     cboSom.AddItem(kHelpEntry);
     LerConfig();
+    NameForScreenReaders();
 }
 
 void frmAcordina::Form_Resize() {

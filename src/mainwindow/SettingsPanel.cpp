@@ -17,6 +17,21 @@ void frmAcordina::lblConfig_Click() {
     }
 }
 
+void frmAcordina::PanelInSight() {
+    // The window is sized once before its controls are made.
+    if (!fraConfig.hwnd()) {
+        return;
+    }
+    RECT client, panel;
+    GetClientRect(hwnd(), &client);
+    GetWindowRect(fraConfig.hwnd(), &panel);
+    MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&panel), 2);
+    const bool inSight = panel.left < client.right && !IsIconic(hwnd());
+    if (inSight != fraConfig.Visible()) {
+        fraConfig.SetVisible(inSight);
+    }
+}
+
 void frmAcordina::KeepOnScreen() {
     // The panel opens to the right; near the monitor's right edge the window moves left just
     // enough to show it all, and no further than the work area's left edge.

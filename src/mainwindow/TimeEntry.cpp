@@ -6,10 +6,12 @@ namespace acordina::mainwindow {
 
 void frmAcordina::vsHH_Change() {
     txtHH.SetNumber(vsHH.Value());
+    AnnounceValue(vsHH, txtHH);
 }
 
 void frmAcordina::vsMM_Change() {
     txtMM.SetNumber(vsMM.Value());
+    AnnounceValue(vsMM, txtMM);
 }
 
 // The boxes hand the focus on at once, so typing never reaches them.

@@ -27,10 +27,14 @@ frmAcordina::frmAcordina(win32::Services& services, Module1& module1, Background
                         nullptr, LoadIconW(win32::ThisModule(), MAKEINTRESOURCEW(IDI_ACORDINA)));
     // The settings panel's controls wait for CarregarPainel.
     CreateControls(&fraConfig);
+    FitMonitor();
     vsHH.SetRange(23, 0);
     vsMM.SetRange(59, 0);
     // The big clock needs every pixel of its box; the font's own margins would clip it.
     SendMessageW(txtHora.hwnd(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+    PanelInSight();
+    lblStatus.TextChanged = [this] { Announce(lblStatus); };
+    lblConfig.TextChanged = [this] { Announce(lblConfig); };
 }
 
 frmAcordina::~frmAcordina() {
@@ -114,8 +118,15 @@ LRESULT frmAcordina::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         }
         return 0;
     case WM_SIZE:
+        PanelInSight();
         Form_Resize();
         return 0;
+    case WM_DPICHANGED: {
+        const LRESULT result = Form::OnMessage(msg, wp, lp);
+        // A new font gives the box its margins back.
+        SendMessageW(txtHora.hwnd(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+        return result;
+    }
     case WM_CLOSE:
         Form_QueryUnload();
         return 0;

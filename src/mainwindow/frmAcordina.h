@@ -62,6 +62,8 @@ public:
 
     // The controls, named and placed as designed (twips) and declared in tab order: the
     // settings panel, the clock, the wake-up time, then the panel's and the logo's frames.
+    // A label stands just before the box it names, which is what screen readers read; labels
+    // take no focus, so this leaves the tab order as designed. The logo follows lblConfig.
     // clang-format off
     win32::CheckBox chkDespSom{*this, {.name = L"chkDespSom", .in = &fraConfig, .left = 240, .top = 240, .width = 2535, .height = 255, .text = L"Despertar com som"},
                                [this] { AplicarPar(chkDespSom, cboSom); }};
@@ -70,6 +72,7 @@ public:
     win32::CheckBox chkDesligar{*this, {.name = L"chkDesligar", .in = &fraConfig, .left = 240, .top = 600, .width = 3015, .height = 255, .text = L"Desligar o Windows ao despertar"}};
     win32::CheckBox chkDespVisual{*this, {.name = L"chkDespVisual", .in = &fraConfig, .left = 240, .top = 960, .width = 2535, .height = 255, .text = L"Despertar com alerta visual", .flags = win32::kChecked},
                                   [this] { AplicarPar(chkDespVisual, txt00min); }};
+    win32::Label Label8{*this, {.name = L"Label8", .in = &fraConfig, .left = -240, .top = 1365, .width = 1215, .height = 255, .text = L"Msg:", .flags = win32::kRightAligned}};
     win32::TextBox txt00min{*this, {.name = L"txt00min", .in = &fraConfig, .left = 1080, .top = 1320, .width = 3135, .height = 285, .text = L"TRRRIIIMMM!!! Despertando..."}};
     win32::CheckBox chk15min{*this, {.name = L"chk15min", .in = &fraConfig, .left = 120, .top = 2320, .width = 975, .height = 195, .text = L"15 min"},
                              [this] { AplicarPar(chk15min, txt15min); }};
@@ -89,31 +92,30 @@ public:
     win32::Frame Frame1{*this, {.name = L"Frame1", .left = 120, .top = 120, .width = 4335, .height = 1575, .flags = win32::kDisabled}};
     win32::TextBox txtHora{*this, {.name = L"txtHora", .in = &Frame1, .left = 120, .top = 240, .width = 4095, .height = 1245, .text = L"20:30:52", .font = kClock, .back = win32::kBlack, .fore = win32::kWhite, .flags = win32::kCentered | win32::kReadOnly}};
     win32::Frame fraHora{*this, {.name = L"fraHora", .left = 120, .top = 1800, .width = 4335, .height = 1575}};
+    win32::Label Label1{*this, {.name = L"Label1", .in = &fraHora, .left = 1080, .top = 360, .width = 975, .height = 375, .text = L"Horas", .font = kLarge}};
     win32::NumberBox txtHH{*this, {.name = L"txtHH", .in = &fraHora, .left = 240, .top = 360, .width = 495, .height = 405, .text = L"0", .font = kLarge},
                            [this] { txtHH_GotFocus(); }};
     // The spinners stand on the window over fraHora; they are children of fraHora (at the
     // same place on the window) so that the keyboard visits txtHH, vsHH, txtMM, vsMM.
     win32::VScrollBar vsHH{*this, {.name = L"vsHH", .in = &fraHora, .left = 860 - 120, .top = 2160 - 1800, .width = 255, .height = 390},
                            [this] { vsHH_Change(); }};
+    win32::Label Label2{*this, {.name = L"Label2", .in = &fraHora, .left = 2760, .top = 360, .width = 1215, .height = 375, .text = L"Minutos", .font = kLarge}};
     win32::NumberBox txtMM{*this, {.name = L"txtMM", .in = &fraHora, .left = 1920, .top = 360, .width = 495, .height = 405, .text = L"0", .font = kLarge},
                            [this] { txtMM_GotFocus(); }};
-    win32::Label Label1{*this, {.name = L"Label1", .in = &fraHora, .left = 1080, .top = 360, .width = 975, .height = 375, .text = L"Horas", .font = kLarge}};
-    win32::Label Label2{*this, {.name = L"Label2", .in = &fraHora, .left = 2760, .top = 360, .width = 1215, .height = 375, .text = L"Minutos", .font = kLarge}};
     win32::VScrollBar vsMM{*this, {.name = L"vsMM", .in = &fraHora, .left = 2540 - 120, .top = 2160 - 1800, .width = 255, .height = 390},
                            [this] { vsMM_Change(); }};
-    win32::Label lblStatus{*this, {.name = L"lblStatus", .in = &fraHora, .left = 120, .top = 900, .width = 3975, .height = 600, .text = L"       Desligado. Clique aqui para ligá-lo.", .font = kBold, .back = win32::kSysWindow, .fore = win32::kSysWindowText, .flags = win32::kHandCursor},
+    win32::Label lblStatus{*this, {.name = L"lblStatus", .in = &fraHora, .left = 120, .top = 900, .width = 3975, .height = 600, .text = L"       Desligado. Clique aqui para ligá-lo.", .font = kBold, .back = win32::kSysWindow, .fore = win32::kSysWindowText, .flags = win32::kHandCursor | win32::kPressable},
                            [this] { lblStatus_Click(); }};
     win32::Picture picDesligado{*this, {.name = L"picDesligado", .in = &fraHora, .left = 240, .top = 1080, .width = 240, .height = 240, .flags = win32::kHandCursor, .resource = IDI_LAMP_OFF},
                                 [this] { Ligar(); }};
     win32::Picture picLigado{*this, {.name = L"picLigado", .in = &fraHora, .left = 240, .top = 1080, .width = 240, .height = 240, .flags = win32::kHandCursor | win32::kHidden, .resource = IDI_LAMP_ON},
                              [this] { Desligar(); }};
     win32::Frame fraConfig{*this, {.name = L"fraConfig", .left = 4680, .top = 120, .width = 4335, .height = 4215}};
-    win32::Label Label8{*this, {.name = L"Label8", .in = &fraConfig, .left = -240, .top = 1365, .width = 1215, .height = 255, .text = L"Msg:", .flags = win32::kRightAligned}};
     win32::Frame Frame3{*this, {.name = L"Frame3", .left = 120, .top = 3480, .width = 4335, .height = 855}};
-    win32::Label lblConfig{*this, {.name = L"lblConfig", .in = &Frame3, .left = 720, .top = 480, .width = 3495, .height = 360, .text = kCollapsedConfig, .font = kBold, .back = win32::kSysWindow, .fore = win32::kSysWindowText, .flags = win32::kRightAligned | win32::kHandCursor},
+    win32::Label lblConfig{*this, {.name = L"lblConfig", .in = &Frame3, .left = 720, .top = 480, .width = 3495, .height = 360, .text = kCollapsedConfig, .font = kBold, .back = win32::kSysWindow, .fore = win32::kSysWindowText, .flags = win32::kRightAligned | win32::kHandCursor | win32::kPressable},
                            [this] { lblConfig_Click(); }};
     win32::Label Label3{*this, {.name = L"Label3", .in = &fraConfig, .left = 240, .top = 1920, .width = 3375, .height = 255, .text = L"Alertas Visuais antes de despertar"}};
-    win32::Image imgTAVU{*this, {.name = L"imgTAVU", .in = &Frame3, .left = 120, .top = 240, .width = 480, .height = 480, .flags = win32::kHandCursor, .resource = IDI_TAVU},
+    win32::Image imgTAVU{*this, {.name = L"imgTAVU", .in = &Frame3, .left = 120, .top = 240, .width = 480, .height = 480, .flags = win32::kHandCursor | win32::kPressable, .resource = IDI_TAVU},
                          [this] { program_.ShowAbout(); }};
     win32::Line Line2{*this, {.name = L"Line2", .in = &fraConfig, .left = 120, .top = 1800, .width = 4200 - 120, .back = win32::kSysWorkspace}};
     // clang-format on
@@ -139,6 +141,8 @@ public:
 
 protected:
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    // The hour spinner: the hour box before it would hand the focus on at once.
+    HWND FirstFocus() const override { return vsHH.hwnd(); }
 
 private:
     void SetOuterWidth(int twips);
@@ -166,12 +170,22 @@ private:
 
     // Settings panel.
     void lblConfig_Click();
+    // The panel's frame is shown only while it lies in the window's client area, so the keyboard
+    // never reaches a control out of sight.
+    void PanelInSight();
     void cboSom_Click();
     void AplicarPar(const win32::CheckBox& check, win32::Control& paired);
 
     // Settings file.
     void GravarConfig();
     void LerConfig();
+
+    // Screen readers: every control named, the clickable labels and the logo as buttons.
+    void NameForScreenReaders();
+    // A button label's name follows its text.
+    void Announce(const win32::Label& label);
+    // A spinner's value is the number its box shows.
+    void AnnounceValue(const win32::VScrollBar& bar, const win32::NumberBox& box);
 
     // Arming.
     void Ligar(bool religando = false);
@@ -185,6 +199,8 @@ private:
     std::wstring clockText_;
     // Yes to the question at the end of the session: the program ends with it.
     bool endAgreed_ = false;
+    // The screen readers' names are given once the panel is made, after the first drawing.
+    bool named_ = false;
 };
 
 } // namespace acordina::mainwindow

@@ -1,6 +1,7 @@
 #include "win32/Controls.h"
 
 #include "win32/Form.h"
+#include "win32/Pressable.h"
 
 #include <commctrl.h>
 
@@ -27,6 +28,9 @@ Control* ControlFromHandle(HWND hwnd) {
 Control::~Control() {
     if (hwnd_ && IsWindow(hwnd_)) {
         RemovePropW(hwnd_, kControlProp);
+        if (row_.flags & kPressable) {
+            StopPressable(hwnd_);
+        }
     }
 }
 
@@ -47,6 +51,9 @@ void Control::Create(HWND parent, const Dpi& dpi, HFONT font) {
     if (row.flags & kDisabled) {
         style |= WS_DISABLED;
     }
+    if (row.flags & kPressable) {
+        style |= WS_TABSTOP;
+    }
     hwnd_ = Created(CreateWindowExW(ExStyle(), ClassName(), row.text, style, dpi.PixelsX(row.left),
                                     dpi.PixelsY(row.top), dpi.PixelsX(row.width),
                                     dpi.PixelsY(row.height), parent,
@@ -55,6 +62,13 @@ void Control::Create(HWND parent, const Dpi& dpi, HFONT font) {
                     ClassName());
     SetPropW(hwnd_, kControlProp, this);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
+void Control::Relayout(const Dpi& dpi, HFONT font) {
+    const ControlSpec& row = row_;
+    SetWindowPos(hwnd_, nullptr, dpi.PixelsX(row.left), dpi.PixelsY(row.top),
+                 dpi.PixelsX(row.width), dpi.PixelsY(row.height), SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
 std::wstring Control::Text() const {
@@ -66,10 +80,12 @@ std::wstring Control::Text() const {
 
 void Control::SetText(std::wstring_view text) {
     SetWindowTextW(hwnd_, std::wstring(text).c_str());
+    OnTextSet();
 }
 
 void Control::SetText(const wchar_t* text) {
     SetWindowTextW(hwnd_, text);
+    OnTextSet();
 }
 
 bool Control::Enabled() const {
@@ -160,6 +176,7 @@ void Frame::Paint() {
 void Line::Create(HWND, const Dpi& dpi, HFONT) {
     const ControlSpec& row = *Row();
     assert(row.in && "a line is drawn by its frame");
+    drawn_ = true;
     row.in->AddLine(
         {dpi.PixelsX(row.left), dpi.PixelsX(row.left + row.width), dpi.PixelsY(row.top), row.back});
 }
@@ -176,6 +193,13 @@ DWORD Label::Style(const ControlSpec& row) const {
         style |= SS_LEFT;
     }
     return style;
+}
+
+void Label::Create(HWND parent, const Dpi& dpi, HFONT font) {
+    Control::Create(parent, dpi, font);
+    if (Row()->flags & kPressable) {
+        MakePressable(hwnd(), &Click);
+    }
 }
 
 void Label::OnCommand(WORD code) {
@@ -309,6 +333,15 @@ DWORD ComboBox::Style(const ControlSpec&) const {
 
 void ComboBox::Create(HWND parent, const Dpi& dpi, HFONT font) {
     Control::Create(parent, dpi, font);
+    Size(dpi);
+}
+
+void ComboBox::Relayout(const Dpi& dpi, HFONT font) {
+    Control::Relayout(dpi, font);
+    Size(dpi);
+}
+
+void ComboBox::Size(const Dpi& dpi) {
     const ControlSpec& row = *Row();
     // The layout gives the height of the closed list (the selection field and its
     // border); the height the window is created with is that of the dropped list.
@@ -440,13 +473,27 @@ DWORD Picture::Style(const ControlSpec&) const {
 
 void Picture::Create(HWND parent, const Dpi& dpi, HFONT font) {
     Control::Create(parent, dpi, font);
+    LoadIcon(dpi);
+    if (Row()->flags & kPressable) {
+        MakePressable(hwnd(), &Click);
+    }
+}
+
+void Picture::Relayout(const Dpi& dpi, HFONT font) {
+    Control::Relayout(dpi, font);
+    LoadIcon(dpi);
+}
+
+void Picture::LoadIcon(const Dpi& dpi) {
     const ControlSpec& row = *Row();
     if (row.resource != 0) {
         const int w = dpi.PixelsX(row.width);
         const int h = dpi.PixelsY(row.height);
-        icon_.reset(static_cast<HICON>(
+        // The old icon goes only once the control shows the new one.
+        UniqueIcon icon(static_cast<HICON>(
             LoadImageW(ThisModule(), MAKEINTRESOURCEW(row.resource), IMAGE_ICON, w, h, 0)));
-        SendMessageW(hwnd(), STM_SETICON, reinterpret_cast<WPARAM>(icon_.get()), 0);
+        SendMessageW(hwnd(), STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
+        icon_ = std::move(icon);
         SetWindowPos(hwnd(), nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }

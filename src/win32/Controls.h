@@ -40,6 +40,8 @@ public:
 
     // Creates the control's window from its row, in parent (the form or the row's frame).
     virtual void Create(HWND parent, const Dpi& dpi, HFONT font);
+    // Places and sizes it again from its row at another DPI, with the font made for that DPI.
+    virtual void Relayout(const Dpi& dpi, HFONT font);
 
     std::wstring Text() const;
     void SetText(std::wstring_view text);
@@ -57,6 +59,8 @@ public:
 
     // The parent's notifications, handed back by Window::Proc.
     virtual void OnCommand(WORD /*code*/) {}
+    // After SetText.
+    virtual void OnTextSet() {}
     virtual void OnVScroll(WORD /*code*/) {}
     HBRUSH OnCtlColor(HDC dc);
 
@@ -94,6 +98,7 @@ public:
         OleColor color;
     };
     void AddLine(HorizontalLine line) { lines_.push_back(line); }
+    void ClearLines() { lines_.clear(); }
 
 protected:
     const wchar_t* ClassName() const override;
@@ -113,10 +118,15 @@ class Line : public Control {
 public:
     Line(Form& form, const ControlSpec& row) : Control(form, Kind::Line, row) {}
     void Create(HWND parent, const Dpi& dpi, HFONT font) override;
+    void Relayout(const Dpi& dpi, HFONT font) override { Create(nullptr, dpi, font); }
+    bool Drawn() const { return drawn_; }
 
 protected:
     const wchar_t* ClassName() const override { return L""; }
     DWORD Style(const ControlSpec&) const override { return 0; }
+
+private:
+    bool drawn_ = false;
 };
 
 class Label : public Control {
@@ -124,7 +134,15 @@ public:
     Label(Form& form, const ControlSpec& row, Handler click = {})
         : Control(form, Kind::Label, row), Click(std::move(click)) {}
     Handler Click;
+    // Runs whenever the program sets the caption.
+    Handler TextChanged;
+    void Create(HWND parent, const Dpi& dpi, HFONT font) override;
     void OnCommand(WORD code) override;
+    void OnTextSet() override {
+        if (TextChanged) {
+            TextChanged();
+        }
+    }
 
 protected:
     const wchar_t* ClassName() const override { return L"STATIC"; }
@@ -196,6 +214,7 @@ public:
     void SetListIndex(int index);
     std::wstring List(int index) const;
     void Create(HWND parent, const Dpi& dpi, HFONT font) override;
+    void Relayout(const Dpi& dpi, HFONT font) override;
     void OnCommand(WORD code) override;
 
 protected:
@@ -205,6 +224,7 @@ protected:
     OleColor DefaultFore() const override { return kSysWindowText; }
 
 private:
+    void Size(const Dpi& dpi);
     int index_ = -1;
 };
 
@@ -238,6 +258,7 @@ public:
         : Picture(form, Kind::PictureBox, row, std::move(click)) {}
     Handler Click;
     void Create(HWND parent, const Dpi& dpi, HFONT font) override;
+    void Relayout(const Dpi& dpi, HFONT font) override;
     void OnCommand(WORD code) override;
 
 protected:
@@ -247,6 +268,8 @@ protected:
     DWORD Style(const ControlSpec& row) const override;
 
 private:
+    // The icon at the size of its row at this DPI.
+    void LoadIcon(const Dpi& dpi);
     UniqueIcon icon_;
 };
 

@@ -102,6 +102,10 @@ void Form::CreateRows(const Frame* frame, bool inside) {
             SetWindowPos(c->hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         }
     }
+    ClipOverlaps(windows);
+}
+
+void Form::ClipOverlaps(const std::vector<const Control*>& windows) {
     // Otherwise a control that overlaps one made before it stands above it, except that
     // labels and images lie beneath every other control. The stacking order is the
     // keyboard order, so the control underneath gives up the shared part instead.
@@ -120,6 +124,66 @@ void Form::CreateRows(const Frame* frame, bool inside) {
     }
 }
 
+void Form::ChangeDpi(Dpi dpi) {
+    dpi_ = dpi;
+    // The controls keep using the old fonts until they are given the new ones.
+    const std::vector<UniqueFont> old = std::move(fonts_);
+    fonts_.clear();
+    SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(kWindowFont)), FALSE);
+    for (Control* c : controls_) {
+        if (c->Row()->kind == Kind::Frame && c->hwnd()) {
+            static_cast<Frame*>(c)->ClearLines();
+        }
+    }
+    std::vector<const Control*> windows;
+    for (Control* c : controls_) {
+        // Lines are drawn by frames whose contents exist; a control not made yet waits.
+        if (c->hwnd() || (c->Row()->kind == Kind::Line && static_cast<Line*>(c)->Drawn())) {
+            c->Relayout(dpi_, FontFor(c->Row()->font));
+        }
+        if (c->hwnd()) {
+            SetWindowRgn(c->hwnd(), nullptr, FALSE);
+            windows.push_back(c);
+        }
+    }
+    ClipOverlaps(windows);
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void Form::FitMonitor() {
+    SendMessageW(hwnd(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, 0), 0);
+    const Dpi now = Dpi::OfWindow(hwnd());
+    if (now.x == dpi_.x && now.y == dpi_.y) {
+        return;
+    }
+    RECT rc;
+    GetWindowRect(hwnd(), &rc);
+    const SIZE size{MulDiv(rc.right - rc.left, now.x, dpi_.x),
+                    MulDiv(rc.bottom - rc.top, now.y, dpi_.y)};
+    ChangeDpi(now);
+    const POINT at = Centred(size);
+    SetWindowPos(hwnd(), nullptr, at.x, at.y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::OnActivate(WPARAM wp) {
+    if (LOWORD(wp) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        lastFocus_ = focus && IsChild(hwnd(), focus) ? focus : nullptr;
+        return;
+    }
+    if (HIWORD(wp)) { // minimised
+        return;
+    }
+    // A window never shown (the background one) keeps the keys to itself, as by default.
+    HWND to = IsWindowVisible(hwnd()) ? lastFocus_ : hwnd();
+    if (to != hwnd() &&
+        (!to || !IsChild(hwnd(), to) || !IsWindowVisible(to) || !IsWindowEnabled(to))) {
+        to = FirstFocus();
+    }
+    // A window with no stop takes the keys itself, as it would by default.
+    SetFocus(to ? to : hwnd());
+}
+
 SIZE Form::OuterSize(int clientWidthTwips, int clientHeightTwips, DWORD style,
                      DWORD exStyle) const {
     RECT rc{0, 0, dpi_.PixelsX(clientWidthTwips), dpi_.PixelsY(clientHeightTwips)};
@@ -135,6 +199,17 @@ POINT Form::Centred(SIZE size) {
 }
 
 LRESULT Form::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_ACTIVATE) {
+        OnActivate(wp);
+        return 0;
+    }
+    if (msg == WM_DPICHANGED) {
+        ChangeDpi({LOWORD(wp), HIWORD(wp)});
+        const RECT& to = *reinterpret_cast<const RECT*>(lp);
+        SetWindowPos(hwnd(), nullptr, to.left, to.top, to.right - to.left, to.bottom - to.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
     if (msg == WM_SETCURSOR) {
         if (auto* c = ControlFromHandle(reinterpret_cast<HWND>(wp));
             c && c->WantsHandCursor() && LOWORD(lp) == HTCLIENT) {

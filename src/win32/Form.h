@@ -21,6 +21,9 @@ public:
     const Dpi& dpi() const { return dpi_; }
     // Called by a control member's constructor; returns its identifier.
     int Adopt(Control& control);
+    // Lays every control out again at another DPI: places and sizes from their twips, fonts made
+    // again at the new size. The window's own size is the caller's.
+    void ChangeDpi(Dpi dpi);
 
 protected:
     Form();
@@ -28,8 +31,13 @@ protected:
     // CreateContents: what the first drawn window hides can wait.
     void CreateControls(const Frame* later = nullptr);
     void CreateContents(const Frame& frame);
+    // A window made on a monitor whose DPI is not the system's is laid out at the monitor's,
+    // and centred again at its new size. The keyboard cues start as the user's setting says.
+    void FitMonitor();
     void UseHandCursor(HCURSOR hand) { hand_ = hand; }
     HFONT FontFor(const FontSpec& font);
+    // Where the focus goes when the window is first active: the first stop in the tab order.
+    virtual HWND FirstFocus() const { return GetNextDlgTabItem(hwnd(), nullptr, FALSE); }
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     // Outer size for a client area in twips, for the window's styles.
     SIZE OuterSize(int clientWidthTwips, int clientHeightTwips, DWORD style, DWORD exStyle) const;
@@ -39,6 +47,12 @@ protected:
 private:
     // The controls inside `frame` (inside) or all the others.
     void CreateRows(const Frame* frame, bool inside);
+    // Where two controls of a frame overlap, the one beneath gives up the shared part.
+    static void ClipOverlaps(const std::vector<const Control*>& windows);
+    // The focus goes back where it was when the window is active again; else to the first stop.
+    void OnActivate(WPARAM wp);
+
+    HWND lastFocus_ = nullptr;
 
     Dpi dpi_;
     std::vector<Control*> controls_;

@@ -41,6 +41,8 @@ enum Flags : std::uint32_t {
     kCentered = 1u << 4,
     kChecked = 1u << 5,
     kReadOnly = 1u << 6,
+    // A label or picture that takes the focus and acts on Space and Enter as on a click.
+    kPressable = 1u << 7,
 };
 
 inline constexpr OleColor kKindDefault = 0xFFFFFFFFu;

@@ -106,6 +106,18 @@ public:
     virtual std::wstring InstanceName() const = 0;
 };
 
+// What screen readers are told of a control beyond what it says of itself: its name, its role
+// and its value (the dynamic annotation of IAccPropServices).
+class Accessibility {
+public:
+    virtual ~Accessibility() = default;
+    // Each also tells the screen reader that the name or value changed.
+    virtual void SetName(HWND control, const wchar_t* name) = 0;
+    virtual void SetValue(HWND control, const wchar_t* value) = 0;
+    // An MSAA role (ROLE_SYSTEM_...).
+    virtual void SetRole(HWND control, long role) = 0;
+};
+
 struct Services {
     alarm::Clock& clock;
     MessageBoxes& messageBoxes;
@@ -121,6 +133,7 @@ struct Services {
     Power& power;
     TimeZone& timeZone;
     Comeback& comeback;
+    Accessibility& accessibility;
 };
 
 // Text for the ANSI services (notification record, PlaySoundA): the system's code page.

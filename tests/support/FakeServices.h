@@ -12,6 +12,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -242,6 +243,14 @@ struct FakeComeback final : win32::Comeback {
     std::wstring instanceName = L"Local\\Acordina-" + std::to_wstring(std::uintptr_t(this));
 };
 
+// The last name, value and role given to each control.
+struct FakeAccessibility final : win32::Accessibility {
+    void SetName(HWND c, const wchar_t* s) override { last[{c, "name"}] = s; }
+    void SetValue(HWND c, const wchar_t* s) override { last[{c, "value"}] = s; }
+    void SetRole(HWND c, long role) override { last[{c, "role"}] = std::to_wstring(role); }
+    std::map<std::pair<HWND, std::string>, std::wstring> last;
+};
+
 struct FakeServices {
     FakeClock clock;
     FakeMessageBoxes messageBoxes;
@@ -256,8 +265,10 @@ struct FakeServices {
     FakePower power;
     FakeTimeZone timeZone;
     FakeComeback comeback;
-    win32::Services services{clock,   messageBoxes, shell,    sound, shutdown, keyboard, folder,
-                             process, monitors,     codePage, power, timeZone, comeback};
+    FakeAccessibility accessibility;
+    win32::Services services{clock,    messageBoxes, shell,    sound,        shutdown,
+                             keyboard, folder,       process,  monitors,     codePage,
+                             power,    timeZone,     comeback, accessibility};
 };
 
 } // namespace acordina::testing
