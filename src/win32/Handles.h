@@ -37,7 +37,23 @@ using UniqueWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDeleter>
 using UniqueFind = std::unique_ptr<void, FindDeleter>;
 using UniqueHandle = std::unique_ptr<void, HandleDeleter>;
 
-using UniqueHandle = std::unique_ptr<void, HandleDeleter>;
+// A window's (or, for nullptr, the screen's) device context, given back when done.
+class WindowDC {
+public:
+    explicit WindowDC(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {}
+    ~WindowDC() {
+        if (dc_) {
+            ReleaseDC(hwnd_, dc_);
+        }
+    }
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+    HDC get() const { return dc_; }
+
+private:
+    HWND hwnd_;
+    HDC dc_;
+};
 
 // What CreateFileW returned, owned; empty when it failed.
 inline UniqueHandle OwnFile(HANDLE h) {

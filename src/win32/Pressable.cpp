@@ -1,5 +1,7 @@
 #include "win32/Pressable.h"
 
+#include "win32/Handles.h"
+
 #include <commctrl.h>
 
 namespace acordina::win32 {
@@ -63,7 +65,8 @@ RECT TextRect(HWND hwnd, HDC dc) {
 }
 
 void DrawFocus(HWND hwnd) {
-    HDC dc = GetDC(hwnd);
+    const WindowDC owned(hwnd);
+    HDC dc = owned.get();
     if (!dc) {
         return;
     }
@@ -73,7 +76,6 @@ void DrawFocus(HWND hwnd) {
     SetBkColor(dc, GetSysColor(COLOR_WINDOW));
     DrawFocusRect(dc, &rc);
     SelectObject(dc, old);
-    ReleaseDC(hwnd, dc);
 }
 
 LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,

@@ -1,5 +1,6 @@
 #include "win32/Twips.h"
 
+#include "win32/Handles.h"
 #include "win32/SystemLibrary.h"
 
 #include <windows.h>
@@ -8,10 +9,9 @@ namespace acordina::win32 {
 
 Dpi Dpi::Screen() {
     Dpi dpi;
-    if (HDC screen = GetDC(nullptr)) {
-        dpi.x = GetDeviceCaps(screen, LOGPIXELSX);
-        dpi.y = GetDeviceCaps(screen, LOGPIXELSY);
-        ReleaseDC(nullptr, screen);
+    if (const WindowDC screen(nullptr); screen.get()) {
+        dpi.x = GetDeviceCaps(screen.get(), LOGPIXELSX);
+        dpi.y = GetDeviceCaps(screen.get(), LOGPIXELSY);
     }
     return dpi;
 }
