@@ -27,8 +27,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const WindowsCodePage ansiCodePage(GetACP());
     SystemPower power;
     SystemTimeZone timeZone;
+    CoreAudioOutput audio;
     Services services{clock,  messageBoxes, shell,    sound,        shutdown, keyboard,
-                      folder, process,      monitors, ansiCodePage, power,    timeZone};
+                      folder, process,      monitors, ansiCodePage, power,    timeZone,
+                      audio};
 
     acordina::Program program(services);
     program.Start();

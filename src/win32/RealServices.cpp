@@ -38,8 +38,8 @@ float SystemTrayShell::TwipsPerPixelX() const {
     return Dpi::Screen().TwipsPerPixelX();
 }
 
-bool WinmmSound::PlaySoundA(const char* name, std::uintptr_t module, std::uint32_t flags) {
-    auto* play = winmm_.Function<decltype(::PlaySoundA)>("PlaySoundA");
+bool WinmmSound::PlaySoundW(const wchar_t* name, std::uintptr_t module, std::uint32_t flags) {
+    auto* play = winmm_.Function<decltype(::PlaySoundW)>("PlaySoundW");
     return play && play(name, reinterpret_cast<HMODULE>(module), flags) != FALSE;
 }
 

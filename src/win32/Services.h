@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,12 +24,12 @@ public:
                      unsigned style) = 0;
 };
 
-// PlaySoundA and the device counts of winmm.
+// PlaySoundW and the device counts of winmm.
 class SoundSystem {
 public:
     virtual ~SoundSystem() = default;
     // name == nullptr asks for no sound (used with SND_PURGE).
-    virtual bool PlaySoundA(const char* name, std::uintptr_t module, std::uint32_t flags) = 0;
+    virtual bool PlaySoundW(const wchar_t* name, std::uintptr_t module, std::uint32_t flags) = 0;
     virtual std::uint32_t waveOutGetNumDevs() = 0;
     virtual std::uint32_t midiOutGetNumDevs() = 0;
 };
@@ -79,6 +80,14 @@ public:
     virtual TIME_ZONE_INFORMATION ForYear(std::uint16_t year) = 0;
 };
 
+// The volume of the default sound output, as the user set it.
+class AudioOutput {
+public:
+    virtual ~AudioOutput() = default;
+    // Muted or at volume 0; nullopt where the system cannot tell.
+    virtual std::optional<bool> Silent() = 0;
+};
+
 struct Services {
     alarm::Clock& clock;
     MessageBoxes& messageBoxes;
@@ -93,9 +102,10 @@ struct Services {
     const text::CodePage& ansiCodePage;
     Power& power;
     TimeZone& timeZone;
+    AudioOutput& audio;
 };
 
-// Text for the ANSI services (notification record, PlaySoundA): the system's code page.
+// Text for the ANSI services (the notification record): the system's code page.
 std::string ToAnsi(std::wstring_view text);
 
 } // namespace acordina::win32

@@ -24,7 +24,7 @@ protected:
         fakes.timeZone.rules = {-60, {}, {0, 10, 0, 5, 3, 0, 0, 0}, 0, {}, {0, 3, 0, 5, 2, 0, 0, 0},
                                 -60};
         fakes.clock.Set(22, 0, 0);
-        fakes.folder.Write(L"galo.wav", "RIFF");
+        fakes.folder.Write(L"galo.wav", kWave);
         Start();
         // Both timers run from the start; from now on every tick comes from the test.
         ASSERT_TRUE(KillTimer(Main().hwnd(), mainwindow::frmAcordina::kTimer1));

@@ -16,7 +16,7 @@ using ::testing::ElementsAre;
 class ArmingTest : public ProgramFixture {
 protected:
     void SetUp() override {
-        fakes.folder.Write(L"galo.wav", "RIFF");
+        fakes.folder.Write(L"galo.wav", kWave);
         Start();
         OpenPanel();
     }

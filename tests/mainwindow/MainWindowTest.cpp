@@ -63,7 +63,7 @@ protected:
     // The sound list reads "...Ajuda", "a.wav", "b.wav", "C.WAV": no other file, no folder.
     void SetUp() override {
         for (const wchar_t* name : {L"C.WAV", L"a.wav", L"b.wav", L"leia-me.txt", L"som.wave"}) {
-            fakes.folder.Write(name, "RIFF");
+            fakes.folder.Write(name, kWave);
         }
         CreateDirectoryW((fakes.folder.Path() + L"\\pasta.wav").c_str(), nullptr);
         Start();

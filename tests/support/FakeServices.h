@@ -105,19 +105,19 @@ struct FakeShell final : tray::TrayShell {
 };
 
 struct SoundCall {
-    std::optional<std::string> name; // nullopt: no name (a stop)
+    std::optional<std::wstring> name; // nullopt: no name (a stop)
     std::uintptr_t module;
     std::uint32_t flags;
     bool operator==(const SoundCall&) const = default;
     friend void PrintTo(const SoundCall& c, std::ostream* out) {
-        *out << c.name.value_or("(no name)") << " (flags " << c.flags << ")";
+        *out << win32::ToAnsi(c.name.value_or(L"(no name)")) << " (flags " << c.flags << ")";
     }
 };
 
 struct FakeSound final : win32::SoundSystem {
-    bool PlaySoundA(const char* name, std::uintptr_t module, std::uint32_t flags) override {
-        calls.push_back({name ? std::optional<std::string>(name) : std::nullopt, module, flags});
-        return true;
+    bool PlaySoundW(const wchar_t* name, std::uintptr_t module, std::uint32_t flags) override {
+        calls.push_back({name ? std::optional<std::wstring>(name) : std::nullopt, module, flags});
+        return !accepts || accepts(calls.back());
     }
     std::uint32_t waveOutGetNumDevs() override {
         if (onCount) {
@@ -128,6 +128,7 @@ struct FakeSound final : win32::SoundSystem {
     std::uint32_t midiOutGetNumDevs() override { return midiDevices; }
 
     std::vector<SoundCall> calls;
+    std::function<bool(const SoundCall&)> accepts; // none: every call is accepted
     std::function<void()> onCount;
     std::uint32_t waveDevices = 1, midiDevices = 1;
 };
@@ -210,6 +211,11 @@ struct FakeTimeZone final : win32::TimeZone {
     TIME_ZONE_INFORMATION rules{180, {}, {}, 0, {}, {}, 0};
 };
 
+struct FakeAudio final : win32::AudioOutput {
+    std::optional<bool> Silent() override { return silent; }
+    std::optional<bool> silent = false;
+};
+
 struct FakeServices {
     FakeClock clock;
     FakeMessageBoxes messageBoxes;
@@ -223,8 +229,10 @@ struct FakeServices {
     win32::WindowsCodePage codePage{1252};
     FakePower power;
     FakeTimeZone timeZone;
+    FakeAudio audio;
     win32::Services services{clock,  messageBoxes, shell,    sound,    shutdown, keyboard,
-                             folder, process,      monitors, codePage, power,    timeZone};
+                             folder, process,      monitors, codePage, power,    timeZone,
+                             audio};
 };
 
 } // namespace acordina::testing

@@ -86,7 +86,12 @@ protected:
     }
     // A stop of whatever plays, and a file played asynchronously and looping.
     static inline const SoundCall kPurge{std::nullopt, 0, 0x40};
-    static SoundCall Play(const std::wstring& path) { return {win32::ToAnsi(path), 0, 9}; }
+    static SoundCall Play(const std::wstring& path) { return {path, 0, 9}; }
+    static SoundCall Reserve() {
+        return {L"RESERVA", reinterpret_cast<std::uintptr_t>(win32::ThisModule()), 0x4000F};
+    }
+    // The smallest file that passes for a WAV.
+    static inline const std::string kWave{"RIFF\4\0\0\0WAVE", 12};
     // The two timers' ticks in turn, as they come, the main window's first.
     void TickInTurn(int ticks) {
         for (int i = 0; i < ticks; ++i) {

@@ -88,9 +88,9 @@ TEST(SystemLibraryTest, FindsTheSoundAndTrayFunctionsAndNothingElse) {
         const char* function;
         bool found;
     } rows[] = {
-        {L"winmm.dll", "PlaySoundA", true},        {L"winmm.dll", "waveOutGetNumDevs", true},
+        {L"winmm.dll", "PlaySoundW", true},        {L"winmm.dll", "waveOutGetNumDevs", true},
         {L"winmm.dll", "midiOutGetNumDevs", true}, {L"shell32.dll", "Shell_NotifyIconA", true},
-        {L"winmm.dll", "NoSuchFunction", false},   {L"nosuch.dll", "PlaySoundA", false}};
+        {L"winmm.dll", "NoSuchFunction", false},   {L"nosuch.dll", "PlaySoundW", false}};
     for (const auto& r : rows) {
         EXPECT_EQ(SystemLibrary(r.library).Function<void()>(r.function) != nullptr, r.found)
             << r.function;

@@ -1,0 +1,46 @@
+#include "alarm/AlarmSound.h"
+
+namespace acordina::alarm {
+
+void AlarmSound::Ring(const std::wstring& path, const LocalTime& now) {
+    // Starting the same sound again would only make it stutter.
+    if (ringing_ && playing_ != Playing::Nothing && path == path_) {
+        return;
+    }
+    if (path != path_) {
+        path_ = path;
+    }
+    ringing_ = true;
+    warned_ = false;
+    Try(now);
+}
+
+void AlarmSound::Tick(const LocalTime& now) {
+    // Any other second, the clock set back included, is the next try's.
+    if (ringing_ && playing_ == Playing::Nothing && !(now == lastTry_)) {
+        Try(now);
+    }
+}
+
+void AlarmSound::Stop() {
+    output_.Silence();
+    ringing_ = false;
+    playing_ = Playing::Nothing;
+}
+
+void AlarmSound::Try(const LocalTime& now) {
+    lastTry_ = now;
+    // The header first: a file that is no WAV would make the system play its own short
+    // chime, or nothing, and still count as accepted.
+    if (output_.IsWave(path_) && output_.Loop(path_)) {
+        playing_ = Playing::Chosen;
+        return;
+    }
+    playing_ = output_.LoopReserve() ? Playing::Reserve : Playing::Nothing;
+    if (!warned_) {
+        warned_ = true;
+        output_.Warn(playing_ == Playing::Reserve);
+    }
+}
+
+} // namespace acordina::alarm
