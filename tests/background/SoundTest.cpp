@@ -1,0 +1,185 @@
+// The alarm sound on the real windows with a fake sound system: the reserve sound, the retries,
+// the warnings at arming and at the wake-up, and the devices followed while running.
+#include "ProgramFixture.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace acordina::testing {
+namespace {
+
+using Sounds = std::vector<SoundCall>;
+const std::wstring kReserveWarning =
+    L"O som escolhido (NAME) não pôde tocar: o Acordina toca o seu som de reserva.";
+const std::wstring kNothingWarning = L"O som do alarme não pôde tocar. O Acordina continua tentando.";
+
+class SoundTest : public ProgramFixture {
+protected:
+    void SetUp() override {
+        fakes.folder.Write(L"galo.wav", kWave);
+        fakes.clock.Set(7, 5, 0);
+        Start();
+        ASSERT_TRUE(KillTimer(Main().hwnd(), mainwindow::frmAcordina::kTimer1));
+        ASSERT_TRUE(KillTimer(Background().hwnd(), background::frmAcordina_::kTimer1));
+    }
+    std::wstring In(const std::wstring& name) const { return fakes.folder.Path() + L"\\" + name; }
+    Sounds Played() { return std::exchange(fakes.sound.calls, {}); }
+    // Title, icon kind and text of the last balloon.
+    std::string LastBalloon() const {
+        const ShellCall& b = *fakes.shell.Balloons().back();
+        return b.InfoTitle() + "|" + std::to_string(b.InfoFlags()) + "|" + b.Info();
+    }
+    static std::string Warning(std::wstring text, const std::wstring& name = L"") {
+        if (const auto at = text.find(L"NAME"); at != std::wstring::npos) {
+            text.replace(at, 4, name);
+        }
+        return "Aviso|2|" + win32::ToAnsi(text);
+    }
+    // Both timers' ticks through one second of the clock.
+    void Second(int s) {
+        fakes.clock.Set(7, 5, s);
+        TickInTurn(20);
+    }
+    void Arm() {
+        OpenPanel();
+        SetTick(Main().chkDespSom, true);
+        Choose(Main().cboSom, 1);
+        Click(Main().lblStatus);
+    }
+};
+
+TEST_F(SoundTest, AFileThatCannotPlayLoopsTheReserveSoundWithOneWarning) {
+    fakes.folder.Write(L"texto.wav", "RIFF? no, a note about the alarm");
+    fakes.folder.Write(L"vazio.wav", "");
+    const struct {
+        const wchar_t* name;
+        bool refused; // PlaySoundW answers FALSE for the file
+        Sounds played;
+    } rows[] = {
+        {L"sumiu.wav", false, {Reserve()}},
+        {L"texto.wav", false, {Reserve()}},
+        {L"vazio.wav", false, {Reserve()}},
+        {L"galo.wav", true, {Play(In(L"galo.wav")), Reserve()}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(win32::ToAnsi(row.name));
+        Background().Stop_();
+        Played();
+        fakes.sound.accepts = [&](const SoundCall& c) { return !(row.refused && c.module == 0); };
+        M().strSom = row.name;
+        const std::size_t balloons = Balloons();
+        Background().Tocar();
+        EXPECT_EQ(Played(), row.played);
+        ASSERT_EQ(Balloons(), balloons + 1);
+        EXPECT_EQ(LastBalloon(), Warning(kReserveWarning, row.name));
+        EXPECT_EQ(Background().sound().Plays(), alarm::Playing::Reserve);
+        // The reserve loops: no retry, no second warning, not even for the same file again.
+        for (int s = 1; s < 4; ++s) {
+            Second(s);
+        }
+        Background().Tocar();
+        EXPECT_EQ(Played(), Sounds{});
+        EXPECT_EQ(Balloons(), balloons + 1);
+    }
+}
+
+// Every call refused: no output at all. Tried once a second, whichever timer ticks.
+TEST_F(SoundTest, WithNoOutputTheSoundIsTriedEachSecondUntilItPlaysAndDisarmingEndsTheRetries) {
+    fakes.sound.accepts = [](const SoundCall&) { return false; };
+    M().strSom = L"galo.wav";
+    Background().Tocar();
+    const Sounds aTry{Play(In(L"galo.wav")), Reserve()};
+    EXPECT_EQ(Played(), aTry);
+    EXPECT_EQ(LastBalloon(), Warning(kNothingWarning));
+    const std::size_t balloons = Balloons();
+    Second(0);
+    EXPECT_EQ(Played(), Sounds{}) << "not twice in a second";
+    for (int s = 1; s < 4; ++s) {
+        Second(s);
+        EXPECT_EQ(Played(), aTry);
+    }
+    fakes.sound.accepts = nullptr;
+    Second(4);
+    EXPECT_EQ(Played(), Sounds{Play(In(L"galo.wav"))});
+    Second(5);
+    EXPECT_EQ(Played(), Sounds{});
+    EXPECT_EQ(Balloons(), balloons) << "one warning a wake-up";
+
+    // Disarmed while retrying (the sound box unticked meanwhile): silence, no more tries.
+    Background().Stop_();
+    Played();
+    fakes.sound.accepts = [](const SoundCall&) { return false; };
+    Background().Tocar();
+    Background().Tocar(); // the next wake-up: tried at once, warned again
+    EXPECT_EQ(Played(), (Sounds{aTry[0], aTry[1], aTry[0], aTry[1]}));
+    EXPECT_EQ(Balloons(), balloons + 2);
+    Main().chkDespSom.SetValue(0);
+    Background().AlarmeDesarmado();
+    EXPECT_EQ(Played(), Sounds{kPurge});
+    for (int s = 6; s < 9; ++s) {
+        Second(s);
+    }
+    EXPECT_EQ(Played(), Sounds{});
+}
+
+TEST_F(SoundTest, ArmingWarnsOfAnUnreadableFileOrASilentOutputInsteadOfTheHiddenBalloon) {
+    const std::string hidden = "Aviso|1|" + win32::ToAnsi(kHiddenBalloon);
+    const struct {
+        bool sound, fileThere;
+        std::optional<bool> silent;
+        std::string balloon;
+    } rows[] = {
+        {true, true, false, hidden},
+        {true, true, std::nullopt, hidden},
+        {false, false, true, hidden},
+        {true, true, true,
+         Warning(L"O som do Windows está mudo ou sem volume: o alarme não será ouvido.")},
+        {true, false, true,
+         Warning(L"O som escolhido (galo.wav) não pôde ser lido: na hora, o Acordina tocará o seu "
+                 L"som de reserva.")},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.balloon);
+        fakes.audio.silent = row.silent;
+        OpenPanel();
+        Choose(Main().cboSom, 1);
+        SetTick(Main().chkDespVisual, true);
+        SetTick(Main().chkDespSom, row.sound);
+        if (!row.fileThere) {
+            std::filesystem::remove(In(L"galo.wav"));
+        }
+        Click(Main().lblStatus);
+        EXPECT_EQ(LastBalloon(), row.balloon);
+        EXPECT_EQ(fakes.shell.calls.back().Tip(), win32::ToAnsi(kHiddenHint));
+        EXPECT_TRUE(M().blnLigado);
+        Restore();
+        Click(Main().lblStatus);
+        fakes.folder.Write(L"galo.wav", kWave);
+    }
+}
+
+TEST_F(SoundTest, SoundDevicesComingAndGoingEnableTheSoundOptionItsTickAndTheAlarmStay) {
+    OpenPanel();
+    SetTick(Main().chkDespSom, true);
+    const struct {
+        WPARAM event;
+        std::uint32_t devices;
+        bool enabled;
+    } rows[] = {{0x0007, 0, false}, {0x8000, 1, false}, {0x0007, 1, true}, {0x0007, 2, true}};
+    for (const auto& row : rows) {
+        fakes.sound.waveDevices = row.devices;
+        SendMessageW(Background().hwnd(), WM_DEVICECHANGE, row.event, 0);
+        EXPECT_EQ(IsWindowEnabled(Main().chkDespSom.hwnd()) != FALSE, row.enabled);
+        EXPECT_EQ(Main().chkDespSom.Value(), 1);
+    }
+    Choose(Main().cboSom, 1);
+    Click(Main().lblStatus);
+    fakes.sound.waveDevices = 0;
+    SendMessageW(Background().hwnd(), WM_DEVICECHANGE, 0x0007, 0);
+    EXPECT_TRUE(M().blnLigado && M().blnDespSom);
+    EXPECT_EQ(Played(), Sounds{});
+}
+
+} // namespace
+} // namespace acordina::testing
