@@ -2,9 +2,10 @@
 // The file a typical arming writes, as values and as the exact bytes.
 
 #include "settings/ConfigFormat.h"
-#include "text/Windows1252.h"
+#include "Windows1252.h"
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -60,7 +61,8 @@ inline std::string Join(const std::vector<std::string>& lines, std::string_view 
     return bytes;
 }
 
-inline std::vector<LineValue> Prefix(const ConfigValues& values, std::size_t count) {
+inline std::vector<std::optional<LineValue>> Prefix(const ConfigValues& values,
+                                                   std::size_t count) {
     return {values.begin(), values.begin() + static_cast<std::ptrdiff_t>(count)};
 }
 

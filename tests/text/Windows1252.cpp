@@ -1,4 +1,4 @@
-#include "text/Windows1252.h"
+#include "Windows1252.h"
 
 #include <array>
 #include <cstdint>
