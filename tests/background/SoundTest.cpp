@@ -181,5 +181,30 @@ TEST_F(SoundTest, SoundDevicesComingAndGoingEnableTheSoundOptionItsTickAndTheAla
     EXPECT_EQ(Played(), Sounds{});
 }
 
+// Windows-1252 has no Cyrillic: the name goes to PlaySoundW as it is, and to Config.inf in UTF-8.
+TEST_F(SoundTest, ANameOutsideTheCodePagePlaysAndIsChosenAgainAfterTheFolderChanged) {
+    const std::wstring name = L"Будильник.wav";
+    fakes.folder.Write(name, kWave);
+    Start();
+    OpenPanel();
+    SetTick(Main().chkDespSom, true);
+    int index = 0;
+    while (index < Main().cboSom.ListCount() && Main().cboSom.List(index) != name) {
+        ++index;
+    }
+    Choose(Main().cboSom, index);
+    Click(Main().lblStatus);
+    const std::string utf8 = "\xD0\x91\xD1\x83\xD0\xB4\xD0\xB8\xD0\xBB\xD1\x8C\xD0\xBD\xD0\xB8\xD0\xBA.wav";
+    EXPECT_TRUE(fakes.folder.Read(L"Config.inf")->ends_with("\r\n" + utf8 + "\r\n"));
+    Background().Tocar();
+    EXPECT_EQ(Played(), Sounds{Play(In(name))});
+    EXPECT_EQ(LastBalloon(), "Aviso|1|" + win32::ToAnsi(kHiddenBalloon)) << "no warning";
+
+    fakes.folder.Write(L"Alarme.wav", kWave);
+    fakes.folder.Write(L"Ave.wav", kWave);
+    Start();
+    EXPECT_EQ(Main().cboSom.Text(), name);
+}
+
 } // namespace
 } // namespace acordina::testing
