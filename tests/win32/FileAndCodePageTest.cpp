@@ -77,7 +77,7 @@ TEST(WindowsCodePage, MessagesRoundTripInTheirScriptsAndWhatTheCodePageLacksBeco
         ConfigValues values = samples::ExampleValues();
         values[4] = std::wstring(c.text);
         const auto read = ParseConfig(FormatConfig(values, codePage), samples::Sounds(), codePage);
-        EXPECT_EQ(read.at(4), LineValue(std::wstring(c.back))) << c.codePage;
+        EXPECT_EQ(read.at(4), std::optional<LineValue>(std::wstring(c.back))) << c.codePage;
     }
 }
 
