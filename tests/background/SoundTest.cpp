@@ -41,12 +41,6 @@ protected:
         fakes.clock.Set(7, 5, s);
         TickInTurn(20);
     }
-    void Arm() {
-        OpenPanel();
-        SetTick(Main().chkDespSom, true);
-        Choose(Main().cboSom, 1);
-        Click(Main().lblStatus);
-    }
 };
 
 TEST_F(SoundTest, AFileThatCannotPlayLoopsTheReserveSoundWithOneWarning) {
