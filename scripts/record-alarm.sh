@@ -85,7 +85,7 @@ for p in $(pgrep -x Acordina.exe); do [ "$(readlink "/proc/$p/cwd")" != "$progra
 click ^static$ '^Configura'
 click ^button$ '^Despertar com som$' 1 6
 click ^combobox$ ''
-xdotool key Home Return # the one WAV file, listed before the help entry
+click ^combolbox$ '' 1 '' '(b - t) - 5' # the last entry, the one WAV file, after "...Ajuda"
 # The first full minute after the clicks and the start of the recording; spinners start at 0:00.
 target=$((($(date +%s) + 40 + 59) / 60 * 60))
 read -r hour minute <<<"$(date -d "@$target" '+%-H %-M')"
