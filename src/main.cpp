@@ -28,9 +28,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     SystemPower power;
     SystemTimeZone timeZone;
     CoreAudioOutput audio;
-    Services services{clock,  messageBoxes, shell,    sound,        shutdown, keyboard,
-                      folder, process,      monitors, ansiCodePage, power,    timeZone,
-                      audio};
+    Services services{clock,   messageBoxes, shell,        sound, shutdown, keyboard, folder,
+                      process, monitors,     ansiCodePage, power, timeZone, audio};
 
     acordina::Program program(services);
     program.Start();

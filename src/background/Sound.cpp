@@ -5,15 +5,30 @@
 
 #include <mmsystem.h>
 
+#include <array>
 #include <string_view>
+#include <utility>
 
 namespace acordina::background {
 namespace {
 
-// The name the user knows the file by.
-std::wstring_view FileName(std::wstring_view path) {
-    const auto slash = path.find_last_of(L"\\/");
-    return slash == std::wstring_view::npos ? path : path.substr(slash + 1);
+// The warnings, each the text before and after the chosen file's name (none for the last two).
+enum Warning { kReservePlays, kNothingPlays, kUnreadable, kSilent };
+constexpr std::array<std::pair<const wchar_t*, const wchar_t*>, 4> kWarnings = {{
+    {L"O som escolhido (", L") não pôde tocar: o Acordina toca o seu som de reserva."},
+    {L"O som do alarme não pôde tocar. O Acordina continua tentando.", nullptr},
+    {L"O som escolhido (",
+     L") não pôde ser lido: na hora, o Acordina tocará o seu som de reserva."},
+    {L"O som do Windows está mudo ou sem volume: o alarme não será ouvido.", nullptr},
+}};
+
+// `path`: the chosen file, named by what follows its folder.
+std::wstring Text(Warning warning, std::wstring_view path = {}) {
+    const auto [before, after] = kWarnings[warning];
+    if (!after) {
+        return before;
+    }
+    return before + std::wstring(path.substr(path.find_last_of(L"\\/") + 1)) + after;
 }
 
 } // namespace
@@ -36,9 +51,9 @@ bool Sound::CanPlayWAVs() {
 }
 
 bool Sound::LoopReserve() {
-    return services_.sound.PlaySoundW(
-        kReserve, reinterpret_cast<std::uintptr_t>(win32::ThisModule()),
-        SND_RESOURCE | SND_ASYNC | SND_LOOP | SND_NODEFAULT);
+    return services_.sound.PlaySoundW(kReserve,
+                                      reinterpret_cast<std::uintptr_t>(win32::ThisModule()),
+                                      SND_RESOURCE | SND_ASYNC | SND_LOOP | SND_NODEFAULT);
 }
 
 bool Sound::IsWave(const std::wstring& path) {
@@ -48,20 +63,16 @@ bool Sound::IsWave(const std::wstring& path) {
 }
 
 void Sound::Warn(bool reservePlaying) {
-    warn_(reservePlaying ? L"O som escolhido (" + std::wstring(FileName(logic_.Path())) +
-                               L") não pôde tocar: o Acordina toca o seu som de reserva."
-                         : std::wstring(L"O som do alarme não pôde tocar. O Acordina continua "
-                                        L"tentando."));
+    warn_(Text(reservePlaying ? kReservePlays : kNothingPlays, logic_.Path()));
 }
 
-std::optional<std::wstring> Sound::CheckAtArming(const std::wstring& path,
-                                                 const std::wstring& name) {
+// Only read: the user's volume is the user's to change.
+std::optional<std::wstring> Sound::CheckAtArming(const std::wstring& path) {
     if (!IsWave(path)) {
-        return L"O som escolhido (" + name +
-               L") não pôde ser lido: na hora, o Acordina tocará o seu som de reserva.";
+        return Text(kUnreadable, path);
     }
     if (services_.audio.Silent().value_or(false)) {
-        return L"O som do Windows está mudo ou sem volume: o alarme não será ouvido.";
+        return Text(kSilent);
     }
     return std::nullopt;
 }

@@ -28,9 +28,9 @@ public:
     bool PlayWAVFile(const std::wstring& path);
     bool StopPlayingWAV();
     bool CanPlayWAVs();
-    // Why `name`, in the folder at `path`, will not be heard, if it will not: a file that is no
-    // WAV, an output muted or at volume 0.
-    std::optional<std::wstring> CheckAtArming(const std::wstring& path, const std::wstring& name);
+    // Why the file at `path` will not be heard, if it will not: it is no WAV, or the output is
+    // muted or at volume 0.
+    std::optional<std::wstring> CheckAtArming(const std::wstring& path);
 
     // The resource that holds the reserve sound.
     static constexpr wchar_t kReserve[] = L"RESERVA";

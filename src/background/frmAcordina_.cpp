@@ -4,6 +4,8 @@
 #include "win32/Paths.h"
 #include "win32/Twips.h"
 
+#include <dbt.h>
+
 #include <array>
 
 namespace acordina::background {
@@ -109,8 +111,7 @@ void frmAcordina_::AlertaProgramaOcultado() {
 }
 
 void frmAcordina_::AlertaArmado() {
-    const auto warning =
-        module1_.blnDespSom ? sound_.CheckAtArming(SoundPath(), module1_.strSom) : std::nullopt;
+    const auto warning = module1_.blnDespSom ? sound_.CheckAtArming(SoundPath()) : std::nullopt;
     if (!warning) {
         AlertaProgramaOcultado();
         return;
@@ -215,7 +216,7 @@ LRESULT frmAcordina_::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_DEVICECHANGE:
         // Speakers plugged in or out: the sound option follows; an armed alarm is left as it is.
-        if (wp == kDevNodesChanged && main_) {
+        if (wp == DBT_DEVNODES_CHANGED && main_) {
             main_->HabilitarSom(CanPlayWAVs());
         }
         return TRUE;

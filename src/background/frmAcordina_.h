@@ -70,8 +70,6 @@ public:
     static constexpr UINT_PTR kSingleClickTimer = 2;
     static constexpr UINT kMnuRestaurar = 101;
     static constexpr UINT kMnuFechar = 102;
-    // DBT_DEVNODES_CHANGED of <dbt.h>: a device was added or removed.
-    static constexpr WPARAM kDevNodesChanged = 0x0007;
 
 protected:
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;

@@ -194,11 +194,10 @@ std::vector<std::optional<LineValue>> ParseConfig(std::string_view bytes, const 
     // Unmarked, the texts are UTF-8 only if every line is well formed and one has a character
     // beyond ASCII: a code-page text with accents almost never is.
     const auto lineSpan = std::span(lines).first(count);
-    const bool utf8 =
-        marked || (std::ranges::any_of(lineSpan, HasMultiByte) &&
-                   std::ranges::all_of(lineSpan, [](std::string_view l) {
-                       return text::FromUtf8(l).has_value();
-                   }));
+    const bool utf8 = marked || (std::ranges::any_of(lineSpan, HasMultiByte) &&
+                                 std::ranges::all_of(lineSpan, [](std::string_view l) {
+                                     return text::FromUtf8(l).has_value();
+                                 }));
     std::optional<std::wstring> name;
     if (count == kLineCount) {
         // Written in UTF-8 when the code page could not hold it.

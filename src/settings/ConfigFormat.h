@@ -1,14 +1,15 @@
 #pragma once
 // The byte format of Config.inf: CR LF lines, texts in the system's code page, meaning by
-// position alone; the sound's name in UTF-8 when the code page cannot hold it. Integer lines are " 1 ", " 0 ", "-1 "; text lines are the text as it stands,
+// position alone. Integer lines are " 1 ", " 0 ", "-1 "; text lines are the text as it stands,
 // blanks included. Fifteen lines as they always were, then the chosen sound's file name, so
-// that a folder whose WAV files changed still restores the same sound.
+// that a folder whose WAV files changed still restores the same sound; that name is kept in
+// UTF-8 when the code page cannot hold it.
 
 #include "text/CodePage.h"
 
 #include <array>
-#include <optional>
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -55,7 +56,8 @@ struct SoundList {
 
 // The whole file's bytes, texts in codePage. A CR or LF inside a text is written
 // as a blank so no line is split; a character outside the code page becomes
-// '?', except in the sound's name, which is then written in UTF-8. Throws std::invalid_argument when a value's kind does not match kLines.
+// '?', except in the sound's name, which is then written in UTF-8. Throws std::invalid_argument
+// when a value's kind does not match kLines.
 std::string FormatConfig(const ConfigValues& values, const text::CodePage& codePage);
 
 // The values of the file's lines, in file order, nullopt for a faulty line; reading stops at

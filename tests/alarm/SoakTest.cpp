@@ -29,7 +29,9 @@ LocalTime At(std::int64_t local) {
     using namespace std::chrono;
     const year_month_day d{sys_days{days{local / kDay}}};
     const int s = static_cast<int>(local % kDay);
-    return {int(d.year()), int(unsigned(d.month())), int(unsigned(d.day())),
+    return {int(d.year()),
+            int(unsigned(d.month())),
+            int(unsigned(d.day())),
             {s / 3600, s / 60 % 60, s % 60}};
 }
 
@@ -158,8 +160,8 @@ TEST(Soak, ThreeNightsOfTicksGapsClockChangesAndFailingSoundsKeepEveryPromise) {
             const PreAlerta& p = kPreAlertas[i];
             const int fired = actions.avisa[p.minutes] - before.avisa[p.minutes];
             SOAK_CHECK(fired <= 1);
-            SOAK_CHECK(fired == 1 || !(m.blnLigado && m.*p.flag && reached(targets[i + 1]) &&
-                                       shortStall));
+            SOAK_CHECK(fired == 1 ||
+                       !(m.blnLigado && m.*p.flag && reached(targets[i + 1]) && shortStall));
         }
         shouldRing = shouldRing || rings;
         // Ringing means playing, or a try this very second; disarmed, nothing plays. One

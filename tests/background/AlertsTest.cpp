@@ -124,10 +124,10 @@ TEST_F(AlertsTest, TocarPlaysTheFileInsideTheFolderOnceUntilStoppedOrAnotherIsAs
     Background().Tocar();
     std::filesystem::remove(beside);
     EXPECT_EQ(Background().strArquivoSom(), Folder() + L"\\canção.wav") << "the last started";
-    EXPECT_EQ(fakes.sound.calls, (std::vector<SoundCall>{
-                                     Play(Folder() + L"\\galo.wav"), Play(Folder() + L"\\sino.wav"),
-                                     kPurge, Play(Folder() + L"\\sino.wav"),
-                                     Play(Folder() + L"\\canção.wav")}));
+    EXPECT_EQ(fakes.sound.calls, (std::vector<SoundCall>{Play(Folder() + L"\\galo.wav"),
+                                                         Play(Folder() + L"\\sino.wav"), kPurge,
+                                                         Play(Folder() + L"\\sino.wav"),
+                                                         Play(Folder() + L"\\canção.wav")}));
     EXPECT_EQ(fakes.shell.calls.size(), 3u) << "the start's; stopping leaves the balloon alone";
     EXPECT_EQ(Boxes(), 0u);
 }

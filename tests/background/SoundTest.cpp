@@ -12,7 +12,8 @@ namespace {
 using Sounds = std::vector<SoundCall>;
 const std::wstring kReserveWarning =
     L"O som escolhido (NAME) não pôde tocar: o Acordina toca o seu som de reserva.";
-const std::wstring kNothingWarning = L"O som do alarme não pôde tocar. O Acordina continua tentando.";
+const std::wstring kNothingWarning =
+    L"O som do alarme não pôde tocar. O Acordina continua tentando.";
 
 class SoundTest : public ProgramFixture {
 protected:
@@ -188,7 +189,8 @@ TEST_F(SoundTest, ANameOutsideTheCodePagePlaysAndIsChosenAgainAfterTheFolderChan
     }
     Choose(Main().cboSom, index);
     Click(Main().lblStatus);
-    const std::string utf8 = "\xD0\x91\xD1\x83\xD0\xB4\xD0\xB8\xD0\xBB\xD1\x8C\xD0\xBD\xD0\xB8\xD0\xBA.wav";
+    const std::string utf8 =
+        "\xD0\x91\xD1\x83\xD0\xB4\xD0\xB8\xD0\xBB\xD1\x8C\xD0\xBD\xD0\xB8\xD0\xBA.wav";
     EXPECT_TRUE(fakes.folder.Read(L"Config.inf")->ends_with("\r\n" + utf8 + "\r\n"));
     Background().Tocar();
     EXPECT_EQ(Played(), Sounds{Play(In(name))});

@@ -107,14 +107,13 @@ TEST(ParseConfig, ReadsTextsInUtf8WhenMarkedOrWellFormedElseInTheCodePage) {
     const struct {
         std::string_view mark, message, name;
         std::wstring messageRead, nameRead;
-    } cases[] = {
-        {"\xEF\xBB\xBF", "Acordar j\xC3\xA1!", "b.wav", L"Acordar já!", L"b.wav"},
-        {"", "Acordar j\xC3\xA1!", "b.wav", L"Acordar já!", L"b.wav"},
-        {"", "Acordar j\xE1!", "b.wav", L"Acordar já!", L"b.wav"},
-        {"\xEF\xBB\xBF", "Acordar j\xE1!", "b.wav", L"Acordar já!", L"b.wav"},
-        {"", "Acordar j\xE1!", "\xD0\x91.wav", L"Acordar já!", L"Б.wav"},
-        {"", "Acordar j\xC3\xA1!", "can\xE7\xE3o.wav", L"Acordar jÃ¡!", L"canção.wav"},
-        {"\xEF\xBB\xBF", "\xEF\xBB\xBF", "", L"\xFEFF", L""}};
+    } cases[] = {{"\xEF\xBB\xBF", "Acordar j\xC3\xA1!", "b.wav", L"Acordar já!", L"b.wav"},
+                 {"", "Acordar j\xC3\xA1!", "b.wav", L"Acordar já!", L"b.wav"},
+                 {"", "Acordar j\xE1!", "b.wav", L"Acordar já!", L"b.wav"},
+                 {"\xEF\xBB\xBF", "Acordar j\xE1!", "b.wav", L"Acordar já!", L"b.wav"},
+                 {"", "Acordar j\xE1!", "\xD0\x91.wav", L"Acordar já!", L"Б.wav"},
+                 {"", "Acordar j\xC3\xA1!", "can\xE7\xE3o.wav", L"Acordar jÃ¡!", L"canção.wav"},
+                 {"\xEF\xBB\xBF", "\xEF\xBB\xBF", "", L"\xFEFF", L""}};
     for (const auto& c : cases) {
         auto lines = ExampleLines();
         lines[4] = std::string(c.message);

@@ -1,8 +1,8 @@
 #pragma once
 // The file a typical arming writes, as values and as the exact bytes.
 
-#include "settings/ConfigFormat.h"
 #include "Windows1252.h"
+#include "settings/ConfigFormat.h"
 
 #include <array>
 #include <optional>
@@ -61,8 +61,7 @@ inline std::string Join(const std::vector<std::string>& lines, std::string_view 
     return bytes;
 }
 
-inline std::vector<std::optional<LineValue>> Prefix(const ConfigValues& values,
-                                                   std::size_t count) {
+inline std::vector<std::optional<LineValue>> Prefix(const ConfigValues& values, std::size_t count) {
     return {values.begin(), values.begin() + static_cast<std::ptrdiff_t>(count)};
 }
 

@@ -230,9 +230,8 @@ struct FakeServices {
     FakePower power;
     FakeTimeZone timeZone;
     FakeAudio audio;
-    win32::Services services{clock,  messageBoxes, shell,    sound,    shutdown, keyboard,
-                             folder, process,      monitors, codePage, power,    timeZone,
-                             audio};
+    win32::Services services{clock,   messageBoxes, shell,    sound, shutdown, keyboard, folder,
+                             process, monitors,     codePage, power, timeZone, audio};
 };
 
 } // namespace acordina::testing

@@ -19,9 +19,9 @@ TEST(Utf8, EncodesEveryPlaneAndDecodesOnlyWellFormedBytes) {
     }
     EXPECT_EQ(ToUtf8(std::wstring(1, static_cast<wchar_t>(0xD800)) + L"x"), "\xEF\xBF\xBDx");
     // Cut short, a lone continuation, overlong, a surrogate, beyond U+10FFFF, bytes never used.
-    for (const std::string_view bad : {"\xC3", "a\xE2\x82", "\x80", "\xC0\x80", "\xE0\x9F\xBF",
-                                       "\xF0\x8F\xBF\xBF", "\xED\xA0\x80", "\xF4\x90\x80\x80",
-                                       "\xF8\x88\x80\x80\x80", "\xFF", "j\xE1!"}) {
+    for (const std::string_view bad :
+         {"\xC3", "a\xE2\x82", "\x80", "\xC0\x80", "\xE0\x9F\xBF", "\xF0\x8F\xBF\xBF",
+          "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xF8\x88\x80\x80\x80", "\xFF", "j\xE1!"}) {
         EXPECT_EQ(FromUtf8(bad), std::nullopt) << testing::PrintToString(bad);
     }
 }

@@ -23,8 +23,9 @@ inline std::string ToWindows1252(std::wstring_view text) {
         const auto c = static_cast<char32_t>(w);
         const auto high = std::find(kHigh1252.begin(), kHigh1252.end(), c);
         out.push_back(c < 0x80 || (c >= 0xA0 && c <= 0xFF) ? static_cast<char>(c)
-                      : high != kHigh1252.end() ? static_cast<char>(0x80 + (high - kHigh1252.begin()))
-                                                : '?');
+                      : high != kHigh1252.end()
+                          ? static_cast<char>(0x80 + (high - kHigh1252.begin()))
+                          : '?');
     }
     return out;
 }
