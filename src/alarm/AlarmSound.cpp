@@ -2,6 +2,27 @@
 
 namespace acordina::alarm {
 
+bool IsWholeWave(std::string_view head, std::uint64_t fileSize) {
+    if (head.size() < 12 || !head.starts_with("RIFF") || head.substr(8, 4) != "WAVE") {
+        return false;
+    }
+    bool format = false;
+    for (std::size_t at = 12; at + 8 <= head.size();) {
+        std::uint64_t size = 0;
+        for (int i = 3; i >= 0; --i) {
+            size =
+                size << 8 | static_cast<unsigned char>(head[at + 4 + static_cast<std::size_t>(i)]);
+        }
+        if (head.substr(at, 4) == "data") {
+            return format && size > 0 && at + 8 + size <= fileSize;
+        }
+        format = format || (head.substr(at, 4) == "fmt " && size >= 16);
+        // Chunks start on even offsets.
+        at += 8 + static_cast<std::size_t>(size) + (size & 1);
+    }
+    return format;
+}
+
 void AlarmSound::Ring(const std::wstring& path, const LocalTime& now) {
     // Starting the same sound again would only make it stutter.
     if (ringing_ && playing_ != Playing::Nothing && path == path_) {

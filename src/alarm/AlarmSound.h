@@ -6,7 +6,9 @@
 
 #include "alarm/AlarmCheck.h"
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace acordina::alarm {
 
@@ -25,6 +27,14 @@ public:
 };
 
 enum class Playing { Nothing, Chosen, Reserve };
+
+// How much of a file IsWholeWave looks at.
+inline constexpr std::size_t kWaveHeadBytes = 4096;
+
+// The first bytes of a file of `fileSize` bytes are those of a RIFF/WAVE file whose format comes
+// before its sound data and whose data is all there: a renamed text, an empty or a cut-off file
+// is none. Data beyond the bytes looked at is taken on trust.
+bool IsWholeWave(std::string_view head, std::uint64_t fileSize);
 
 class AlarmSound {
 public:

@@ -57,9 +57,13 @@ bool Sound::LoopReserve() {
 }
 
 bool Sound::IsWave(const std::wstring& path) {
-    const auto head = win32::ReadBounded(path, 12);
-    return head && head->size() == 12 && head->starts_with("RIFF") &&
-           std::string_view(*head).substr(8) == "WAVE";
+    WIN32_FILE_ATTRIBUTE_DATA about{};
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &about)) {
+        return false;
+    }
+    const auto head = win32::ReadBounded(path, alarm::kWaveHeadBytes);
+    return head &&
+           alarm::IsWholeWave(*head, std::uint64_t{about.nFileSizeHigh} << 32 | about.nFileSizeLow);
 }
 
 void Sound::Warn(bool reservePlaying) {

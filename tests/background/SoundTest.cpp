@@ -47,6 +47,8 @@ protected:
 TEST_F(SoundTest, AFileThatCannotPlayLoopsTheReserveSoundWithOneWarning) {
     fakes.folder.Write(L"texto.wav", "RIFF? no, a note about the alarm");
     fakes.folder.Write(L"vazio.wav", "");
+    fakes.folder.Write(L"cortado.wav", kWave.substr(0, 40) + std::string("\xE8\3\0\0\x80", 5));
+    fakes.folder.Write(L"sem-formato.wav", kWave.substr(0, 12) + kWave.substr(36));
     const struct {
         const wchar_t* name;
         bool refused; // PlaySoundW answers FALSE for the file
@@ -55,6 +57,8 @@ TEST_F(SoundTest, AFileThatCannotPlayLoopsTheReserveSoundWithOneWarning) {
         {L"sumiu.wav", false, {Reserve()}},
         {L"texto.wav", false, {Reserve()}},
         {L"vazio.wav", false, {Reserve()}},
+        {L"cortado.wav", false, {Reserve()}},
+        {L"sem-formato.wav", false, {Reserve()}},
         {L"galo.wav", true, {Play(In(L"galo.wav")), Reserve()}},
     };
     for (const auto& row : rows) {

@@ -90,8 +90,11 @@ protected:
     static SoundCall Reserve() {
         return {L"RESERVA", reinterpret_cast<std::uintptr_t>(win32::ThisModule()), 0x4000F};
     }
-    // The smallest file that passes for a WAV.
-    static inline const std::string kWave{"RIFF\4\0\0\0WAVE", 12};
+    // A WAV file of two silent 8-bit samples.
+    static inline const std::string kWave{
+        "RIFF\46\0\0\0WAVEfmt "
+        "\20\0\0\0\1\0\1\0\x40\x1F\0\0\x40\x1F\0\0\1\0\x08\0data\2\0\0\0\x80\x80",
+        46};
     // The two timers' ticks in turn, as they come, the main window's first.
     void TickInTurn(int ticks) {
         for (int i = 0; i < ticks; ++i) {
