@@ -7,18 +7,19 @@ bool IsWholeWave(std::string_view head, std::uint64_t fileSize) {
         return false;
     }
     bool format = false;
-    for (std::size_t at = 12; at + 8 <= head.size();) {
+    // 64-bit offsets: a size read from the file cannot wrap them round into a loop.
+    for (std::uint64_t at = 12; at + 8 <= head.size();) {
+        const std::string_view chunk = head.substr(static_cast<std::size_t>(at), 8);
         std::uint64_t size = 0;
-        for (int i = 3; i >= 0; --i) {
-            size =
-                size << 8 | static_cast<unsigned char>(head[at + 4 + static_cast<std::size_t>(i)]);
+        for (std::size_t i = 8; i-- > 4;) {
+            size = size << 8 | static_cast<unsigned char>(chunk[i]);
         }
-        if (head.substr(at, 4) == "data") {
+        if (chunk.starts_with("data")) {
             return format && size > 0 && at + 8 + size <= fileSize;
         }
-        format = format || (head.substr(at, 4) == "fmt " && size >= 16);
+        format = format || (chunk.starts_with("fmt ") && size >= 16);
         // Chunks start on even offsets.
-        at += 8 + static_cast<std::size_t>(size) + (size & 1);
+        at += 8 + size + (size & 1);
     }
     return format;
 }
