@@ -26,13 +26,9 @@ std::int64_t EnvOr(const char* name, std::int64_t fallback) {
 }
 
 LocalTime At(std::int64_t local) {
-    using namespace std::chrono;
-    const year_month_day d{sys_days{days{local / kDay}}};
-    const int s = static_cast<int>(local % kDay);
-    return {int(d.year()),
-            int(unsigned(d.month())),
-            int(unsigned(d.day())),
-            {s / 3600, s / 60 % 60, s % 60}};
+    const std::chrono::year_month_day d{std::chrono::sys_days{std::chrono::days{local / kDay}}};
+    const int s = static_cast<int>(local % kDay), m = int(unsigned(d.month()));
+    return {int(d.year()), m, int(unsigned(d.day())), {s / 3600, s / 60 % 60, s % 60}};
 }
 
 // Plays as told; fails every start while the output is gone, and some at random.
@@ -40,13 +36,9 @@ struct FlakyOutput final : SoundOutput {
     explicit FlakyOutput(std::mt19937_64& r) : rng(r) {}
     // The chosen file fails when it is no WAV or does not start; the first failure of a firing
     // is the one warned of.
-    bool IsWave(const std::wstring&) override { return fileGood || Failed(); }
-    bool Loop(const std::wstring&) override { return Start() || Failed(); }
+    bool IsWave(const std::wstring&) override { return fileGood || !(firstFailed = true); }
+    bool Loop(const std::wstring&) override { return Start() || !(firstFailed = true); }
     bool LoopReserve() override { return Start(); }
-    bool Failed() {
-        firstFailed = true;
-        return false;
-    }
     void Silence() override { playing = false; }
     void Warn(bool) override { ++warnings; }
     bool Start() {
