@@ -77,26 +77,20 @@ TEST_F(AlertsTest, TheClockIsSetOnceASecondNeverWhileHiddenAndUpToDateWhenShown)
 }
 
 TEST_F(AlertsTest, AvisaShowsTheMessageOfItsNumberTitledAvisoWithTheInformationIcon) {
-    const struct {
-        std::uint8_t varOQue;
-        std::wstring Module1::*message;
-        const wchar_t* text;
-    } rows[] = {
+    const std::tuple<std::uint8_t, std::wstring Module1::*, const wchar_t*> rows[] = {
         {15, &Module1::strMsg15min, L"quinze"}, {10, &Module1::strMsg10min, L"dez"},
         {5, &Module1::strMsg05min, L"cinco"},   {2, &Module1::strMsg02min, L"dois"},
         {1, &Module1::strMsg01min, L"um"},      {0, &Module1::strMsgDespertar, L"Atenção!"}};
-    for (const auto& row : rows) { // each message set just before: a wrong one would differ
-        SCOPED_TRACE(static_cast<int>(row.varOQue));
-        M().*row.message = row.text;
+    for (const auto& [varOQue, message, text] : rows) { // each set just before: a wrong one differs
+        SCOPED_TRACE(static_cast<int>(varOQue));
+        M().*message = text;
         const std::size_t before = fakes.shell.calls.size();
-        Background().Avisa(row.varOQue);
+        Background().Avisa(varOQue);
         // The balloon showing is cleared first.
         ASSERT_EQ(fakes.shell.calls.size(), before + 2);
         EXPECT_EQ(fakes.shell.calls[before].Info(), "");
-        const ShellCall& shown = fakes.shell.calls[before + 1];
-        EXPECT_EQ(std::to_string(shown.message) + " " + shown.Info() + "|" + shown.InfoTitle() +
-                      "|" + std::to_string(shown.InfoFlags()),
-                  "1 " + win32::ToAnsi(row.text) + "|Aviso|1");
+        EXPECT_EQ(fakes.shell.calls[before + 1].message, 1u);
+        EXPECT_EQ(LastBalloon(), "Aviso|1|" + win32::ToAnsi(text));
     }
     const std::size_t before = fakes.shell.calls.size();
     for (const int varOQue : {3, 4, 14, 16, 255}) {
@@ -216,11 +210,9 @@ TEST_F(AlertsTest, TheWakeTimerFollowsTheNextTargetByThatDaysRulesAndTheStayAwak
     const std::size_t balloons = Balloons();
     TickAt(7, 30, 0);
     ASSERT_EQ(Balloons(), balloons + 1);
-    const ShellCall& warning = *fakes.shell.Balloons().back();
-    EXPECT_EQ(warning.Info() + "|" + warning.InfoTitle() + "|" +
-                  std::to_string(warning.InfoFlags()),
-              win32::ToAnsi(L"O alarme das 07:05 não tocou: o computador estava em suspensão ou o "
-                            L"relógio foi adiantado.|Aviso|2"));
+    EXPECT_EQ(LastBalloon(),
+              win32::ToAnsi(L"Aviso|2|O alarme das 07:05 não tocou: o computador estava em "
+                            L"suspensão ou o relógio foi adiantado."));
 
     // Ending the program cancels the timer.
     Asked();

@@ -26,21 +26,18 @@ protected:
     }
     std::wstring In(const std::wstring& name) const { return fakes.folder.Path() + L"\\" + name; }
     Sounds Played() { return std::exchange(fakes.sound.calls, {}); }
-    // Title, icon kind and text of the last balloon.
-    std::string LastBalloon() const {
-        const ShellCall& b = *fakes.shell.Balloons().back();
-        return b.InfoTitle() + "|" + std::to_string(b.InfoFlags()) + "|" + b.Info();
-    }
     static std::string Warning(std::wstring text, const std::wstring& name = L"") {
         if (const auto at = text.find(L"NAME"); at != std::wstring::npos) {
             text.replace(at, 4, name);
         }
         return "Aviso|2|" + win32::ToAnsi(text);
     }
-    // Both timers' ticks through one second of the clock.
-    void Second(int s) {
-        fakes.clock.Set(7, 5, s);
-        TickInTurn(20);
+    // Both timers' ticks through each second of the clock from `first` to `last`.
+    void Seconds(int first, int last) {
+        for (int s = first; s <= last; ++s) {
+            fakes.clock.Set(7, 5, s);
+            TickInTurn(20);
+        }
     }
 };
 
@@ -49,34 +46,23 @@ TEST_F(SoundTest, AFileThatCannotPlayLoopsTheReserveSoundWithOneWarning) {
     fakes.folder.Write(L"vazio.wav", "");
     fakes.folder.Write(L"cortado.wav", kWave.substr(0, 40) + std::string("\xE8\3\0\0\x80", 5));
     fakes.folder.Write(L"sem-formato.wav", kWave.substr(0, 12) + kWave.substr(36));
-    const struct {
-        const wchar_t* name;
-        bool refused; // PlaySoundW answers FALSE for the file
-        Sounds played;
-    } rows[] = {
-        {L"sumiu.wav", false, {Reserve()}},
-        {L"texto.wav", false, {Reserve()}},
-        {L"vazio.wav", false, {Reserve()}},
-        {L"cortado.wav", false, {Reserve()}},
-        {L"sem-formato.wav", false, {Reserve()}},
-        {L"galo.wav", true, {Play(In(L"galo.wav")), Reserve()}},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(win32::ToAnsi(row.name));
+    // The last is a good file that PlaySoundW refuses.
+    for (const std::wstring name : {L"sumiu.wav", L"texto.wav", L"vazio.wav", L"cortado.wav",
+                                    L"sem-formato.wav", L"galo.wav"}) {
+        SCOPED_TRACE(win32::ToAnsi(name));
+        const bool refused = name == L"galo.wav";
         Background().Stop_();
         Played();
-        fakes.sound.accepts = [&](const SoundCall& c) { return !(row.refused && c.module == 0); };
-        M().strSom = row.name;
+        fakes.sound.accepts = [refused](const SoundCall& c) { return !(refused && c.module == 0); };
+        M().strSom = name;
         const std::size_t balloons = Balloons();
         Background().Tocar();
-        EXPECT_EQ(Played(), row.played);
+        EXPECT_EQ(Played(), (refused ? Sounds{Play(In(name)), Reserve()} : Sounds{Reserve()}));
         ASSERT_EQ(Balloons(), balloons + 1);
-        EXPECT_EQ(LastBalloon(), Warning(kReserveWarning, row.name));
+        EXPECT_EQ(LastBalloon(), Warning(kReserveWarning, name));
         EXPECT_EQ(Background().sound().Plays(), alarm::Playing::Reserve);
         // The reserve loops: no retry, no second warning, not even for the same file again.
-        for (int s = 1; s < 4; ++s) {
-            Second(s);
-        }
+        Seconds(1, 3);
         Background().Tocar();
         EXPECT_EQ(Played(), Sounds{});
         EXPECT_EQ(Balloons(), balloons + 1);
@@ -92,16 +78,16 @@ TEST_F(SoundTest, WithNoOutputTheSoundIsTriedEachSecondUntilItPlaysAndDisarmingE
     EXPECT_EQ(Played(), aTry);
     EXPECT_EQ(LastBalloon(), Warning(kNothingWarning));
     const std::size_t balloons = Balloons();
-    Second(0);
+    Seconds(0, 0);
     EXPECT_EQ(Played(), Sounds{}) << "not twice in a second";
     for (int s = 1; s < 4; ++s) {
-        Second(s);
+        Seconds(s, s);
         EXPECT_EQ(Played(), aTry);
     }
     fakes.sound.accepts = nullptr;
-    Second(4);
+    Seconds(4, 4);
     EXPECT_EQ(Played(), Sounds{Play(In(L"galo.wav"))});
-    Second(5);
+    Seconds(5, 5);
     EXPECT_EQ(Played(), Sounds{});
     EXPECT_EQ(Balloons(), balloons) << "one warning a wake-up";
 
@@ -116,9 +102,7 @@ TEST_F(SoundTest, WithNoOutputTheSoundIsTriedEachSecondUntilItPlaysAndDisarmingE
     Main().chkDespSom.SetValue(0);
     Background().AlarmeDesarmado();
     EXPECT_EQ(Played(), Sounds{kPurge});
-    for (int s = 6; s < 9; ++s) {
-        Second(s);
-    }
+    Seconds(6, 8);
     EXPECT_EQ(Played(), Sounds{});
 }
 
@@ -187,11 +171,8 @@ TEST_F(SoundTest, ANameOutsideTheCodePagePlaysAndIsChosenAgainAfterTheFolderChan
     Start();
     OpenPanel();
     SetTick(Main().chkDespSom, true);
-    int index = 0;
-    while (index < Main().cboSom.ListCount() && Main().cboSom.List(index) != name) {
-        ++index;
-    }
-    Choose(Main().cboSom, index);
+    Choose(Main().cboSom, static_cast<int>(SendMessageW(Main().cboSom.hwnd(), CB_FINDSTRINGEXACT,
+                                                        WPARAM(-1), LPARAM(name.c_str()))));
     Click(Main().lblStatus);
     const std::string utf8 =
         "\xD0\x91\xD1\x83\xD0\xB4\xD0\xB8\xD0\xBB\xD1\x8C\xD0\xBD\xD0\xB8\xD0\xBA.wav";
