@@ -140,33 +140,30 @@ TEST_F(AlertsTest, ATargetFiresOnceHoweverManyTicksOfEitherTimerFallInItsSecond)
     EXPECT_EQ(alarm::HeapAllocations() - allocations, 0);
     EXPECT_EQ(fakes.shell.calls.size(), shellCalls);
 
-    const struct {
-        int h, m, s;
-        int mainTicks, backgroundTicks;
-        bool armed;
-        std::size_t alerts; // each a balloon, and in the wake-up second a sound and a shutdown
-    } rows[] = {
+    // The time, the ticks of the main and background timers in it, armed, and the alerts: each a
+    // balloon, and in the wake-up second a sound and a shutdown.
+    const std::tuple<int, int, int, int, int, bool, std::size_t> rows[] = {
         {7, 5, 0, 10, 0, true, 1},   {7, 5, 0, 0, 10, true, 1},   {7, 5, 0, 10, 10, true, 1},
         {7, 4, 59, 10, 10, true, 0}, {6, 50, 0, 10, 10, true, 1}, {6, 50, 0, 10, 10, false, 0},
         {7, 5, 0, 10, 10, false, 0},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(::testing::PrintToString(
-            std::vector<int>{row.h, row.m, row.s, row.mainTicks, row.backgroundTicks, row.armed}));
-        M().blnLigado = row.armed;
-        const bool wakeUp = row.m == 5 && row.armed;
+    for (const auto& [h, m, s, mainTicks, backgroundTicks, armed, alerts] : rows) {
+        SCOPED_TRACE(
+            ::testing::PrintToString(std::tuple(h, m, s, mainTicks, backgroundTicks, armed)));
+        M().blnLigado = armed;
+        const bool wakeUp = m == 5 && armed;
         Background().Stop_(); // a new firing starts the sound afresh
-        const int before = row.h * 3600 + row.m * 60 + row.s - 1;
+        const int before = h * 3600 + m * 60 + s - 1;
         TickAt(before / 3600, before / 60 % 60, before % 60);
         const std::size_t balloons = Balloons();
         const std::size_t shutdownCalls = fakes.shutdown.calls.size();
         fakes.sound.calls.clear();
-        fakes.clock.Set(row.h, row.m, row.s, 31);
-        for (int i = 0; i < std::max(row.mainTicks, row.backgroundTicks); ++i) {
-            i < row.mainTicks ? TickMain() : void();
-            i < row.backgroundTicks ? TickBackground() : void();
+        fakes.clock.Set(h, m, s, 31);
+        for (int i = 0; i < std::max(mainTicks, backgroundTicks); ++i) {
+            i < mainTicks ? TickMain() : void();
+            i < backgroundTicks ? TickBackground() : void();
         }
-        EXPECT_EQ(Balloons() - balloons, row.alerts);
+        EXPECT_EQ(Balloons() - balloons, alerts);
         EXPECT_EQ(fakes.sound.calls,
                   std::vector<SoundCall>(wakeUp ? 1 : 0, Play(Folder() + L"\\galo.wav")));
         // One shutdown request: the privilege step and ExitWindowsEx.

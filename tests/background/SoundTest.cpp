@@ -108,11 +108,8 @@ TEST_F(SoundTest, WithNoOutputTheSoundIsTriedEachSecondUntilItPlaysAndDisarmingE
 
 TEST_F(SoundTest, ArmingWarnsOfAnUnreadableFileOrASilentOutputInsteadOfTheHiddenBalloon) {
     const std::string hidden = "Aviso|1|" + win32::ToAnsi(kHiddenBalloon);
-    const struct {
-        bool sound, fileThere;
-        std::optional<bool> silent;
-        std::string balloon;
-    } rows[] = {
+    // Sound ticked, the chosen file there, the output silent (none: not known), the balloon.
+    const std::tuple<bool, bool, std::optional<bool>, std::string> rows[] = {
         {true, true, false, hidden},
         {true, true, std::nullopt, hidden},
         {false, false, true, hidden},
@@ -122,18 +119,18 @@ TEST_F(SoundTest, ArmingWarnsOfAnUnreadableFileOrASilentOutputInsteadOfTheHidden
          Warning(L"O som escolhido (galo.wav) não pôde ser lido: na hora, o Acordina tocará o seu "
                  L"som de reserva.")},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.balloon);
-        fakes.audio.silent = row.silent;
+    for (const auto& [sound, fileThere, silent, balloon] : rows) {
+        SCOPED_TRACE(balloon);
+        fakes.audio.silent = silent;
         OpenPanel();
         Choose(Main().cboSom, 1);
         SetTick(Main().chkDespVisual, true);
-        SetTick(Main().chkDespSom, row.sound);
-        if (!row.fileThere) {
+        SetTick(Main().chkDespSom, sound);
+        if (!fileThere) {
             std::filesystem::remove(In(L"galo.wav"));
         }
         Click(Main().lblStatus);
-        EXPECT_EQ(LastBalloon(), row.balloon);
+        EXPECT_EQ(LastBalloon(), balloon);
         EXPECT_EQ(fakes.shell.calls.back().Tip(), win32::ToAnsi(kHiddenHint));
         EXPECT_TRUE(M().blnLigado);
         Restore();
@@ -145,15 +142,13 @@ TEST_F(SoundTest, ArmingWarnsOfAnUnreadableFileOrASilentOutputInsteadOfTheHidden
 TEST_F(SoundTest, SoundDevicesComingAndGoingEnableTheSoundOptionItsTickAndTheAlarmStay) {
     OpenPanel();
     SetTick(Main().chkDespSom, true);
-    const struct {
-        WPARAM event;
-        std::uint32_t devices;
-        bool enabled;
-    } rows[] = {{0x0007, 0, false}, {0x8000, 1, false}, {0x0007, 1, true}, {0x0007, 2, true}};
-    for (const auto& row : rows) {
-        fakes.sound.waveDevices = row.devices;
-        SendMessageW(Background().hwnd(), WM_DEVICECHANGE, row.event, 0);
-        EXPECT_EQ(IsWindowEnabled(Main().chkDespSom.hwnd()) != FALSE, row.enabled);
+    // The event (DBT_DEVNODES_CHANGED or another), the wave outputs, the option enabled.
+    const std::tuple<WPARAM, std::uint32_t, bool> rows[] = {
+        {0x0007, 0, false}, {0x8000, 1, false}, {0x0007, 1, true}, {0x0007, 2, true}};
+    for (const auto& [event, devices, enabled] : rows) {
+        fakes.sound.waveDevices = devices;
+        SendMessageW(Background().hwnd(), WM_DEVICECHANGE, event, 0);
+        EXPECT_EQ(IsWindowEnabled(Main().chkDespSom.hwnd()) != FALSE, enabled);
         EXPECT_EQ(Main().chkDespSom.Value(), 1);
     }
     Choose(Main().cboSom, 1);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <tuple>
 
 namespace acordina::settings {
 namespace {
@@ -14,11 +15,8 @@ using namespace samples;
 TEST(FormatConfig, WritesTheTypicalArmingByteForByteAndEachLineExactly) {
     EXPECT_EQ(FormatConfig(ExampleValues(), kCp1252), kExampleBytes);
     // clang-format off
-    const struct {
-        std::size_t line;
-        LineValue value;
-        std::string_view bytes; // the line before CR LF
-    } cases[] = {
+    // The line, its value, its bytes before CR LF.
+    const std::tuple<std::size_t, LineValue, std::string_view> cases[] = {
         {0, 0, " 0 "}, {1, -1, "-1 "}, {1, 12, " 12 "}, {4, L"", ""}, {14, L"\rx\ny", " x y"},
         {6, L"  já é hora  ", "  j\xE1 \xE9 hora  "}, {12, L"€ Olá Δ 中", "\x80 Ol\xE1 ? ?"},
         {14, L"a\r\nb", "a  b"}, {15, L"canção.wav", "can\xE7\xE3o.wav"}, {15, L"", ""},
@@ -26,12 +24,12 @@ TEST(FormatConfig, WritesTheTypicalArmingByteForByteAndEachLineExactly) {
         {15, L"Будильник.wav", "\xD0\x91\xD1\x83\xD0\xB4\xD0\xB8\xD0\xBB\xD1\x8C\xD0\xBD\xD0\xB8\xD0\xBA.wav"},
         {15, L"€ 中.wav", "\xE2\x82\xAC \xE4\xB8\xAD.wav"}, {4, L"Будильник", "?????????"}};
     // clang-format on
-    for (const auto& c : cases) {
+    for (const auto& [line, value, bytes] : cases) {
         ConfigValues values = ExampleValues();
-        values[c.line] = c.value;
+        values[line] = value;
         auto lines = ExampleLines();
-        lines[c.line] = std::string(c.bytes);
-        EXPECT_EQ(FormatConfig(values, kCp1252), Join(lines)) << c.bytes;
+        lines[line] = std::string(bytes);
+        EXPECT_EQ(FormatConfig(values, kCp1252), Join(lines)) << bytes;
     }
 }
 
@@ -104,28 +102,25 @@ TEST(ParseConfig, TakesEveryLineEndAndStopsWhereTheFileOrTheSixteenthLineEnds) {
 // As an editor saves it: UTF-8 with the mark, or without it (read so when well formed with a
 // character beyond ASCII), or the code page. The 16th line is UTF-8 whenever well formed.
 TEST(ParseConfig, ReadsTextsInUtf8WhenMarkedOrWellFormedElseInTheCodePage) {
-    const struct {
-        std::string_view mark, message, name;
-        std::wstring messageRead, nameRead;
-    } cases[] = {{"\xEF\xBB\xBF", "Acordar j\xC3\xA1!", "b.wav", L"Acordar já!", L"b.wav"},
-                 {"", "Acordar j\xC3\xA1!", "b.wav", L"Acordar já!", L"b.wav"},
-                 {"", "Acordar j\xE1!", "b.wav", L"Acordar já!", L"b.wav"},
-                 {"\xEF\xBB\xBF", "Acordar j\xE1!", "b.wav", L"Acordar já!", L"b.wav"},
-                 {"", "Acordar j\xE1!", "\xD0\x91.wav", L"Acordar já!", L"Б.wav"},
-                 {"", "Acordar j\xC3\xA1!", "can\xE7\xE3o.wav", L"Acordar jÃ¡!", L"canção.wav"},
-                 {"\xEF\xBB\xBF", "\xEF\xBB\xBF", "", L"\xFEFF", L""}};
-    for (const auto& c : cases) {
+    // The mark, the message and sound lines, and both as read.
+    const std::tuple<std::string_view, std::string_view, std::string_view, std::wstring,
+                     std::wstring>
+        cases[] = {{"\xEF\xBB\xBF", "Acordar j\xC3\xA1!", "b.wav", L"Acordar já!", L"b.wav"},
+                   {"", "Acordar j\xC3\xA1!", "b.wav", L"Acordar já!", L"b.wav"},
+                   {"", "Acordar j\xE1!", "b.wav", L"Acordar já!", L"b.wav"},
+                   {"\xEF\xBB\xBF", "Acordar j\xE1!", "b.wav", L"Acordar já!", L"b.wav"},
+                   {"", "Acordar j\xE1!", "\xD0\x91.wav", L"Acordar já!", L"Б.wav"},
+                   {"", "Acordar j\xC3\xA1!", "can\xE7\xE3o.wav", L"Acordar jÃ¡!", L"canção.wav"},
+                   {"\xEF\xBB\xBF", "\xEF\xBB\xBF", "", L"\xFEFF", L""}};
+    for (const auto& [mark, message, name, messageRead, nameRead] : cases) {
         auto lines = ExampleLines();
-        lines[4] = std::string(c.message);
-        lines[15] = std::string(c.name);
+        lines[4] = std::string(message);
+        lines[15] = std::string(name);
         auto expected = Prefix(ExampleValues(), 16);
-        expected[4] = c.messageRead;
-        expected[15] = c.nameRead;
-        if (c.nameRead != L"b.wav") {
-            expected[1] = 2; // by position: no such file
-        }
-        EXPECT_EQ(ParseConfig(std::string(c.mark) + Join(lines), Sounds(), kCp1252), expected)
-            << testing::PrintToString(c.message) << testing::PrintToString(c.name);
+        expected[4] = messageRead;
+        expected[15] = nameRead;
+        EXPECT_EQ(ParseConfig(std::string(mark) + Join(lines), Sounds(), kCp1252), expected)
+            << testing::PrintToString(message) << testing::PrintToString(name);
     }
 }
 
