@@ -4,9 +4,7 @@
 
 #include <shellapi.h>
 
-#include <string>
 #include <string_view>
-#include <vector>
 
 namespace acordina::testing {
 namespace {

@@ -4,10 +4,6 @@
 
 #include <gmock/gmock.h>
 
-#include <string>
-#include <tuple>
-#include <vector>
-
 namespace acordina::testing {
 namespace {
 

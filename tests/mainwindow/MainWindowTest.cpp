@@ -6,9 +6,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
-#include <string>
-#include <tuple>
 
 namespace acordina::testing {
 namespace {
