@@ -1,10 +1,7 @@
 #!/usr/bin/env bash
 # Hears the real program ring under Wine, driven like a user (see README), on a virtual screen.
 #   scripts/record-alarm.sh [--freeze | --cyrillic | --text-wav] [OUTPUT_FOLDER]
-# (default folder: build/record-alarm). --cyrillic names the sound "Будильник.wav" on a
-# Portuguese Wine (code page 1252); --text-wav chooses a text file named texto.wav, so the
-# program's reserve sound must ring. Leaves recording.wav, summary.txt and the program folder
-# (Config.inf included) there.
+# (default: build/record-alarm); leaves recording.wav, summary.txt and the program folder there.
 set -euo pipefail
 [ -n "${RECORD_ALARM_SCREEN:-}" ] ||
   exec env RECORD_ALARM_SCREEN=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
@@ -22,10 +19,9 @@ now() { date +%s.%N; }
 until_time() { while awk "BEGIN { exit !($(now) < $1) }"; do sleep 0.05; done; }
 
 scripts/setup.sh
-extra=(pulseaudio pulseaudio-utils sox libpulse0:i386 xdotool)
+extra=(pulseaudio pulseaudio-utils sox libpulse0:i386 xdotool) sudo=$([ "$(id -u)" = 0 ] || echo sudo)
 dpkg-query -W -f='${Status}\n' "${extra[@]}" 2>/dev/null | grep -c ' installed$' | grep -qx 5 ||
-  $([ "$(id -u)" = 0 ] || echo sudo) env DEBIAN_FRONTEND=noninteractive \
-    apt-get install -y -q --no-install-recommends "${extra[@]}"
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${extra[@]}"
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j 2 --target Acordina
 rm -rf "$program" "$out/recording.wav" && mkdir -p "$program"
@@ -47,19 +43,15 @@ prepare_wine_prefix
 
 # The chosen file of this run, the sound that must be heard, and Wine's locale.
 reference=$program/$sound wine_locale=()
-case $run in
-cyrillic)
-  # Without the host locale Wine would read the file's name as 7-bit text.
-  locale -a | grep -qix 'pt_BR.utf8' || $([ "$(id -u)" = 0 ] || echo sudo) bash -c \
+if [ $run = cyrillic ]; then # without the host locale Wine reads the name as 7-bit text
+  locale -a | grep -qix 'pt_BR.utf8' || $sudo bash -c \
     "sed -i 's/^# *\\(pt_BR.UTF-8 UTF-8\\)/\\1/' /etc/locale.gen && locale-gen >/dev/null"
   wine_locale=(LC_ALL=pt_BR.UTF-8)
   mv "$program/$sound" "$program/Будильник.wav" && reference=$program/Будильник.wav
-  ;;
-text-wav)
+elif [ $run = text-wav ]; then
   rm "$program/$sound" && echo "Acordar cedo: levar o guarda-chuva." >"$program/texto.wav"
   reference=resources/reserva.wav
-  ;;
-esac
+fi
 
 # "left top right bottom<TAB>text" of the n-th window from the left whose class and text match.
 find_window() { # class text [n]
