@@ -14,7 +14,7 @@ inline constexpr std::u16string_view kHigh1252 =
 
 inline std::string ToWindows1252(std::wstring_view text) {
     std::string out;
-    for (const wchar_t c : text) {
+    for (const char32_t c : text) {
         const auto high = c > 0xFFFF ? kHigh1252.npos : kHigh1252.find(static_cast<char16_t>(c));
         out += c < 0x80 || (c >= 0xA0 && c <= 0xFF) ? static_cast<char>(c)
                : high != kHigh1252.npos             ? static_cast<char>(0x80 + high)
