@@ -45,11 +45,8 @@ inline constexpr std::string_view kExample15 = kExampleBytes.substr(0, kExampleB
 // The example's lines without their CR LF, and lines joined again, each followed by end.
 inline std::vector<std::string> ExampleLines() {
     std::vector<std::string> lines;
-    std::string_view rest = kExampleBytes;
-    while (!rest.empty()) {
-        const auto end = rest.find("\r\n");
-        lines.emplace_back(rest.substr(0, end));
-        rest.remove_prefix(end + 2);
+    for (auto rest = kExampleBytes; !rest.empty(); rest.remove_prefix(lines.back().size() + 2)) {
+        lines.emplace_back(rest.substr(0, rest.find("\r\n")));
     }
     return lines;
 }

@@ -41,11 +41,9 @@ struct FakeMessageBoxes final : win32::MessageBoxes {
         if (onShow) {
             onShow(shown.back());
         }
-        if (answers.empty()) {
-            return (style & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
-        }
-        const int answer = answers.front();
-        answers.pop_front();
+        const int yes = (style & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
+        const int answer = answers.empty() ? yes : answers.front();
+        answers.erase(answers.begin(), answers.begin() + !answers.empty());
         return answer;
     }
     std::vector<ShownBox> shown;
@@ -191,15 +189,14 @@ struct FakePower final : win32::Power {
         const FILETIME at{static_cast<DWORD>(utcFileTime), static_cast<DWORD>(utcFileTime >> 32)};
         SYSTEMTIME t{};
         FileTimeToSystemTime(&at, &t);
-        char text[40];
-        std::snprintf(text, sizeof text, "timer %04u-%02u-%02u %02u:%02u:%02u", t.wYear, t.wMonth,
-                      t.wDay, t.wHour, t.wMinute, t.wSecond);
-        calls.emplace_back(text);
+        Log("timer %04u-%02u-%02u %02u:%02u:%02u", t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute,
+            t.wSecond);
     }
     void CancelWakeTimer() override { calls.emplace_back("cancel"); }
-    void SetThreadExecutionState(std::uint32_t flags) override {
-        char text[24];
-        std::snprintf(text, sizeof text, "state %08X", static_cast<unsigned>(flags));
+    void SetThreadExecutionState(std::uint32_t flags) override { Log("state %08X", flags); }
+    template <typename... Numbers> void Log(const char* format, Numbers... numbers) {
+        char text[40];
+        std::snprintf(text, sizeof text, format, static_cast<unsigned>(numbers)...);
         calls.emplace_back(text);
     }
     std::vector<std::string> calls;
