@@ -15,9 +15,7 @@
 namespace {
 
 BOOL CALLBACK NeedsPaint(HWND hwnd, LPARAM dirty) {
-    if (IsWindowVisible(hwnd) && GetUpdateRect(hwnd, nullptr, FALSE)) {
-        *reinterpret_cast<bool*>(dirty) = true;
-    }
+    *reinterpret_cast<bool*>(dirty) |= IsWindowVisible(hwnd) && GetUpdateRect(hwnd, nullptr, 0);
     return TRUE;
 }
 

@@ -13,10 +13,6 @@ namespace {
 
 using Calls = std::vector<std::string>;
 using Sounds = std::vector<SoundCall>;
-const std::wstring kReserveWarning =
-    L"O som escolhido (NAME) não pôde tocar: o Acordina toca o seu som de reserva.";
-const std::wstring kNothingWarning =
-    L"O som do alarme não pôde tocar. O Acordina continua tentando.";
 
 class AlertsTest : public ProgramFixture {
 protected:
@@ -52,10 +48,7 @@ protected:
     std::wstring Folder() const { return fakes.folder.Path(); }
     std::wstring In(const std::wstring& name) const { return fakes.folder.Path() + L"\\" + name; }
     Sounds Played() { return std::exchange(fakes.sound.calls, {}); }
-    static std::string Warning(std::wstring text, const std::wstring& name = L"") {
-        if (const auto at = text.find(L"NAME"); at != std::wstring::npos) {
-            text.replace(at, 4, name);
-        }
+    static std::string Warning(const std::wstring& text) {
         return "Aviso|2|" + win32::ToAnsi(text);
     }
     // Both timers' ticks through each second of the clock from `first` to `last`.
@@ -253,7 +246,9 @@ TEST_F(AlertsTest, AFileThatCannotPlayLoopsTheReserveSoundWithOneWarning) {
         Background().Tocar();
         EXPECT_EQ(Played(), (refused ? Sounds{Play(In(name)), Reserve()} : Sounds{Reserve()}));
         ASSERT_EQ(Balloons(), balloons + 1);
-        EXPECT_EQ(LastBalloon(), Warning(kReserveWarning, name));
+        EXPECT_EQ(LastBalloon(),
+                  Warning(L"O som escolhido (" + name +
+                          L") não pôde tocar: o Acordina toca o seu som de reserva."));
         EXPECT_EQ(Background().sound().Plays(), alarm::Playing::Reserve);
         // The reserve loops: no retry, no second warning, not even for the same file again.
         Seconds(1, 3);
@@ -271,7 +266,8 @@ TEST_F(AlertsTest, WithNoOutputTheSoundIsTriedEachSecondUntilItPlaysAndDisarming
     Background().Tocar();
     const Sounds aTry{Play(In(L"galo.wav")), Reserve()};
     EXPECT_EQ(Played(), aTry);
-    EXPECT_EQ(LastBalloon(), Warning(kNothingWarning));
+    EXPECT_EQ(LastBalloon(),
+              Warning(L"O som do alarme não pôde tocar. O Acordina continua tentando."));
     const std::size_t balloons = Balloons();
     Seconds(0, 0);
     EXPECT_EQ(Played(), Sounds{}) << "not twice in a second";
