@@ -15,9 +15,7 @@
 namespace {
 
 BOOL CALLBACK NeedsPaint(HWND hwnd, LPARAM dirty) {
-    if (IsWindowVisible(hwnd) && GetUpdateRect(hwnd, nullptr, FALSE)) {
-        *reinterpret_cast<bool*>(dirty) = true;
-    }
+    *reinterpret_cast<bool*>(dirty) |= IsWindowVisible(hwnd) && GetUpdateRect(hwnd, nullptr, 0);
     return TRUE;
 }
 
@@ -73,11 +71,6 @@ double StartUp(std::wstring command) {
     return took;
 }
 
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 BOOL CALLBACK FindStatus(HWND hwnd, LPARAM out) {
     wchar_t text[64]{};
     GetWindowTextW(hwnd, text, 64);
@@ -89,12 +82,10 @@ BOOL CALLBACK FindStatus(HWND hwnd, LPARAM out) {
 }
 
 template <typename Found> bool Await(Found found) {
-    for (int i = 0; i < 200; ++i, Sleep(50)) {
-        if (found()) {
-            return true;
-        }
+    for (int i = 0; i < 200 && !found(); ++i) {
+        Sleep(50);
     }
-    return false;
+    return found();
 }
 
 int Arm() {
@@ -131,6 +122,8 @@ int wmain(int argc, wchar_t** argv) {
         a.push_back(StartUp(argv[3]));
         b.push_back(StartUp(argv[4]));
     }
-    std::printf("%.1f %.1f\n", Median(a), Median(b));
+    std::sort(a.begin(), a.end());
+    std::sort(b.begin(), b.end());
+    std::printf("%.1f %.1f\n", a[a.size() / 2], b[b.size() / 2]);
     return 0;
 }

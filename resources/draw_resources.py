@@ -82,6 +82,7 @@ def main(argv):
     write("sounds/alarme_classico.wav", formats.wav_file(sounds.alarm_classic(), sounds.RATE))
     write("sounds/bipes.wav", formats.wav_file(sounds.beeps(), sounds.RATE))
     write("sounds/sino.wav", formats.wav_file(sounds.bell(), sounds.RATE))
+    write("reserva.wav", formats.wav_file(sounds.reserve(), sounds.RESERVE_RATE, bits=8))
 
     if folder:
         os.makedirs(folder, exist_ok=True)

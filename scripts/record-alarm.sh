@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Hears the real program ring under Wine, driven like a user (see README), on a virtual screen.
-#   scripts/record-alarm.sh [--freeze] [OUTPUT_FOLDER]        (default: build/record-alarm)
-# Leaves recording.wav, summary.txt and the program folder (Config.inf included) there.
+#   scripts/record-alarm.sh [--freeze | --cyrillic | --text-wav] [OUTPUT_FOLDER]
+# (default: build/record-alarm); leaves recording.wav, summary.txt and the program folder there.
 set -euo pipefail
 [ -n "${RECORD_ALARM_SCREEN:-}" ] ||
   exec env RECORD_ALARM_SCREEN=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 cd "$(dirname "$0")/.."
-freeze=0
-if [ "${1:-}" = --freeze ]; then freeze=1 && shift; fi
+freeze=0 run=plain
+case "${1:-}" in
+--freeze) freeze=1 && shift ;;
+--cyrillic | --text-wav) run=${1#--} && shift ;;
+esac
 out=$(mkdir -p "${1:-build/record-alarm}" && cd "${1:-build/record-alarm}" && pwd)
 program=$out/program
 sound=alarme_classico.wav
@@ -17,14 +20,26 @@ until_time() { while awk "BEGIN { exit !($(now) < $1) }"; do sleep 0.05; done; }
 
 . scripts/record-alarm/setup.sh
 
-(cd "$program" && exec wine Acordina.exe >/dev/null 2>&1) &
+# The chosen file of this run, the sound that must be heard, and Wine's locale.
+reference=$program/$sound wine_locale=()
+if [ $run = cyrillic ]; then # without the host locale Wine reads the name as 7-bit text
+  locale -a | grep -qix 'pt_BR.utf8' || $([ "$(id -u)" = 0 ] || echo sudo) bash -c \
+    "sed -i 's/^# *\\(pt_BR.UTF-8 UTF-8\\)/\\1/' /etc/locale.gen && locale-gen >/dev/null"
+  wine_locale=(LC_ALL=pt_BR.UTF-8)
+  mv "$program/$sound" "$program/Будильник.wav" && reference=$program/Будильник.wav
+elif [ $run = text-wav ]; then
+  rm "$program/$sound" && echo "Acordar cedo: levar o guarda-chuva." >"$program/texto.wav"
+  reference=resources/reserva.wav
+fi
+
+(cd "$program" && exec env "${wine_locale[@]}" wine Acordina.exe >/dev/null 2>&1) &
 await ^acordinamain$ '' >/dev/null
 for p in $(pgrep -x Acordina.exe); do [ "$(readlink "/proc/$p/cwd")" != "$program" ] || pid=$p; done
 [ -n "${pid:-}" ] || fail "the program's process was not found"
 click ^static$ '^Configura'
 click ^button$ '^Despertar com som$' 1 6
 click ^combobox$ ''
-xdotool key a Return # the one WAV file; the help entry starts with "..."
+click ^combolbox$ '' 1 '' '(b - t) - 5' # the last entry, the one WAV file, after "...Ajuda"
 # The first full minute after the clicks and the start of the recording; spinners start at 0:00.
 target=$((($(date +%s) + 40 + 59) / 60 * 60))
 read -r hour minute <<<"$(date -d "@$target" '+%-H %-M')"
@@ -34,6 +49,8 @@ click ^static$ 'Clique aqui'
 click ^button$ '^OK$'
 ! find_window ^acordinamain$ '' >/dev/null || fail "the window did not hide"
 [ -f "$program/Config.inf" ] || fail "Config.inf was not written"
+[ $run != cyrillic ] || tail -c 30 "$program/Config.inf" | grep -q 'Будильник.wav' ||
+  fail "Config.inf does not name the sound"
 
 until_time $((target - 15))
 parecord --device=acordina.monitor --file-format=wav --rate=44100 --channels=1 "$out/recording.wav" &
@@ -61,7 +78,7 @@ envelope() {
   sox "$1" -r 44100 -c 1 -t dat - |
     awk '!/^;/ { s += $2 * $2; if (++n == 441) { print sqrt(s / n); s = n = 0 } }'
 }
-envelope "$program/$sound" >"$work/file"
+envelope "$reference" >"$work/file"
 envelope "$out/recording.wav" >"$work/recording"
 skew=$(awk "BEGIN { print $stopped - $started - $(soxi -D "$out/recording.wav") }")
 awk -v start="$started" -v skew="$skew" -v target=$target -v due="$due" -v off="$off" \

@@ -50,9 +50,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int) {
     SystemTimeZone timeZone;
     SystemComeback comeback;
     AccessibilityAnnotations accessibility;
-    Services services{clock,    messageBoxes, shell,    sound,        shutdown,
-                      keyboard, folder,       process,  monitors,     ansiCodePage,
-                      power,    timeZone,     comeback, accessibility};
+    CoreAudioOutput audio;
+    Services services{clock,    messageBoxes, shell,    sound,         shutdown,
+                      keyboard, folder,       process,  monitors,      ansiCodePage,
+                      power,    timeZone,     comeback, accessibility, audio};
 
     acordina::Program program(services);
     try {

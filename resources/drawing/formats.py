@@ -144,12 +144,16 @@ def icon_file(images, cursor_hotspot=None):
     return out + b"".join(blob for _, _, blob in blobs)
 
 
-def wav_file(samples, rate):
-    """16-bit mono PCM from floats in -1..1."""
-    data = b"".join(
-        struct.pack("<h", max(-32767, min(32767, int(round(s * 32767))))) for s in samples
-    )
-    fmt = struct.pack("<HHIIHH", 1, 1, rate, rate * 2, 2, 16)
+def wav_file(samples, rate, bits=16):
+    """Mono PCM from floats in -1..1, 16-bit or (unsigned) 8-bit."""
+    if bits == 8:
+        data = bytes(max(1, min(255, 128 + int(round(s * 127)))) for s in samples)
+    else:
+        data = b"".join(
+            struct.pack("<h", max(-32767, min(32767, int(round(s * 32767))))) for s in samples
+        )
+    size = bits // 8
+    fmt = struct.pack("<HHIIHH", 1, 1, rate, rate * size, size, bits)
     body = b"WAVE" + b"fmt " + struct.pack("<I", len(fmt)) + fmt
     body += b"data" + struct.pack("<I", len(data)) + data
     return b"RIFF" + struct.pack("<I", len(body)) + body

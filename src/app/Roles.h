@@ -17,8 +17,8 @@ public:
     virtual bool Mostrado() const = 0;
     // Starts Timer1, beside the background window's own timer.
     virtual void IniciarTimer1() = 0;
-    // No wave output: the sound option cannot be chosen.
-    virtual void DesabilitarSom() = 0;
+    // The sound option can be chosen only while there is a wave output; its tick stays.
+    virtual void HabilitarSom(bool possivel) = 0;
 
 protected:
     ~MainWindowRole() = default;
@@ -31,6 +31,8 @@ public:
     virtual void AlarmeArmado() = 0;
     virtual void AlarmeDesarmado() = 0;
     virtual void AlertaProgramaOcultado() = 0;
+    // After arming: where the program hides, or why the alarm's sound will not be heard.
+    virtual void AlertaArmado() = 0;
     virtual void Stop_() = 0;
     virtual void Remove_Systray() = 0;
 

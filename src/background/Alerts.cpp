@@ -2,9 +2,6 @@
 #include "alarm/ArmingTimes.h"
 #include "background/frmAcordina_.h"
 #include "shutdown/clsExitWindows.h"
-#include "win32/Paths.h"
-
-#include <mmsystem.h>
 
 #include <algorithm>
 
@@ -32,35 +29,16 @@ void frmAcordina_::AvisaNaoTocou(alarm::TimeOfDay despertar) {
                            L"Aviso", tray::NIIF_WARNING_);
 }
 
+// The chosen file, the reserve sound when it cannot play, or retries while nothing plays; the
+// computer stays awake all that time.
 void frmAcordina_::Tocar() {
-    // Only the file inside the folder: a file beside it that merely starts with the folder's
-    // name may be anything.
-    const std::wstring path = win32::InFolder(services_.programFolder.Path(), module1_.strSom);
-    // Already looping this file: starting it again would only make it stutter.
-    if (wakeKeeper_.SoundLooping() && path == strArquivoSom_) {
-        return;
-    }
-    strArquivoSom_ = path;
-    PlayWAVFile(strArquivoSom_);
-    wakeKeeper_.SetSoundLooping(true);
-}
-
-bool frmAcordina_::PlayWAVFile(const std::wstring& StrFileName) {
-    return services_.sound.PlaySoundA(win32::ToAnsi(StrFileName).c_str(), 0, SND_ASYNC | SND_LOOP);
-}
-
-bool frmAcordina_::StopPlayingWAV() {
-    services_.sound.PlaySoundA(nullptr, 0, SND_PURGE);
-    return false;
+    sound_.Ring(SoundPath(), services_.clock.Now());
+    wakeKeeper_.SetSoundLooping(sound_.Ringing());
 }
 
 void frmAcordina_::Stop_() {
-    StopPlayingWAV();
+    sound_.Stop();
     wakeKeeper_.SetSoundLooping(false);
-}
-
-bool frmAcordina_::CanPlayWAVs() {
-    return services_.sound.waveOutGetNumDevs() != 0;
 }
 
 void frmAcordina_::DesligarWindows() {

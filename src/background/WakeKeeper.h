@@ -21,7 +21,7 @@ public:
     void Reschedule(const Module1& m, const alarm::LocalTime& now);
     void Disarmed();
 
-    bool SoundLooping() const { return soundLooping_; }
+    // While the sound rings, or is tried again, the computer stays awake.
     void SetSoundLooping(bool looping);
 
     // How long before a target the timer resumes the computer, and from when on it stays awake.

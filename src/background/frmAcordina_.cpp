@@ -1,7 +1,10 @@
 #include "background/frmAcordina_.h"
 
 #include "resource_ids.h"
+#include "win32/Paths.h"
 #include "win32/Twips.h"
+
+#include <dbt.h>
 
 #include <array>
 
@@ -28,7 +31,10 @@ constexpr wchar_t kHiddenBalloon[] =
 
 frmAcordina_::frmAcordina_(win32::Services& services, Module1& module1, ProgramRole& program)
     : services_(services), module1_(module1), program_(program),
-      wakeKeeper_(services.power, services.timeZone) {
+      wakeKeeper_(services.power, services.timeZone),
+      sound_(services, [this](const std::wstring& text) {
+          objTray().PopupBalloon(text, L"Aviso", tray::NIIF_WARNING_);
+      }) {
     mnuFile_.reset(CreatePopupMenu());
     for (const auto& item : kMnuFile) {
         if (item.id == 0) {
@@ -97,14 +103,34 @@ void frmAcordina_::Load(MainWindowRole& main, bool mostrar) {
     main.CarregarPainel();
     // The alarm plays a WAV file: a MIDI output alone would arm a silent alarm.
     if (!CanPlayWAVs()) {
-        main.DesabilitarSom();
+        main.HabilitarSom(false);
     }
 }
 
-void frmAcordina_::AlertaProgramaOcultado() {
+void frmAcordina_::ShowHiddenHint() {
     tooltip_ = kHiddenHint;
     objTray().ToolTipChange(tooltip_);
+}
+
+void frmAcordina_::AlertaProgramaOcultado() {
+    ShowHiddenHint();
     objTray().PopupBalloon(kHiddenBalloon, L"Aviso", tray::NIIF_INFO_);
+}
+
+void frmAcordina_::AlertaArmado() {
+    const auto warning = module1_.blnDespSom ? sound_.CheckAtArming(SoundPath()) : std::nullopt;
+    if (!warning) {
+        AlertaProgramaOcultado();
+        return;
+    }
+    ShowHiddenHint();
+    objTray().PopupBalloon(*warning, L"Aviso", tray::NIIF_WARNING_);
+}
+
+// Only the file inside the folder: a file beside it that merely starts with the folder's name
+// may be anything.
+std::wstring frmAcordina_::SoundPath() const {
+    return win32::InFolder(services_.programFolder.Path(), module1_.strSom);
 }
 
 void frmAcordina_::Remove_Systray() {
@@ -118,6 +144,7 @@ void frmAcordina_::Timer1_Timer() {
 // Both timers drive the one engine, so a target fires once however many timers tick.
 void frmAcordina_::VerificarAlarme(const alarm::LocalTime& now) {
     wakeKeeper_.Check(module1_, now, *this);
+    sound_.Tick(now);
 }
 
 void frmAcordina_::Despertou() {
@@ -129,6 +156,10 @@ void frmAcordina_::AlarmeArmado() {
 }
 
 void frmAcordina_::AlarmeDesarmado() {
+    // Whatever the sound box says now, nothing rings or retries for a disarmed alarm.
+    if (sound_.Ringing()) {
+        sound_.Stop();
+    }
     wakeKeeper_.Disarmed();
 }
 
@@ -208,6 +239,12 @@ LRESULT frmAcordina_::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         objTray().ToolTipChange(tooltip_);
         return 0;
     }
+    case WM_DEVICECHANGE:
+        // Speakers plugged in or out: the sound option follows; an armed alarm is left as it is.
+        if (wp == DBT_DEVNODES_CHANGED && main_) {
+            main_->HabilitarSom(CanPlayWAVs());
+        }
+        return TRUE;
     case WM_TIMECHANGE:
         wakeKeeper_.Reschedule(module1_, services_.clock.Now());
         return 0;

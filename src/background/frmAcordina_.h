@@ -6,6 +6,7 @@
 #include "alarm/AlarmCheck.h"
 #include "alarm/Module1.h"
 #include "app/Roles.h"
+#include "background/Sound.h"
 #include "background/WakeKeeper.h"
 #include "tray/cTrayBalloon.h"
 #include "win32/Controls.h"
@@ -40,13 +41,13 @@ public:
     void Tocar() override;
     void DesligarWindows() override;
     void Despertou() override;
-    bool CanPlayWAVs();
-    // Always asynchronous and looping: the alarm rings until it is switched off.
-    bool PlayWAVFile(const std::wstring& StrFileName);
-    bool StopPlayingWAV();
+    bool CanPlayWAVs() { return sound_.CanPlayWAVs(); }
+    bool PlayWAVFile(const std::wstring& StrFileName) { return sound_.PlayWAVFile(StrFileName); }
+    bool StopPlayingWAV() { return sound_.StopPlayingWAV(); }
     void Avisa(std::uint8_t varOQue) override;
     void AvisaNaoTocou(alarm::TimeOfDay despertar) override;
     void AlertaProgramaOcultado() override;
+    void AlertaArmado() override;
     void Remove_Systray() override;
     void Stop_() override;
 
@@ -60,7 +61,8 @@ public:
                             .text = L"Command3"},
                            [this] { Command3_Click(); }};
 
-    const std::wstring& strArquivoSom() const { return strArquivoSom_; }
+    const std::wstring& strArquivoSom() const { return sound_.Path(); }
+    const Sound& sound() const { return sound_; }
     tray::cTrayBalloon& objTray();
     HMENU mnuFile() const { return mnuFile_.get(); }
 
@@ -92,14 +94,16 @@ private:
     void mnuRestaurar_Click();
     void mnuFechar_Click();
     void Command3_Click();
+    void ShowHiddenHint();
+    std::wstring SoundPath() const;
 
     win32::Services& services_;
     Module1& module1_;
     ProgramRole& program_;
     MainWindowRole* main_ = nullptr; // from Load on
     std::unique_ptr<tray::cTrayBalloon> objTray_;
-    std::wstring strArquivoSom_;
     WakeKeeper wakeKeeper_;
+    Sound sound_;
     win32::UniqueIcon icon_;
     win32::UniqueMenu mnuFile_;
     // The left button's release after a double-click must not open the menu.

@@ -82,7 +82,7 @@ void frmAcordina::Ligar(bool religando) {
     }
     // Fully armed before the box: a target reached while it is open fires.
     boxes.Show(hwnd(), L"Programa ACORDIMA programado!", L"Aviso!", MB_ICONINFORMATION);
-    background_.AlertaProgramaOcultado();
+    background_.AlertaArmado();
     ShowWindow(hwnd(), SW_HIDE);
 }
 

@@ -92,15 +92,20 @@ void frmAcordina::LerConfig() {
     const auto controls = ConfigControls(*this);
     const auto values = settings::ParseConfig(*bytes, {sounds, kHelpEntry}, services_.ansiCodePage);
     for (std::size_t i = 0; i < values.size(); ++i) {
+        // A faulty line leaves its control as designed.
+        if (!values[i]) {
+            continue;
+        }
+        const settings::LineValue& value = *values[i];
         switch (settings::kLines[i]) {
         case LineKind::CheckBox:
-            static_cast<win32::CheckBox*>(controls[i])->SetValue(std::get<int>(values[i]));
+            static_cast<win32::CheckBox*>(controls[i])->SetValue(std::get<int>(value));
             break;
         case LineKind::SoundIndex:
-            cboSom.SetListIndex(std::get<int>(values[i]));
+            cboSom.SetListIndex(std::get<int>(value));
             break;
         case LineKind::Text:
-            controls[i]->SetText(std::get<std::wstring>(values[i]));
+            controls[i]->SetText(std::get<std::wstring>(value));
             break;
         case LineKind::SoundName:
             // Already taken into the sound index.

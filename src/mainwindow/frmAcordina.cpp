@@ -66,8 +66,8 @@ bool frmAcordina::Mostrado() const {
     return IsWindowVisible(hwnd()) && !IsIconic(hwnd());
 }
 
-void frmAcordina::DesabilitarSom() {
-    chkDespSom.SetEnabled(false);
+void frmAcordina::HabilitarSom(bool possivel) {
+    chkDespSom.SetEnabled(possivel);
 }
 
 std::vector<std::wstring> frmAcordina::File1() const {

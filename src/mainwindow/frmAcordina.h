@@ -53,7 +53,7 @@ public:
     // Displayed and not minimised.
     bool Mostrado() const override;
     void IniciarTimer1() override;
-    void DesabilitarSom() override;
+    void HabilitarSom(bool possivel) override;
 
     void RecolherConfig();
     // Arms for this time with the choices of the panel, as a click would, but asks nothing

@@ -1,5 +1,7 @@
 #include "settings/ConfigFormat.h"
 
+#include "text/Utf8.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
@@ -26,12 +28,34 @@ void AppendInteger(std::string& out, int value) {
     out.push_back(' ');
 }
 
-void AppendText(std::string& out, std::wstring_view text, const text::CodePage& codePage) {
+// `utf8IfNeeded`: text the code page cannot hold goes in UTF-8, rather than as '?'.
+void AppendText(std::string& out, std::wstring_view text, const text::CodePage& codePage,
+                bool utf8IfNeeded) {
     // A line break inside a text would shift every later line.
     std::wstring oneLine(text);
     std::replace_if(
         oneLine.begin(), oneLine.end(), [](wchar_t c) { return c == L'\r' || c == L'\n'; }, L' ');
-    out += codePage.Encode(oneLine);
+    std::string encoded = codePage.Encode(oneLine);
+    if (utf8IfNeeded && codePage.Decode(encoded) != oneLine) {
+        encoded = text::ToUtf8(oneLine);
+    }
+    out += encoded;
+}
+
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+bool HasMultiByte(std::string_view line) {
+    return std::any_of(line.begin(), line.end(), [](char c) { return (c & 0x80) != 0; });
+}
+
+// A line's text in UTF-8 when asked for and well formed, in the code page otherwise.
+std::wstring DecodeText(std::string_view line, bool utf8, const text::CodePage& codePage) {
+    if (utf8) {
+        if (auto decoded = text::FromUtf8(line)) {
+            return std::move(*decoded);
+        }
+    }
+    return codePage.Decode(line);
 }
 
 std::invalid_argument WrongKind(std::size_t line) {
@@ -136,7 +160,7 @@ std::string FormatConfig(const ConfigValues& values, const text::CodePage& codeP
             if (text == nullptr) {
                 throw WrongKind(i);
             }
-            AppendText(out, *text, codePage);
+            AppendText(out, *text, codePage, kLines[i] == LineKind::SoundName);
         } else {
             const auto* number = std::get_if<int>(&values[i]);
             if (number == nullptr) {
@@ -149,8 +173,13 @@ std::string FormatConfig(const ConfigValues& values, const text::CodePage& codeP
     return out;
 }
 
-std::vector<LineValue> ParseConfig(std::string_view bytes, const SoundList& sounds,
-                                   const text::CodePage& codePage) {
+std::vector<std::optional<LineValue>> ParseConfig(std::string_view bytes, const SoundList& sounds,
+                                                  const text::CodePage& codePage) {
+    // Notepad's mark of a UTF-8 file.
+    const bool marked = bytes.starts_with(kUtf8Mark);
+    if (marked) {
+        bytes.remove_prefix(kUtf8Mark.size());
+    }
     // Every line first: the last one decides what the second selects.
     std::array<std::string_view, kLineCount> lines;
     std::size_t count = 0;
@@ -162,17 +191,25 @@ std::vector<LineValue> ParseConfig(std::string_view bytes, const SoundList& soun
         }
         lines[count++] = *line;
     }
+    // Unmarked, the texts are UTF-8 only if every line is well formed and one has a character
+    // beyond ASCII: a code-page text with accents almost never is.
+    const auto lineSpan = std::span(lines).first(count);
+    const bool utf8 = marked || (std::ranges::any_of(lineSpan, HasMultiByte) &&
+                                 std::ranges::all_of(lineSpan, [](std::string_view l) {
+                                     return text::FromUtf8(l).has_value();
+                                 }));
     std::optional<std::wstring> name;
     if (count == kLineCount) {
-        name = codePage.Decode(lines[kLineCount - 1]);
+        // Written in UTF-8 when the code page could not hold it.
+        name = DecodeText(lines[kLineCount - 1], true, codePage);
     }
 
-    std::vector<LineValue> values;
+    std::vector<std::optional<LineValue>> values;
     values.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
         switch (kLines[i]) {
         case LineKind::Text:
-            values.emplace_back(codePage.Decode(lines[i]));
+            values.emplace_back(DecodeText(lines[i], utf8, codePage));
             continue;
         case LineKind::SoundName:
             values.emplace_back(std::move(*name));
@@ -187,10 +224,12 @@ std::vector<LineValue> ParseConfig(std::string_view bytes, const SoundList& soun
         } else if (number && *number != 0 && *number != 1) {
             number.reset();
         }
-        if (!number) {
-            break;
+        // A faulty line leaves its control as it is; the next line is read all the same.
+        if (number) {
+            values.emplace_back(std::in_place, std::in_place_type<int>, *number);
+        } else {
+            values.emplace_back();
         }
-        values.emplace_back(std::in_place_type<int>, *number);
     }
     return values;
 }

@@ -2,12 +2,14 @@
 // The byte format of Config.inf: CR LF lines, texts in the system's code page, meaning by
 // position alone. Integer lines are " 1 ", " 0 ", "-1 "; text lines are the text as it stands,
 // blanks included. Fifteen lines as they always were, then the chosen sound's file name, so
-// that a folder whose WAV files changed still restores the same sound.
+// that a folder whose WAV files changed still restores the same sound; that name is kept in
+// UTF-8 when the code page cannot hold it.
 
 #include "text/CodePage.h"
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -54,17 +56,20 @@ struct SoundList {
 
 // The whole file's bytes, texts in codePage. A CR or LF inside a text is written
 // as a blank so no line is split; a character outside the code page becomes
-// '?'. Throws std::invalid_argument when a value's kind does not match kLines.
+// '?', except in the sound's name, which is then written in UTF-8. Throws std::invalid_argument
+// when a value's kind does not match kLines.
 std::string FormatConfig(const ConfigValues& values, const text::CodePage& codePage);
 
-// The values of the leading lines that are sound, in file order; reading stops
-// silently at the first missing or faulty line. A line ends at CR LF, a lone LF
-// or a lone CR; lines after the 16th are ignored. Texts are read in codePage.
+// The values of the file's lines, in file order, nullopt for a faulty line; reading stops at
+// the end of the file. A line ends at CR LF, a lone LF or a lone CR; lines after the 16th are
+// ignored. Texts are read in codePage, or in UTF-8 when the file starts with UTF-8's mark or,
+// unmarked, is well-formed UTF-8 with characters beyond ASCII. The 16th line is read in UTF-8
+// whenever it is well formed.
 // The sound index given back is the entry to select now: the entry the 16th
 // line names, if any; else the stored position, except that a file with a 16th
 // line never selects the help entry. A file of 15 lines reads as it always did.
 // Linear in the input's size.
-std::vector<LineValue> ParseConfig(std::string_view bytes, const SoundList& sounds,
-                                   const text::CodePage& codePage);
+std::vector<std::optional<LineValue>> ParseConfig(std::string_view bytes, const SoundList& sounds,
+                                                  const text::CodePage& codePage);
 
 } // namespace acordina::settings

@@ -29,7 +29,7 @@ private:
 
 class WinmmSound final : public SoundSystem {
 public:
-    bool PlaySoundA(const char* name, std::uintptr_t module, std::uint32_t flags) override;
+    bool PlaySoundW(const wchar_t* name, std::uintptr_t module, std::uint32_t flags) override;
     std::uint32_t waveOutGetNumDevs() override;
     std::uint32_t midiOutGetNumDevs() override;
 
@@ -74,6 +74,15 @@ public:
 
 // The full path of the program's executable.
 std::wstring ExecutableFile();
+
+// Core Audio, reached through ole32 loaded at its first use.
+class CoreAudioOutput final : public AudioOutput {
+public:
+    std::optional<bool> Silent() override;
+
+private:
+    SystemLibrary ole32_{L"ole32.dll"};
+};
 
 // "C:\Prog\Acordina.exe" -> "C:\Prog"; "C:\Acordina.exe" -> "C:\".
 std::wstring FolderOfFile(std::wstring_view file);

@@ -25,12 +25,12 @@ public:
                      unsigned style) = 0;
 };
 
-// PlaySoundA and the device counts of winmm.
+// PlaySoundW and the device counts of winmm.
 class SoundSystem {
 public:
     virtual ~SoundSystem() = default;
     // name == nullptr asks for no sound (used with SND_PURGE).
-    virtual bool PlaySoundA(const char* name, std::uintptr_t module, std::uint32_t flags) = 0;
+    virtual bool PlaySoundW(const wchar_t* name, std::uintptr_t module, std::uint32_t flags) = 0;
     virtual std::uint32_t waveOutGetNumDevs() = 0;
     virtual std::uint32_t midiOutGetNumDevs() = 0;
 };
@@ -118,6 +118,14 @@ public:
     virtual void SetRole(HWND control, long role) = 0;
 };
 
+// The volume of the default sound output, as the user set it.
+class AudioOutput {
+public:
+    virtual ~AudioOutput() = default;
+    // Muted or at volume 0; nullopt where the system cannot tell.
+    virtual std::optional<bool> Silent() = 0;
+};
+
 struct Services {
     alarm::Clock& clock;
     MessageBoxes& messageBoxes;
@@ -134,9 +142,10 @@ struct Services {
     TimeZone& timeZone;
     Comeback& comeback;
     Accessibility& accessibility;
+    AudioOutput& audio;
 };
 
-// Text for the ANSI services (notification record, PlaySoundA): the system's code page.
+// Text for the ANSI services (the notification record): the system's code page.
 std::string ToAnsi(std::wstring_view text);
 
 } // namespace acordina::win32

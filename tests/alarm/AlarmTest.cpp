@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace acordina::alarm {
@@ -20,17 +21,13 @@ const char* const kNotRung = "NaoTocou 7:5; ";
 const char* const kAllInOrder =
     "Avisa 15; Avisa 10; Avisa 5; Avisa 2; Avisa 1; Avisa 0; Tocar; Despertou; DesligarWindows; ";
 
+using Checks = std::vector<std::pair<LocalTime, std::string>>; // each reading and its calls
+
 // Each row: the alarm, what is on, when armed, then the checks and the calls of each. Every
 // check stands for the 20 ticks of both timers in its second: only the first may call. No tick
 // allocates, all night long.
 TEST(AlarmEngine, EachTargetFiresOnceWhenReachedOrCrossedLateAfterAShortStallNeverAfterALong) {
-    const struct {
-        const char* name;
-        int hour, minute;
-        unsigned on;
-        LocalTime armed;
-        std::vector<std::pair<LocalTime, std::string>> checks;
-    } cases[] = {
+    const std::tuple<const char*, int, int, unsigned, LocalTime, Checks> cases[] = {
         // clang-format off
         {"reached exactly", 7, 5, All, At(7, 4, 50), {{At(7, 4, 59), ""}, {At(7, 5, 0), kWakeUp}}},
         {"armed in its second", 7, 5, All, At(7, 5, 0), {{At(7, 5, 0), kWakeUp}}},
@@ -65,19 +62,19 @@ TEST(AlarmEngine, EachTargetFiresOnceWhenReachedOrCrossedLateAfterAShortStallNev
         {"switched off", 7, 5, All | Off, At(7, 4, 59), {{At(7, 5, 0), ""}}},
         // clang-format on
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const Module1 m = ArmedFor(c.hour, c.minute, c.on);
+    for (const auto& [name, hour, minute, on, armed, checks] : cases) {
+        SCOPED_TRACE(name);
+        const Module1 m = ArmedFor(hour, minute, on);
         AlarmEngine engine;
-        engine.Armar(c.armed);
-        for (std::size_t i = 0; i < c.checks.size(); ++i) {
+        engine.Armar(armed);
+        for (std::size_t i = 0; i < checks.size(); ++i) {
             for (int tick = 0; tick < 20; ++tick) {
                 RecordingActions actions;
                 const long long before = HeapAllocations();
-                const bool passed = engine.Verificar(m, c.checks[i].first, actions);
-                engine.Proximo(m, c.checks[i].first);
+                const bool passed = engine.Verificar(m, checks[i].first, actions);
+                engine.Proximo(m, checks[i].first);
                 EXPECT_EQ(HeapAllocations() - before, 0) << "check " << i << ", tick " << tick;
-                const std::string want = tick == 0 ? c.checks[i].second : "";
+                const std::string want = tick == 0 ? checks[i].second : "";
                 EXPECT_EQ(actions.calls, want) << "check " << i << ", tick " << tick;
                 EXPECT_EQ(passed, !want.empty()) << "check " << i << ", tick " << tick;
             }
@@ -92,28 +89,23 @@ TEST(AlarmEngine, EachTargetFiresOnceWhenReachedOrCrossedLateAfterAShortStallNev
 // Armed at 22:00:00 for 07:05, checked at `checked` (22:00:00: not since) and asked at `now`.
 TEST(AlarmEngine, TheNextTargetIsTheNextThatIsOnAndNotHandledYet) {
     // clang-format off
-    const struct {
-        const char* name;
-        unsigned on;
-        LocalTime checked, now, next;
-        std::int64_t secondsAway;
-    } cases[] = {
+    // What is on, when checked and asked, the next target and how far away it is.
+    const std::tuple<const char*, unsigned, LocalTime, LocalTime, LocalTime, std::int64_t> cases[] = {
         {"just armed", All, At(22, 0, 0), At(22, 0, 0), At(6, 50, 0, 31), 31800},
         {"the first pre-alert off", All - P15, At(22, 0, 0), At(22, 0, 0), At(6, 55, 0, 31), 32100},
         {"due, not checked yet", V, At(22, 0, 0), At(7, 5, 0, 31), At(7, 5, 0, 31), 0},
         {"rung this second", S, At(7, 5, 0, 31), At(7, 5, 0, 31), {2024, 4, 1, {7, 5, 0}}, 86400},
         {"rung, the clock set back", S, At(7, 5, 0, 31), At(7, 4, 0, 31), At(7, 5, 0, 31), 60}};
     // clang-format on
-    for (const auto& c : cases) {
-        const Module1 m = ArmedFor(7, 5, c.on);
+    for (const auto& [name, on, checked, now, when, secondsAway] : cases) {
+        const Module1 m = ArmedFor(7, 5, on);
         AlarmEngine engine;
         engine.Armar(At(22, 0, 0));
         RecordingActions actions;
-        engine.Verificar(m, c.checked, actions);
-        const auto next = engine.Proximo(m, c.now);
-        ASSERT_TRUE(next) << c.name;
-        EXPECT_EQ(next->when, c.next) << c.name;
-        EXPECT_EQ(next->secondsAway, c.secondsAway) << c.name;
+        engine.Verificar(m, checked, actions);
+        const auto next = engine.Proximo(m, now);
+        ASSERT_TRUE(next) << name;
+        EXPECT_EQ(std::pair(next->when, next->secondsAway), std::pair(when, secondsAway)) << name;
     }
     EXPECT_FALSE(AlarmEngine().Proximo(ArmedFor(7, 5, 0), At(22, 0, 0))) << "nothing on";
 }

@@ -1,21 +1,18 @@
-// The background window's alerts, sound, wake timer and stay-awake requests on the real windows
-// with fake services; every tick of both Timer1 timers is sent by the test with a fake clock.
+// The background window's alerts, sound (the reserve sound, the retries, the warnings, the devices
+// followed), wake timer and stay-awake requests on the real windows with fake services; every
+// tick of both Timer1 timers is sent by the test with a fake clock.
 #include "AllocationCounter.h"
 #include "ProgramFixture.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <string>
-#include <utility>
-#include <vector>
 
 namespace acordina::testing {
 namespace {
 
 using Calls = std::vector<std::string>;
+using Sounds = std::vector<SoundCall>;
 
 class AlertsTest : public ProgramFixture {
 protected:
@@ -24,7 +21,7 @@ protected:
         fakes.timeZone.rules = {-60, {}, {0, 10, 0, 5, 3, 0, 0, 0}, 0, {}, {0, 3, 0, 5, 2, 0, 0, 0},
                                 -60};
         fakes.clock.Set(22, 0, 0);
-        fakes.folder.Write(L"galo.wav", "RIFF");
+        fakes.folder.Write(L"galo.wav", kWave);
         Start();
         // Both timers run from the start; from now on every tick comes from the test.
         ASSERT_TRUE(KillTimer(Main().hwnd(), mainwindow::frmAcordina::kTimer1));
@@ -49,6 +46,18 @@ protected:
         TickBackground();
     }
     std::wstring Folder() const { return fakes.folder.Path(); }
+    std::wstring In(const std::wstring& name) const { return fakes.folder.Path() + L"\\" + name; }
+    Sounds Played() { return std::exchange(fakes.sound.calls, {}); }
+    static std::string Warning(const std::wstring& text) {
+        return "Aviso|2|" + win32::ToAnsi(text);
+    }
+    // Both timers' ticks through each second of the clock from `first` to `last`.
+    void Seconds(int first, int last) {
+        for (int s = first; s <= last; ++s) {
+            fakes.clock.Set(7, 5, s);
+            TickInTurn(20);
+        }
+    }
 };
 
 LRESULT CALLBACK CountSetText(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR n) {
@@ -77,26 +86,20 @@ TEST_F(AlertsTest, TheClockIsSetOnceASecondNeverWhileHiddenAndUpToDateWhenShown)
 }
 
 TEST_F(AlertsTest, AvisaShowsTheMessageOfItsNumberTitledAvisoWithTheInformationIcon) {
-    const struct {
-        std::uint8_t varOQue;
-        std::wstring Module1::*message;
-        const wchar_t* text;
-    } rows[] = {
+    const std::tuple<std::uint8_t, std::wstring Module1::*, const wchar_t*> rows[] = {
         {15, &Module1::strMsg15min, L"quinze"}, {10, &Module1::strMsg10min, L"dez"},
         {5, &Module1::strMsg05min, L"cinco"},   {2, &Module1::strMsg02min, L"dois"},
         {1, &Module1::strMsg01min, L"um"},      {0, &Module1::strMsgDespertar, L"Atenção!"}};
-    for (const auto& row : rows) { // each message set just before: a wrong one would differ
-        SCOPED_TRACE(static_cast<int>(row.varOQue));
-        M().*row.message = row.text;
+    for (const auto& [varOQue, message, text] : rows) { // each set just before: a wrong one differs
+        SCOPED_TRACE(static_cast<int>(varOQue));
+        M().*message = text;
         const std::size_t before = fakes.shell.calls.size();
-        Background().Avisa(row.varOQue);
+        Background().Avisa(varOQue);
         // The balloon showing is cleared first.
         ASSERT_EQ(fakes.shell.calls.size(), before + 2);
         EXPECT_EQ(fakes.shell.calls[before].Info(), "");
-        const ShellCall& shown = fakes.shell.calls[before + 1];
-        EXPECT_EQ(std::to_string(shown.message) + " " + shown.Info() + "|" + shown.InfoTitle() +
-                      "|" + std::to_string(shown.InfoFlags()),
-                  "1 " + win32::ToAnsi(row.text) + "|Aviso|1");
+        EXPECT_EQ(fakes.shell.calls[before + 1].message, 1u);
+        EXPECT_EQ(LastBalloon(), "Aviso|1|" + win32::ToAnsi(text));
     }
     const std::size_t before = fakes.shell.calls.size();
     for (const int varOQue : {3, 4, 14, 16, 255}) {
@@ -111,26 +114,23 @@ TEST_F(AlertsTest, AvisaShowsTheMessageOfItsNumberTitledAvisoWithTheInformationI
 // anything: only the one inside plays. A file looping goes on untouched until stopped.
 TEST_F(AlertsTest, TocarPlaysTheFileInsideTheFolderOnceUntilStoppedOrAnotherIsAskedFor) {
     const std::filesystem::path beside = Folder() + L"galo.wav";
-    std::ofstream(beside) << "RIFF";
+    std::ofstream(beside) << kWave;
+    fakes.folder.Write(L"sino.wav", kWave);
+    fakes.folder.Write(L"canção.wav", kWave);
     for (const wchar_t* name : {L"galo.wav", L"galo.wav", L"sino.wav", L"sino.wav"}) {
         M().strSom = name;
         Background().Tocar();
     }
     Background().Stop_();
     Background().Tocar();
-    M().strSom.clear();
-    Background().Tocar();
     M().strSom = L"canção.wav";
     Background().Tocar();
     std::filesystem::remove(beside);
     EXPECT_EQ(Background().strArquivoSom(), Folder() + L"\\canção.wav") << "the last started";
-    EXPECT_EQ(fakes.sound.calls, (std::vector<SoundCall>{
-                                     Play(Folder() + L"\\galo.wav"), Play(Folder() + L"\\sino.wav"),
-                                     kPurge, Play(Folder() + L"\\sino.wav"), Play(Folder() + L"\\"),
-                                     Play(Folder() + L"\\canção.wav")}));
-    if (GetACP() == 1252) {
-        EXPECT_EQ(fakes.sound.calls[5].name->substr(Folder().size()), "\\can\xE7\xE3o.wav");
-    }
+    EXPECT_EQ(fakes.sound.calls, (std::vector<SoundCall>{Play(Folder() + L"\\galo.wav"),
+                                                         Play(Folder() + L"\\sino.wav"), kPurge,
+                                                         Play(Folder() + L"\\sino.wav"),
+                                                         Play(Folder() + L"\\canção.wav")}));
     EXPECT_EQ(fakes.shell.calls.size(), 3u) << "the start's; stopping leaves the balloon alone";
     EXPECT_EQ(Boxes(), 0u);
 }
@@ -149,33 +149,30 @@ TEST_F(AlertsTest, ATargetFiresOnceHoweverManyTicksOfEitherTimerFallInItsSecond)
     EXPECT_EQ(alarm::HeapAllocations() - allocations, 0);
     EXPECT_EQ(fakes.shell.calls.size(), shellCalls);
 
-    const struct {
-        int h, m, s;
-        int mainTicks, backgroundTicks;
-        bool armed;
-        std::size_t alerts; // each a balloon, and in the wake-up second a sound and a shutdown
-    } rows[] = {
+    // The time, the ticks of the main and background timers in it, armed, and the alerts: each a
+    // balloon, and in the wake-up second a sound and a shutdown.
+    const std::tuple<int, int, int, int, int, bool, std::size_t> rows[] = {
         {7, 5, 0, 10, 0, true, 1},   {7, 5, 0, 0, 10, true, 1},   {7, 5, 0, 10, 10, true, 1},
         {7, 4, 59, 10, 10, true, 0}, {6, 50, 0, 10, 10, true, 1}, {6, 50, 0, 10, 10, false, 0},
         {7, 5, 0, 10, 10, false, 0},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(::testing::PrintToString(
-            std::vector<int>{row.h, row.m, row.s, row.mainTicks, row.backgroundTicks, row.armed}));
-        M().blnLigado = row.armed;
-        const bool wakeUp = row.m == 5 && row.armed;
+    for (const auto& [h, m, s, mainTicks, backgroundTicks, armed, alerts] : rows) {
+        SCOPED_TRACE(
+            ::testing::PrintToString(std::tuple(h, m, s, mainTicks, backgroundTicks, armed)));
+        M().blnLigado = armed;
+        const bool wakeUp = m == 5 && armed;
         Background().Stop_(); // a new firing starts the sound afresh
-        const int before = row.h * 3600 + row.m * 60 + row.s - 1;
+        const int before = h * 3600 + m * 60 + s - 1;
         TickAt(before / 3600, before / 60 % 60, before % 60);
         const std::size_t balloons = Balloons();
         const std::size_t shutdownCalls = fakes.shutdown.calls.size();
         fakes.sound.calls.clear();
-        fakes.clock.Set(row.h, row.m, row.s, 31);
-        for (int i = 0; i < std::max(row.mainTicks, row.backgroundTicks); ++i) {
-            i < row.mainTicks ? TickMain() : void();
-            i < row.backgroundTicks ? TickBackground() : void();
+        fakes.clock.Set(h, m, s, 31);
+        for (int i = 0; i < std::max(mainTicks, backgroundTicks); ++i) {
+            i < mainTicks ? TickMain() : void();
+            i < backgroundTicks ? TickBackground() : void();
         }
-        EXPECT_EQ(Balloons() - balloons, row.alerts);
+        EXPECT_EQ(Balloons() - balloons, alerts);
         EXPECT_EQ(fakes.sound.calls,
                   std::vector<SoundCall>(wakeUp ? 1 : 0, Play(Folder() + L"\\galo.wav")));
         // One shutdown request: the privilege step and ExitWindowsEx.
@@ -219,11 +216,9 @@ TEST_F(AlertsTest, TheWakeTimerFollowsTheNextTargetByThatDaysRulesAndTheStayAwak
     const std::size_t balloons = Balloons();
     TickAt(7, 30, 0);
     ASSERT_EQ(Balloons(), balloons + 1);
-    const ShellCall& warning = *fakes.shell.Balloons().back();
-    EXPECT_EQ(warning.Info() + "|" + warning.InfoTitle() + "|" +
-                  std::to_string(warning.InfoFlags()),
-              win32::ToAnsi(L"O alarme das 07:05 não tocou: o computador estava em suspensão ou o "
-                            L"relógio foi adiantado.|Aviso|2"));
+    EXPECT_EQ(LastBalloon(),
+              win32::ToAnsi(L"Aviso|2|O alarme das 07:05 não tocou: o computador estava em "
+                            L"suspensão ou o relógio foi adiantado."));
 
     // Ending the program cancels the timer.
     Asked();
@@ -231,6 +226,151 @@ TEST_F(AlertsTest, TheWakeTimerFollowsTheNextTargetByThatDaysRulesAndTheStayAwak
     Restore();
     SendMessageW(Main().hwnd(), WM_CLOSE, 0, 0); // answered Yes
     EXPECT_EQ(fakes.process.exits, 1);
+}
+
+TEST_F(AlertsTest, AFileThatCannotPlayLoopsTheReserveSoundWithOneWarning) {
+    fakes.folder.Write(L"texto.wav", "RIFF? no, a note about the alarm");
+    fakes.folder.Write(L"vazio.wav", "");
+    fakes.folder.Write(L"cortado.wav", kWave.substr(0, 40) + std::string("\xE8\3\0\0\x80", 5));
+    fakes.folder.Write(L"sem-formato.wav", kWave.substr(0, 12) + kWave.substr(36));
+    // The last is a good file that PlaySoundW refuses.
+    for (const std::wstring name : {L"sumiu.wav", L"texto.wav", L"vazio.wav", L"cortado.wav",
+                                    L"sem-formato.wav", L"galo.wav"}) {
+        SCOPED_TRACE(win32::ToAnsi(name));
+        const bool refused = name == L"galo.wav";
+        Background().Stop_();
+        Played();
+        fakes.sound.accepts = [refused](const SoundCall& c) { return !(refused && c.module == 0); };
+        M().strSom = name;
+        const std::size_t balloons = Balloons();
+        Background().Tocar();
+        EXPECT_EQ(Played(), (refused ? Sounds{Play(In(name)), Reserve()} : Sounds{Reserve()}));
+        ASSERT_EQ(Balloons(), balloons + 1);
+        EXPECT_EQ(LastBalloon(),
+                  Warning(L"O som escolhido (" + name +
+                          L") não pôde tocar: o Acordina toca o seu som de reserva."));
+        EXPECT_EQ(Background().sound().Plays(), alarm::Playing::Reserve);
+        // The reserve loops: no retry, no second warning, not even for the same file again.
+        Seconds(1, 3);
+        Background().Tocar();
+        EXPECT_EQ(Played(), Sounds{});
+        EXPECT_EQ(Balloons(), balloons + 1);
+    }
+}
+
+// Every call refused: no output at all. Tried once a second, whichever timer ticks.
+TEST_F(AlertsTest, WithNoOutputTheSoundIsTriedEachSecondUntilItPlaysAndDisarmingEndsTheRetries) {
+    fakes.sound.accepts = [](const SoundCall&) { return false; };
+    M().strSom = L"galo.wav";
+    fakes.clock.Set(7, 5, 0);
+    Background().Tocar();
+    const Sounds aTry{Play(In(L"galo.wav")), Reserve()};
+    EXPECT_EQ(Played(), aTry);
+    EXPECT_EQ(LastBalloon(),
+              Warning(L"O som do alarme não pôde tocar. O Acordina continua tentando."));
+    const std::size_t balloons = Balloons();
+    Seconds(0, 0);
+    EXPECT_EQ(Played(), Sounds{}) << "not twice in a second";
+    for (int s = 1; s < 4; ++s) {
+        Seconds(s, s);
+        EXPECT_EQ(Played(), aTry);
+    }
+    fakes.sound.accepts = nullptr;
+    Seconds(4, 4);
+    EXPECT_EQ(Played(), Sounds{Play(In(L"galo.wav"))});
+    Seconds(5, 5);
+    EXPECT_EQ(Played(), Sounds{});
+    EXPECT_EQ(Balloons(), balloons) << "one warning a wake-up";
+
+    // Disarmed while retrying (the sound box unticked meanwhile): silence, no more tries.
+    Background().Stop_();
+    Played();
+    fakes.sound.accepts = [](const SoundCall&) { return false; };
+    Background().Tocar();
+    Background().Tocar(); // the next wake-up: tried at once, warned again
+    EXPECT_EQ(Played(), (Sounds{aTry[0], aTry[1], aTry[0], aTry[1]}));
+    EXPECT_EQ(Balloons(), balloons + 2);
+    Main().chkDespSom.SetValue(0);
+    Background().AlarmeDesarmado();
+    EXPECT_EQ(Played(), Sounds{kPurge});
+    Seconds(6, 8);
+    EXPECT_EQ(Played(), Sounds{});
+}
+
+TEST_F(AlertsTest, ArmingWarnsOfAnUnreadableFileOrASilentOutputInsteadOfTheHiddenBalloon) {
+    const std::string hidden = "Aviso|1|" + win32::ToAnsi(kHiddenBalloon);
+    // Sound ticked, the chosen file there, the output silent (none: not known), the balloon.
+    const std::tuple<bool, bool, std::optional<bool>, std::string> rows[] = {
+        {true, true, false, hidden},
+        {true, true, std::nullopt, hidden},
+        {false, false, true, hidden},
+        {true, true, true,
+         Warning(L"O som do Windows está mudo ou sem volume: o alarme não será ouvido.")},
+        {true, false, true,
+         Warning(L"O som escolhido (galo.wav) não pôde ser lido: na hora, o Acordina tocará o seu "
+                 L"som de reserva.")},
+    };
+    for (const auto& [sound, fileThere, silent, balloon] : rows) {
+        SCOPED_TRACE(balloon);
+        fakes.audio.silent = silent;
+        OpenPanel();
+        Choose(Main().cboSom, 1);
+        SetTick(Main().chkDespVisual, true);
+        SetTick(Main().chkDespSom, sound);
+        if (!fileThere) {
+            std::filesystem::remove(In(L"galo.wav"));
+        }
+        Click(Main().lblStatus);
+        EXPECT_EQ(LastBalloon(), balloon);
+        EXPECT_EQ(fakes.shell.calls.back().Tip(), win32::ToAnsi(kHiddenHint));
+        EXPECT_TRUE(M().blnLigado);
+        Restore();
+        Click(Main().lblStatus);
+        fakes.folder.Write(L"galo.wav", kWave);
+    }
+}
+
+TEST_F(AlertsTest, SoundDevicesComingAndGoingEnableTheSoundOptionItsTickAndTheAlarmStay) {
+    OpenPanel();
+    SetTick(Main().chkDespSom, true);
+    // The event (DBT_DEVNODES_CHANGED or another), the wave outputs, the option enabled.
+    const std::tuple<WPARAM, std::uint32_t, bool> rows[] = {
+        {0x0007, 0, false}, {0x8000, 1, false}, {0x0007, 1, true}, {0x0007, 2, true}};
+    for (const auto& [event, devices, enabled] : rows) {
+        fakes.sound.waveDevices = devices;
+        SendMessageW(Background().hwnd(), WM_DEVICECHANGE, event, 0);
+        EXPECT_EQ(IsWindowEnabled(Main().chkDespSom.hwnd()) != FALSE, enabled);
+        EXPECT_EQ(Main().chkDespSom.Value(), 1);
+    }
+    Choose(Main().cboSom, 1);
+    Click(Main().lblStatus);
+    fakes.sound.waveDevices = 0;
+    SendMessageW(Background().hwnd(), WM_DEVICECHANGE, 0x0007, 0);
+    EXPECT_TRUE(M().blnLigado && M().blnDespSom);
+    EXPECT_EQ(Played(), Sounds{});
+}
+
+// Windows-1252 has no Cyrillic: the name goes to PlaySoundW as it is, and to Config.inf in UTF-8.
+TEST_F(AlertsTest, ANameOutsideTheCodePagePlaysAndIsChosenAgainAfterTheFolderChanged) {
+    const std::wstring name = L"Будильник.wav";
+    fakes.folder.Write(name, kWave);
+    Start();
+    OpenPanel();
+    SetTick(Main().chkDespSom, true);
+    Choose(Main().cboSom, static_cast<int>(SendMessageW(Main().cboSom.hwnd(), CB_FINDSTRINGEXACT,
+                                                        WPARAM(-1), LPARAM(name.c_str()))));
+    Click(Main().lblStatus);
+    const std::string utf8 =
+        "\xD0\x91\xD1\x83\xD0\xB4\xD0\xB8\xD0\xBB\xD1\x8C\xD0\xBD\xD0\xB8\xD0\xBA.wav";
+    EXPECT_TRUE(fakes.folder.Read(L"Config.inf")->ends_with("\r\n" + utf8 + "\r\n"));
+    Background().Tocar();
+    EXPECT_EQ(Played(), Sounds{Play(In(name))});
+    EXPECT_EQ(LastBalloon(), "Aviso|1|" + win32::ToAnsi(kHiddenBalloon)) << "no warning";
+
+    fakes.folder.Write(L"Alarme.wav", kWave);
+    fakes.folder.Write(L"Ave.wav", kWave);
+    Start();
+    EXPECT_EQ(Main().cboSom.Text(), name);
 }
 
 } // namespace

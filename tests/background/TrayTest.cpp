@@ -4,9 +4,7 @@
 
 #include <shellapi.h>
 
-#include <string>
 #include <string_view>
-#include <vector>
 
 namespace acordina::testing {
 namespace {
@@ -38,16 +36,13 @@ protected:
             return;
         }
         self.menus.push_back({{}, self.fakes.shell.calls.size()});
-        GetWindowRect(open, &self.menus.back().rect);
+        GetWindowRect(open, &self.menus.back().first);
         for (const WPARAM key : self.keys) {
             PostMessageW(open, WM_KEYDOWN, key, 0);
         }
     }
-    struct Menu {
-        RECT rect;
-        std::size_t shellCalls;
-    };
-    std::vector<Menu> menus;
+    std::vector<std::pair<RECT, std::size_t>>
+        menus;                // where each opened, after how many shell calls
     std::vector<WPARAM> keys; // answer the next menu, with waited set to 0
     int waited = 0;
     win32::UniqueWindow watcher_{
@@ -128,21 +123,19 @@ TEST_F(TrayTest, StartDrawsTheMainWindowThenShowsTheIconAndWelcomeWithTheSoundOp
     const std::unique_ptr<HHOOK__, decltype(&UnhookWindowsHookEx)> hook(
         SetWindowsHookExW(WH_CBT, NoteBackgroundMade, nullptr, GetCurrentThreadId()),
         &UnhookWindowsHookEx);
-    const struct {
-        std::uint32_t wave, midi;
-        int tick;
-        bool enabled;
-    } rows[] = {{0, 0, 1, false}, {0, 1, 1, false}, {1, 0, 0, true}, {0xFFFFFFFF, 0, 1, true}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(::testing::Message() << "wave " << row.wave << ", MIDI " << row.midi);
-        fakes.sound.waveDevices = row.wave;
-        fakes.sound.midiDevices = row.midi;
-        fakes.folder.Write(L"Config.inf", row.tick ? " 1 \r\n" : " 0 \r\n");
+    // Wave and MIDI outputs, the sound option's tick as read, whether it is enabled.
+    const std::tuple<std::uint32_t, std::uint32_t, int, bool> rows[] = {
+        {0, 0, 1, false}, {0, 1, 1, false}, {1, 0, 0, true}, {0xFFFFFFFF, 0, 1, true}};
+    for (const auto& [wave, midi, tick, enabled] : rows) {
+        SCOPED_TRACE(::testing::Message() << "wave " << wave << ", MIDI " << midi);
+        fakes.sound.waveDevices = wave;
+        fakes.sound.midiDevices = midi;
+        fakes.folder.Write(L"Config.inf", tick ? " 1 \r\n" : " 0 \r\n");
         program.reset();
         const std::size_t calls = fakes.shell.calls.size();
         Start();
-        EXPECT_EQ(IsWindowEnabled(Main().chkDespSom.hwnd()) != FALSE, row.enabled);
-        EXPECT_EQ(SendMessageW(Main().chkDespSom.hwnd(), BM_GETCHECK, 0, 0), row.tick);
+        EXPECT_EQ(IsWindowEnabled(Main().chkDespSom.hwnd()) != FALSE, enabled);
+        EXPECT_EQ(SendMessageW(Main().chkDespSom.hwnd(), BM_GETCHECK, 0, 0), tick);
         EXPECT_EQ(CallsFrom(calls),
                   win32::ToAnsi(L"0 7 Acordina|||0\n1 19 Acordina|||0\n"
                                 L"1 19 Acordina|O sistema está ativo !|TAVU - Acordina|2\n"));
@@ -241,47 +234,44 @@ TEST_F(TrayTest, TheMenuOpensAtTheMouseAndItsItemsRestoreOrEnd) {
     fakes.process.onExit = [&] { callsAtExit = fakes.shell.calls.size(); };
     const std::vector<WPARAM> none{VK_ESCAPE}, restaurar{VK_DOWN, VK_RETURN},
         fechar{VK_DOWN, VK_DOWN, VK_RETURN};
-    const struct {
-        std::vector<UINT> notifications;
-        bool timeUp; // the double-click time runs out afterwards
-        std::vector<WPARAM> keys;
-    } rows[] = {
+    // The icon's notifications, whether the double-click time runs out afterwards, the keys.
+    const std::tuple<std::vector<UINT>, bool, std::vector<WPARAM>> rows[] = {
         {{WM_RBUTTONDOWN}, false, none},
         {{WM_LBUTTONDOWN, WM_LBUTTONUP}, true, restaurar},
         {{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN}, false, none},
         {{0, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK, 0xFFFF}, false, {}},
         {{WM_RBUTTONDOWN}, false, fechar},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(::testing::PrintToString(row.notifications));
+    for (const auto& [notifications, timeUp, rowKeys] : rows) {
+        SCOPED_TRACE(::testing::PrintToString(notifications));
         Minimise();
         SetForegroundWindow(other.get());
         menus.clear();
-        keys = row.keys;
+        keys = rowKeys;
         waited = 0;
         const std::size_t calls = fakes.shell.calls.size();
         const std::size_t fronts = fakes.shell.foregrounds.size();
-        for (const UINT notification : row.notifications) {
+        for (const UINT notification : notifications) {
             Tray(notification);
         }
-        if (row.timeUp) {
+        if (timeUp) {
             EXPECT_TRUE(menus.empty());
             SendMessageW(Bg(), WM_TIMER, background::frmAcordina_::kSingleClickTimer, 0);
         }
         EXPECT_FALSE(SingleClickWaiting());
-        EXPECT_EQ(Normal(), row.keys == restaurar);
-        EXPECT_EQ(GetForegroundWindow() == Main().hwnd(), row.keys == restaurar);
-        EXPECT_EQ(fakes.process.exits, row.keys == fechar ? 1 : 0);
+        EXPECT_EQ(Normal(), rowKeys == restaurar);
+        EXPECT_EQ(GetForegroundWindow() == Main().hwnd(), rowKeys == restaurar);
+        EXPECT_EQ(fakes.process.exits, rowKeys == fechar ? 1 : 0);
         EXPECT_EQ(Boxes(), 1u) << "no close question";
-        ASSERT_EQ(menus.size(), row.keys.empty() ? 0u : 1u);
-        if (row.keys.empty()) {
+        ASSERT_EQ(menus.size(), rowKeys.empty() ? 0u : 1u);
+        if (rowKeys.empty()) {
             EXPECT_EQ(fakes.shell.calls.size(), calls);
             EXPECT_EQ(fakes.shell.foregrounds.size(), fronts);
             continue;
         }
-        EXPECT_EQ(std::pair(menus[0].rect.left, menus[0].rect.top), std::pair(200L, 150L));
-        EXPECT_EQ(menus[0].shellCalls, calls + 1);
-        if (row.keys == fechar) { // the icon taken away before the end
+        EXPECT_EQ(std::tuple(menus[0].first.left, menus[0].first.top, menus[0].second),
+                  std::tuple(200L, 150L, calls + 1));
+        if (rowKeys == fechar) { // the icon taken away before the end
             EXPECT_EQ(callsAtExit, calls + 2);
             EXPECT_EQ(CallsFrom(calls + 1),
                       win32::ToAnsi(L"2 19 " + std::wstring(kHiddenHint) + L"|||0\n"));

@@ -1,8 +1,10 @@
 #include "ConfigSamples.h"
+#include "text/Utf8.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <tuple>
 
 namespace acordina::settings {
 namespace {
@@ -13,29 +15,29 @@ using namespace samples;
 TEST(FormatConfig, WritesTheTypicalArmingByteForByteAndEachLineExactly) {
     EXPECT_EQ(FormatConfig(ExampleValues(), kCp1252), kExampleBytes);
     // clang-format off
-    const struct {
-        std::size_t line;
-        LineValue value;
-        std::string_view bytes; // the line before CR LF
-    } cases[] = {
+    // The line, its value, its bytes before CR LF.
+    const std::tuple<std::size_t, LineValue, std::string_view> cases[] = {
         {0, 0, " 0 "}, {1, -1, "-1 "}, {1, 12, " 12 "}, {4, L"", ""}, {14, L"\rx\ny", " x y"},
         {6, L"  já é hora  ", "  j\xE1 \xE9 hora  "}, {12, L"€ Olá Δ 中", "\x80 Ol\xE1 ? ?"},
-        {14, L"a\r\nb", "a  b"}, {15, L"canção.wav", "can\xE7\xE3o.wav"}, {15, L"", ""}};
+        {14, L"a\r\nb", "a  b"}, {15, L"canção.wav", "can\xE7\xE3o.wav"}, {15, L"", ""},
+        // A name the code page cannot hold is kept in UTF-8; the other texts are not.
+        {15, L"Будильник.wav", "\xD0\x91\xD1\x83\xD0\xB4\xD0\xB8\xD0\xBB\xD1\x8C\xD0\xBD\xD0\xB8\xD0\xBA.wav"},
+        {15, L"€ 中.wav", "\xE2\x82\xAC \xE4\xB8\xAD.wav"}, {4, L"Будильник", "?????????"}};
     // clang-format on
-    for (const auto& c : cases) {
+    for (const auto& [line, value, bytes] : cases) {
         ConfigValues values = ExampleValues();
-        values[c.line] = c.value;
+        values[line] = value;
         auto lines = ExampleLines();
-        lines[c.line] = std::string(c.bytes);
-        EXPECT_EQ(FormatConfig(values, kCp1252), Join(lines)) << c.bytes;
+        lines[line] = std::string(bytes);
+        EXPECT_EQ(FormatConfig(values, kCp1252), Join(lines)) << bytes;
     }
 }
 
 // Each row changes one line of the example, read with a list of the first `entries` of
 // "...Ajuda", "a.wav", "b.wav", "c.wav". Without a 16th line naming the sound the file reads
-// as it always did, by position. Reading gives the example with that line's value, or, from a
-// faulty line on (no value), nothing.
-TEST(ParseConfig, ReadsEachLineOrStopsAtTheFirstFaultyOne) {
+// as it always did, by position. Reading gives the example with that line's value, or no value
+// for a faulty line, every other line kept.
+TEST(ParseConfig, ReadsEachLineAndSkipsOnlyAFaultyOne) {
     // clang-format off
     const struct {
         std::size_t line;
@@ -57,20 +59,19 @@ TEST(ParseConfig, ReadsEachLineOrStopsAtTheFirstFaultyOne) {
         {1, " 2 ", 2, 4, "b.wav"}, {1, " 1 ", 2, 4, "b.wav"}, {1, " 7 ", 3, 4, "c.wav"},
         {1, " 1 ", 1, 4, "x.wav"}, {1, " 0 ", -1, 4, "x.wav"}, {1, " 0 ", -1, 4, "...Ajuda"},
         {1, " 3 ", 3, 4, "...Ajuda"}, {1, " 2 ", 2, 4, ""}, {1, "-1 ", -1, 4, ""},
-        {1, " 1 ", 1, 4, "B.wav"}};
+        {1, " 1 ", 1, 4, "B.wav"}, {1, " 12345678901234567890 ", {}},
+        {1, " 1 ", 1, 4, "b.wav\xFF"}, {1, " 3 ", 3, 4, "b\xC3\xA9.wav"}};
     // clang-format on
     for (const auto& c : cases) {
         auto lines = ExampleLines();
         lines.pop_back();
         lines[c.line] = std::string(c.bytes);
-        std::vector<LineValue> expected = Prefix(ExampleValues(), c.value ? 15 : c.line);
+        auto expected = Prefix(ExampleValues(), 15);
         if (c.name) {
             lines.emplace_back(*c.name);
-            expected.emplace_back(std::wstring(c.name->begin(), c.name->end()));
+            expected.emplace_back(text::FromUtf8(*c.name).value_or(kCp1252.Decode(*c.name)));
         }
-        if (c.value) {
-            expected[c.line] = *c.value;
-        }
+        expected[c.line] = c.value;
         EXPECT_EQ(ParseConfig(Join(lines), Sounds(c.entries), kCp1252), expected)
             << c.line << testing::PrintToString(c.bytes) << c.name.value_or("");
     }
@@ -86,12 +87,40 @@ TEST(ParseConfig, TakesEveryLineEndAndStopsWhereTheFileOrTheSixteenthLineEnds) {
         {Join(ExampleLines(), "\n"), 16}, {Join(ExampleLines(), "\r"), 16},
         {example.substr(0, example.size() - 2), 16}, {example + "x\r\n 5 \r\n", 16},
         {example + std::string(1000, '\n'), 16}, {std::string(kExample15), 15},
-        {std::string(kExample15.substr(0, 48)), 5}, {"", 0}, {" 1 \n\r 2 \r\n", 1},
-        {" 1 \r\r\n 2 \r\n", 1}, {" 1 \n\n 2 \r\n", 1}};
+        {std::string(kExample15.substr(0, 48)), 5}, {"", 0}, {" 1 \n\r 0 \r\n", 3},
+        {" 1 \r\r\n 0 \r\n", 3}, {" 1 \n\n 0 \r\n", 3}};
     // clang-format on
     for (const auto& [bytes, count] : files) {
-        EXPECT_EQ(ParseConfig(bytes, Sounds(), kCp1252), Prefix(ExampleValues(), count))
-            << testing::PrintToString(bytes);
+        auto expected = Prefix(ExampleValues(), count);
+        if (count == 3) {
+            expected = {1, std::nullopt, 0}; // the empty line is no index
+        }
+        EXPECT_EQ(ParseConfig(bytes, Sounds(), kCp1252), expected) << testing::PrintToString(bytes);
+    }
+}
+
+// As an editor saves it: UTF-8 with the mark, or without it (read so when well formed with a
+// character beyond ASCII), or the code page. The 16th line is UTF-8 whenever well formed.
+TEST(ParseConfig, ReadsTextsInUtf8WhenMarkedOrWellFormedElseInTheCodePage) {
+    // The mark, the message and sound lines, and both as read.
+    const std::tuple<std::string_view, std::string_view, std::string_view, std::wstring,
+                     std::wstring>
+        cases[] = {{"\xEF\xBB\xBF", "Acordar j\xC3\xA1!", "b.wav", L"Acordar já!", L"b.wav"},
+                   {"", "Acordar j\xC3\xA1!", "b.wav", L"Acordar já!", L"b.wav"},
+                   {"", "Acordar j\xE1!", "b.wav", L"Acordar já!", L"b.wav"},
+                   {"\xEF\xBB\xBF", "Acordar j\xE1!", "b.wav", L"Acordar já!", L"b.wav"},
+                   {"", "Acordar j\xE1!", "\xD0\x91.wav", L"Acordar já!", L"Б.wav"},
+                   {"", "Acordar j\xC3\xA1!", "can\xE7\xE3o.wav", L"Acordar jÃ¡!", L"canção.wav"},
+                   {"\xEF\xBB\xBF", "\xEF\xBB\xBF", "", L"\xFEFF", L""}};
+    for (const auto& [mark, message, name, messageRead, nameRead] : cases) {
+        auto lines = ExampleLines();
+        lines[4] = std::string(message);
+        lines[15] = std::string(name);
+        auto expected = Prefix(ExampleValues(), 16);
+        expected[4] = messageRead;
+        expected[15] = nameRead;
+        EXPECT_EQ(ParseConfig(std::string(mark) + Join(lines), Sounds(), kCp1252), expected)
+            << testing::PrintToString(message) << testing::PrintToString(name);
     }
 }
 

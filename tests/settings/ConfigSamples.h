@@ -1,10 +1,11 @@
 #pragma once
 // The file a typical arming writes, as values and as the exact bytes.
 
+#include "Windows1252.h"
 #include "settings/ConfigFormat.h"
-#include "text/Windows1252.h"
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -44,11 +45,8 @@ inline constexpr std::string_view kExample15 = kExampleBytes.substr(0, kExampleB
 // The example's lines without their CR LF, and lines joined again, each followed by end.
 inline std::vector<std::string> ExampleLines() {
     std::vector<std::string> lines;
-    std::string_view rest = kExampleBytes;
-    while (!rest.empty()) {
-        const auto end = rest.find("\r\n");
-        lines.emplace_back(rest.substr(0, end));
-        rest.remove_prefix(end + 2);
+    for (auto rest = kExampleBytes; !rest.empty(); rest.remove_prefix(lines.back().size() + 2)) {
+        lines.emplace_back(rest.substr(0, rest.find("\r\n")));
     }
     return lines;
 }
@@ -60,7 +58,7 @@ inline std::string Join(const std::vector<std::string>& lines, std::string_view 
     return bytes;
 }
 
-inline std::vector<LineValue> Prefix(const ConfigValues& values, std::size_t count) {
+inline std::vector<std::optional<LineValue>> Prefix(const ConfigValues& values, std::size_t count) {
     return {values.begin(), values.begin() + static_cast<std::ptrdiff_t>(count)};
 }
 

@@ -16,10 +16,7 @@ public:
 
     std::vector<std::string> calls;
 
-    Handle GetCurrentProcess() override {
-        Log("GetCurrentProcess");
-        return 0xFFFFFFFF;
-    }
+    Handle GetCurrentProcess() override { return Log("GetCurrentProcess") ? 0xFFFFFFFF : 0; }
     bool OpenProcessToken(Handle process, std::uint32_t access, Handle* token) override {
         *token = openFails_ ? 0xBAD : nextToken_++; // a failed open leaves rubbish behind
         return Log("OpenProcessToken(process=", process, ", access=", access, ')') && !openFails_;

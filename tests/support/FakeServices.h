@@ -42,11 +42,9 @@ struct FakeMessageBoxes final : win32::MessageBoxes {
         if (onShow) {
             onShow(shown.back());
         }
-        if (answers.empty()) {
-            return (style & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
-        }
-        const int answer = answers.front();
-        answers.pop_front();
+        const int yes = (style & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
+        const int answer = answers.empty() ? yes : answers.front();
+        answers.erase(answers.begin(), answers.begin() + !answers.empty());
         return answer;
     }
     std::vector<ShownBox> shown;
@@ -106,19 +104,19 @@ struct FakeShell final : tray::TrayShell {
 };
 
 struct SoundCall {
-    std::optional<std::string> name; // nullopt: no name (a stop)
+    std::optional<std::wstring> name; // nullopt: no name (a stop)
     std::uintptr_t module;
     std::uint32_t flags;
     bool operator==(const SoundCall&) const = default;
     friend void PrintTo(const SoundCall& c, std::ostream* out) {
-        *out << c.name.value_or("(no name)") << " (flags " << c.flags << ")";
+        *out << win32::ToAnsi(c.name.value_or(L"(no name)")) << " (flags " << c.flags << ")";
     }
 };
 
 struct FakeSound final : win32::SoundSystem {
-    bool PlaySoundA(const char* name, std::uintptr_t module, std::uint32_t flags) override {
-        calls.push_back({name ? std::optional<std::string>(name) : std::nullopt, module, flags});
-        return true;
+    bool PlaySoundW(const wchar_t* name, std::uintptr_t module, std::uint32_t flags) override {
+        calls.push_back({name ? std::optional<std::wstring>(name) : std::nullopt, module, flags});
+        return !accepts || accepts(calls.back());
     }
     std::uint32_t waveOutGetNumDevs() override {
         if (onCount) {
@@ -129,6 +127,7 @@ struct FakeSound final : win32::SoundSystem {
     std::uint32_t midiOutGetNumDevs() override { return midiDevices; }
 
     std::vector<SoundCall> calls;
+    std::function<bool(const SoundCall&)> accepts; // none: every call is accepted
     std::function<void()> onCount;
     std::uint32_t waveDevices = 1, midiDevices = 1;
 };
@@ -191,15 +190,14 @@ struct FakePower final : win32::Power {
         const FILETIME at{static_cast<DWORD>(utcFileTime), static_cast<DWORD>(utcFileTime >> 32)};
         SYSTEMTIME t{};
         FileTimeToSystemTime(&at, &t);
-        char text[40];
-        std::snprintf(text, sizeof text, "timer %04u-%02u-%02u %02u:%02u:%02u", t.wYear, t.wMonth,
-                      t.wDay, t.wHour, t.wMinute, t.wSecond);
-        calls.emplace_back(text);
+        Log("timer %04u-%02u-%02u %02u:%02u:%02u", t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute,
+            t.wSecond);
     }
     void CancelWakeTimer() override { calls.emplace_back("cancel"); }
-    void SetThreadExecutionState(std::uint32_t flags) override {
-        char text[24];
-        std::snprintf(text, sizeof text, "state %08X", static_cast<unsigned>(flags));
+    void SetThreadExecutionState(std::uint32_t flags) override { Log("state %08X", flags); }
+    template <typename... Numbers> void Log(const char* format, Numbers... numbers) {
+        char text[40];
+        std::snprintf(text, sizeof text, format, static_cast<unsigned>(numbers)...);
         calls.emplace_back(text);
     }
     std::vector<std::string> calls;
@@ -251,6 +249,11 @@ struct FakeAccessibility final : win32::Accessibility {
     std::map<std::pair<HWND, std::string>, std::wstring> last;
 };
 
+struct FakeAudio final : win32::AudioOutput {
+    std::optional<bool> Silent() override { return silent; }
+    std::optional<bool> silent = false;
+};
+
 struct FakeServices {
     FakeClock clock;
     FakeMessageBoxes messageBoxes;
@@ -266,9 +269,10 @@ struct FakeServices {
     FakeTimeZone timeZone;
     FakeComeback comeback;
     FakeAccessibility accessibility;
-    win32::Services services{clock,    messageBoxes, shell,    sound,        shutdown,
-                             keyboard, folder,       process,  monitors,     codePage,
-                             power,    timeZone,     comeback, accessibility};
+    FakeAudio audio;
+    win32::Services services{clock,    messageBoxes, shell,    sound,         shutdown,
+                             keyboard, folder,       process,  monitors,      codePage,
+                             power,    timeZone,     comeback, accessibility, audio};
 };
 
 } // namespace acordina::testing

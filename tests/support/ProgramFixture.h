@@ -61,6 +61,11 @@ protected:
     std::size_t Boxes() const { return fakes.messageBoxes.shown.size(); }
     const ShownBox& LastBox() const { return fakes.messageBoxes.shown.back(); }
     std::size_t Balloons() const { return fakes.shell.Balloons().size(); }
+    // Title, icon kind and text of the last balloon.
+    std::string LastBalloon() const {
+        const ShellCall& b = *fakes.shell.Balloons().back();
+        return b.InfoTitle() + "|" + std::to_string(b.InfoFlags()) + "|" + b.Info();
+    }
     // What the user sees and what is kept: armed, status, lamps on and off, window shown, panel
     // caption, window width, Config.inf written, balloons shown.
     auto Snapshot() {
@@ -92,7 +97,15 @@ protected:
     }
     // A stop of whatever plays, and a file played asynchronously and looping.
     static inline const SoundCall kPurge{std::nullopt, 0, 0x40};
-    static SoundCall Play(const std::wstring& path) { return {win32::ToAnsi(path), 0, 9}; }
+    static SoundCall Play(const std::wstring& path) { return {path, 0, 9}; }
+    static SoundCall Reserve() {
+        return {L"RESERVA", reinterpret_cast<std::uintptr_t>(win32::ThisModule()), 0x4000F};
+    }
+    // A WAV file of two silent 8-bit samples.
+    static inline const std::string kWave{
+        "RIFF\46\0\0\0WAVEfmt "
+        "\20\0\0\0\1\0\1\0\x40\x1F\0\0\x40\x1F\0\0\1\0\x08\0data\2\0\0\0\x80\x80",
+        46};
     // The two timers' ticks in turn, as they come, the main window's first.
     void TickInTurn(int ticks) {
         for (int i = 0; i < ticks; ++i) {

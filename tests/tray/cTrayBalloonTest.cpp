@@ -2,7 +2,7 @@
 // decoding of the icon's mouse notifications.
 
 #include "tray/cTrayBalloon.h"
-#include "text/Windows1252.h"
+#include "Windows1252.h"
 
 #include <gtest/gtest.h>
 

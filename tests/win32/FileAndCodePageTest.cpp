@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace acordina::win32 {
 namespace {
 
@@ -57,12 +59,8 @@ TEST(DurableFile, ReplacesTheWholeFileOrNothingAndReadsUpToTheBound) {
 }
 
 TEST(WindowsCodePage, MessagesRoundTripInTheirScriptsAndWhatTheCodePageLacksBecomesQuestionMarks) {
-    const struct {
-        unsigned codePage;
-        std::wstring_view text;
-        std::string_view bytes; // as written
-        std::wstring_view back; // as read again
-    } cases[] = {
+    // The code page, a message, its bytes as written and the message as read again.
+    const std::tuple<unsigned, std::wstring_view, std::string_view, std::wstring_view> cases[] = {
         {1251, L"Подъём! Пора вставать. Olá Δ 中",
          "\xCF\xEE\xE4\xFA\xB8\xEC! \xCF\xEE\xF0\xE0 \xE2\xF1\xF2\xE0\xE2\xE0\xF2\xFC. Ol? ? ?",
          L"Подъём! Пора вставать. Ol? ? ?"},
@@ -71,29 +69,24 @@ TEST(WindowsCodePage, MessagesRoundTripInTheirScriptsAndWhatTheCodePageLacksBeco
          "as! \xA3\xF3"
          "d\x9F ?????? \x80",
          L"Vstávej, už je čas! Łódź ?????? €"}};
-    for (const auto& c : cases) {
-        const WindowsCodePage codePage(c.codePage);
-        EXPECT_EQ(codePage.Encode(c.text), c.bytes) << c.codePage;
+    for (const auto& [number, text, bytes, back] : cases) {
+        const WindowsCodePage codePage(number);
+        EXPECT_EQ(codePage.Encode(text), bytes) << number;
         ConfigValues values = samples::ExampleValues();
-        values[4] = std::wstring(c.text);
+        values[4] = std::wstring(text);
         const auto read = ParseConfig(FormatConfig(values, codePage), samples::Sounds(), codePage);
-        EXPECT_EQ(read.at(4), LineValue(std::wstring(c.back))) << c.codePage;
+        EXPECT_EQ(read.at(4), std::optional<LineValue>(std::wstring(back))) << number;
     }
 }
 
 // The sound and tray functions are loaded from the system folder when first used.
 TEST(SystemLibraryTest, FindsTheSoundAndTrayFunctionsAndNothingElse) {
-    const struct {
-        const wchar_t* library;
-        const char* function;
-        bool found;
-    } rows[] = {
-        {L"winmm.dll", "PlaySoundA", true},        {L"winmm.dll", "waveOutGetNumDevs", true},
+    const std::tuple<const wchar_t*, const char*, bool> rows[] = {
+        {L"winmm.dll", "PlaySoundW", true},        {L"winmm.dll", "waveOutGetNumDevs", true},
         {L"winmm.dll", "midiOutGetNumDevs", true}, {L"shell32.dll", "Shell_NotifyIconA", true},
-        {L"winmm.dll", "NoSuchFunction", false},   {L"nosuch.dll", "PlaySoundA", false}};
-    for (const auto& r : rows) {
-        EXPECT_EQ(SystemLibrary(r.library).Function<void()>(r.function) != nullptr, r.found)
-            << r.function;
+        {L"winmm.dll", "NoSuchFunction", false},   {L"nosuch.dll", "PlaySoundW", false}};
+    for (const auto& [library, function, found] : rows) {
+        EXPECT_EQ(SystemLibrary(library).Function<void()>(function) != nullptr, found) << function;
     }
 }
 

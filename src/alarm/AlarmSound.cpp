@@ -1,0 +1,68 @@
+#include "alarm/AlarmSound.h"
+
+namespace acordina::alarm {
+
+bool IsWholeWave(std::string_view head, std::uint64_t fileSize) {
+    if (head.size() < 12 || !head.starts_with("RIFF") || head.substr(8, 4) != "WAVE") {
+        return false;
+    }
+    bool format = false;
+    // 64-bit offsets: a size read from the file cannot wrap them round into a loop.
+    for (std::uint64_t at = 12; at + 8 <= head.size();) {
+        const std::string_view chunk = head.substr(static_cast<std::size_t>(at), 8);
+        std::uint64_t size = 0;
+        for (std::size_t i = 8; i-- > 4;) {
+            size = size << 8 | static_cast<unsigned char>(chunk[i]);
+        }
+        if (chunk.starts_with("data")) {
+            return format && size > 0 && at + 8 + size <= fileSize;
+        }
+        format = format || (chunk.starts_with("fmt ") && size >= 16);
+        // Chunks start on even offsets.
+        at += 8 + size + (size & 1);
+    }
+    return format;
+}
+
+void AlarmSound::Ring(const std::wstring& path, const LocalTime& now) {
+    // Starting the same sound again would only make it stutter.
+    if (ringing_ && playing_ != Playing::Nothing && path == path_) {
+        return;
+    }
+    if (path != path_) {
+        path_ = path;
+    }
+    ringing_ = true;
+    warned_ = false;
+    Try(now);
+}
+
+void AlarmSound::Tick(const LocalTime& now) {
+    // Any other second, the clock set back included, is the next try's.
+    if (ringing_ && playing_ == Playing::Nothing && !(now == lastTry_)) {
+        Try(now);
+    }
+}
+
+void AlarmSound::Stop() {
+    output_.Silence();
+    ringing_ = false;
+    playing_ = Playing::Nothing;
+}
+
+void AlarmSound::Try(const LocalTime& now) {
+    lastTry_ = now;
+    // The header first: a file that is no WAV would make the system play its own short
+    // chime, or nothing, and still count as accepted.
+    if (output_.IsWave(path_) && output_.Loop(path_)) {
+        playing_ = Playing::Chosen;
+        return;
+    }
+    playing_ = output_.LoopReserve() ? Playing::Reserve : Playing::Nothing;
+    if (!warned_) {
+        warned_ = true;
+        output_.Warn(playing_ == Playing::Reserve);
+    }
+}
+
+} // namespace acordina::alarm

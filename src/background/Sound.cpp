@@ -1,0 +1,84 @@
+#include "background/Sound.h"
+
+#include "win32/DurableFile.h"
+#include "win32/Window.h"
+
+#include <mmsystem.h>
+
+#include <array>
+#include <string_view>
+#include <utility>
+
+namespace acordina::background {
+namespace {
+
+// The warnings, each the text before and after the chosen file's name (none for the last two).
+enum Warning { kReservePlays, kNothingPlays, kUnreadable, kSilent };
+constexpr std::array<std::pair<const wchar_t*, const wchar_t*>, 4> kWarnings = {{
+    {L"O som escolhido (", L") não pôde tocar: o Acordina toca o seu som de reserva."},
+    {L"O som do alarme não pôde tocar. O Acordina continua tentando.", nullptr},
+    {L"O som escolhido (",
+     L") não pôde ser lido: na hora, o Acordina tocará o seu som de reserva."},
+    {L"O som do Windows está mudo ou sem volume: o alarme não será ouvido.", nullptr},
+}};
+
+// `path`: the chosen file, named by what follows its folder.
+std::wstring Text(Warning warning, std::wstring_view path = {}) {
+    const auto [before, after] = kWarnings[warning];
+    if (!after) {
+        return before;
+    }
+    return before + std::wstring(path.substr(path.find_last_of(L"\\/") + 1)) + after;
+}
+
+} // namespace
+
+Sound::Sound(win32::Services& services, std::function<void(const std::wstring&)> warn)
+    : services_(services), warn_(std::move(warn)) {}
+
+bool Sound::PlayWAVFile(const std::wstring& path) {
+    // No SND_FILENAME: a registered sound name still plays.
+    return services_.sound.PlaySoundW(path.c_str(), 0, SND_ASYNC | SND_LOOP);
+}
+
+bool Sound::StopPlayingWAV() {
+    services_.sound.PlaySoundW(nullptr, 0, SND_PURGE);
+    return false;
+}
+
+bool Sound::CanPlayWAVs() {
+    return services_.sound.waveOutGetNumDevs() != 0;
+}
+
+bool Sound::LoopReserve() {
+    return services_.sound.PlaySoundW(kReserve,
+                                      reinterpret_cast<std::uintptr_t>(win32::ThisModule()),
+                                      SND_RESOURCE | SND_ASYNC | SND_LOOP | SND_NODEFAULT);
+}
+
+bool Sound::IsWave(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA about{};
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &about)) {
+        return false;
+    }
+    const auto head = win32::ReadBounded(path, alarm::kWaveHeadBytes);
+    return head &&
+           alarm::IsWholeWave(*head, std::uint64_t{about.nFileSizeHigh} << 32 | about.nFileSizeLow);
+}
+
+void Sound::Warn(bool reservePlaying) {
+    warn_(Text(reservePlaying ? kReservePlays : kNothingPlays, logic_.Path()));
+}
+
+// Only read: the user's volume is the user's to change.
+std::optional<std::wstring> Sound::CheckAtArming(const std::wstring& path) {
+    if (!IsWave(path)) {
+        return Text(kUnreadable, path);
+    }
+    if (services_.audio.Silent().value_or(false)) {
+        return Text(kSilent);
+    }
+    return std::nullopt;
+}
+
+} // namespace acordina::background
