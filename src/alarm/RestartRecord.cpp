@@ -27,15 +27,47 @@ bool Valid(const LocalTime& t) {
            t.time.second < 60;
 }
 
-std::optional<LocalTime> ParseMoment(const char* text) {
-    LocalTime t;
-    if (std::sscanf(text, "%4d-%2d-%2d %2d:%2d:%2d", &t.year, &t.month, &t.day, &t.time.hour,
-                    &t.time.minute, &t.time.second) != 6 ||
-        !Valid(t)) {
+// Reads the record's fixed layout from the front; any byte out of place fails it. (Not
+// sscanf: it drags the C library's whole scanner, floating point included, into the program.)
+class Reader {
+public:
+    explicit Reader(std::string_view text) : rest_(text) {}
+    bool Literal(std::string_view expected) {
+        if (!rest_.starts_with(expected)) {
+            return false;
+        }
+        rest_.remove_prefix(expected.size());
+        return true;
+    }
+    // Exactly `width` decimal digits.
+    bool Number(std::size_t width, int& value) {
+        if (rest_.size() < width) {
+            return false;
+        }
+        value = 0;
+        for (const char c : rest_.substr(0, width)) {
+            if (c < '0' || c > '9') {
+                return false;
+            }
+            value = value * 10 + (c - '0');
+        }
+        rest_.remove_prefix(width);
+        return true;
+    }
+    std::optional<LocalTime> Moment() {
+        LocalTime t;
+        if (Number(4, t.year) && Literal("-") && Number(2, t.month) && Literal("-") &&
+            Number(2, t.day) && Literal(" ") && Number(2, t.time.hour) && Literal(":") &&
+            Number(2, t.time.minute) && Literal(":") && Number(2, t.time.second) && Valid(t)) {
+            return t;
+        }
         return std::nullopt;
     }
-    return t;
-}
+    bool AtEnd() const { return rest_.empty(); }
+
+private:
+    std::string_view rest_;
+};
 
 } // namespace
 
@@ -47,34 +79,26 @@ std::string FormatRecord(const RestartRecord& r) {
 }
 
 std::optional<RestartRecord> ParseRecord(std::string_view bytes) {
-    // Longer than any record: no reading past the end of a damaged one.
-    if (bytes.size() > 120) {
-        return std::nullopt;
-    }
-    const std::string text(bytes);
+    Reader in(bytes);
     RestartRecord r;
-    char armado[20] = {}, tocou[20] = {};
-    if (std::sscanf(
-            text.c_str(),
-            "Acordina religar 1\r\ndespertar %2d:%2d\r\narmado %19[-0-9 :]\r\ntocou %19[-0-9 :]",
-            &r.despertar.hour, &r.despertar.minute, armado, tocou) != 4 ||
-        r.despertar.hour < 0 || r.despertar.hour > 23 || r.despertar.minute < 0 ||
-        r.despertar.minute > 59) {
+    if (!(in.Literal(kHeader) && in.Literal("despertar ") && in.Number(2, r.despertar.hour) &&
+          in.Literal(":") && in.Number(2, r.despertar.minute) && in.Literal("\r\narmado ")) ||
+        r.despertar.hour > 23 || r.despertar.minute > 59) {
         return std::nullopt;
     }
-    const auto armedAt = ParseMoment(armado);
-    if (!armedAt) {
+    const auto armedAt = in.Moment();
+    if (!armedAt || !in.Literal("\r\ntocou ")) {
         return std::nullopt;
     }
     r.armado = *armedAt;
-    if (std::string_view(tocou) != "-") {
-        r.tocou = ParseMoment(tocou);
+    if (!in.Literal("-")) {
+        r.tocou = in.Moment();
         if (!r.tocou) {
             return std::nullopt;
         }
     }
-    // Whatever the scan let pass (a missing line end, text after the record) is damage.
-    if (FormatRecord(r) != text) {
+    // Text after the record is damage too.
+    if (!in.Literal("\r\n") || !in.AtEnd()) {
         return std::nullopt;
     }
     return r;
