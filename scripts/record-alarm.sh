@@ -11,13 +11,6 @@ case "${1:-}" in
 --freeze) freeze=1 && shift ;;
 --cyrillic | --text-wav) run=${1#--} && shift ;;
 esac
-out=$(mkdir -p "${1:-build/record-alarm}" && cd "${1:-build/record-alarm}" && pwd)
-program=$out/program
-sound=alarme_classico.wav
-fail() { echo "record-alarm: $*" >&2 && exit 1; }
-now() { date +%s.%N; }
-until_time() { while awk "BEGIN { exit !($(now) < $1) }"; do sleep 0.05; done; }
-
 . scripts/record-alarm/setup.sh
 
 # The chosen file of this run, the sound that must be heard, and Wine's locale.

@@ -7,14 +7,8 @@ set -euo pipefail
 [ -n "${RECORD_ALARM_SCREEN:-}" ] ||
   exec env RECORD_ALARM_SCREEN=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 cd "$(dirname "$0")/.."
-out=$(mkdir -p "${1:-build/record-restart}" && cd "${1:-build/record-restart}" && pwd)
-program=$out/program sound=alarme_classico.wav log=$out/tooltips.log summary=$out/summary.txt
-fail() { echo "record-restart: $*" >&2 && exit 1; }
-now() { date +%s.%N; }
-until_time() { while awk "BEGIN { exit !($(now) < $1) }"; do sleep 0.05; done; }
-# A prefix of its own: the Run value the program writes stays inside the output folder.
-export WINEPREFIX=${WINEPREFIX:-$out/wine}
 . scripts/record-alarm/setup.sh
+log=$out/tooltips.log summary=$out/summary.txt
 export WINEDEBUG=-all,+tooltips
 : >"$log" && : >"$summary"
 say() { echo "$*" | tee -a "$summary"; }

@@ -1,7 +1,13 @@
-# Sourced by the scripts that run the real program (record-alarm.sh, record-restart.sh) with
-# $out, $program and $sound set: builds the program into $program, starts a sound server of its
-# own with a null sink, readies Wine, and defines find_window, await and click. Wine's messages
-# go to $log if set: the first Wine program of a session starts the one that draws the balloons.
+# Sourced by the scripts that run the real program (record-alarm.sh, record-restart.sh), their
+# output folder in $1: sets out, program, sound, fail, now, until_time; builds the program, starts
+# a sound server with a null sink, readies Wine, defines find_window, await and click. Wine's
+# messages go to $log if set: the first Wine program of a session starts the balloons' drawer.
+name=$(basename "$0" .sh)
+out=$(mkdir -p "${1:-build/$name}" && cd "${1:-build/$name}" && pwd)
+program=$out/program sound=alarme_classico.wav
+fail() { echo "$name: $*" >&2 && exit 1; }
+now() { date +%s.%N; }
+until_time() { while awk "BEGIN { exit !($(now) < $1) }"; do sleep 0.05; done; }
 scripts/setup.sh
 extra=(pulseaudio pulseaudio-utils sox libpulse0:i386 xdotool)
 dpkg-query -W -f='${Status}\n' "${extra[@]}" 2>/dev/null | grep -c ' installed$' | grep -qx 5 ||
@@ -22,6 +28,8 @@ env -u PULSE_SERVER pulseaudio --start -n --exit-idle-time=-1 --log-level=error 
   -L "module-native-protocol-unix socket=$work/pulse/native auth-anonymous=1" \
   -L "module-null-sink sink_name=acordina"
 pactl set-default-sink acordina
+# record-restart.sh's prefix is its own: the Run value the program writes stays in $out.
+[ "$name" != record-restart ] || export WINEPREFIX=${WINEPREFIX:-$out/wine}
 export WINEPREFIX=${WINEPREFIX:-${XDG_DATA_HOME:-$HOME/.local/share}/acordina/wine}
 . scripts/wine-env.sh
 prepare_wine_prefix
