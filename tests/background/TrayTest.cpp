@@ -1,5 +1,5 @@
-// The background window on real windows with fake services: start-up, the icon's records, the
-// hint when the main window hides, the sound check, and the tray menu and clicks.
+// The background window on real windows: start-up, the icon's records, the hint when the main
+// window hides, the sound check, and the tray menu and clicks.
 #include "ProgramFixture.h"
 
 #include <shellapi.h>
@@ -41,9 +41,8 @@ protected:
             PostMessageW(open, WM_KEYDOWN, key, 0);
         }
     }
-    std::vector<std::pair<RECT, std::size_t>>
-        menus;                // where each opened, after how many shell calls
-    std::vector<WPARAM> keys; // answer the next menu, with waited set to 0
+    std::vector<std::pair<RECT, std::size_t>> menus; // where each opened, after how many calls
+    std::vector<WPARAM> keys;                        // answer the next menu, with waited set to 0
     int waited = 0;
     win32::UniqueWindow watcher_{
         CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr)};
@@ -60,8 +59,7 @@ protected:
         Tray(WM_LBUTTONUP);
     }
     // The shell calls from `first` on, a line each: "message flags tip|info|title|info flags" in
-    // the ANSI bytes the shell got, each checked for the icon's size, window, id, callback and
-    // icon.
+    // the ANSI bytes the shell got, each checked for the size, window, id, callback and icon.
     std::string CallsFrom(std::size_t first) {
         const auto icon = static_cast<UINT_PTR>(SendMessageW(Bg(), WM_GETICON, ICON_SMALL, 0));
         std::string calls;
@@ -111,8 +109,8 @@ LRESULT CALLBACK NoteBackgroundMade(int code, WPARAM wp, LPARAM lp) {
 }
 
 // The main window is drawn first; the background window, the icon and welcome, then the settings
-// panel (not made at any tray call) and the device count follow. The alarm plays a WAV file:
-// without a wave output the sound option is disabled, MIDI or not; its tick stays as read.
+// panel and the device count follow. Without a wave output the sound option is disabled, MIDI or
+// not; its tick stays as read.
 TEST_F(TrayTest, StartDrawsTheMainWindowThenShowsTheIconAndWelcomeWithTheSoundOptionItCanPlay) {
     // The icon also goes away with each program: no main window to look at then.
     fakes.shell.onNotify = [&](const ShellCall& call) {
@@ -170,8 +168,8 @@ TEST_F(TrayTest, StartDrawsTheMainWindowThenShowsTheIconAndWelcomeWithTheSoundOp
     EXPECT_EQ(fakes.process.exits, 0);
 }
 
-// However the main window hides, the hint becomes the tooltip for good and a balloon tells how to
-// come back, before the window goes; a double-click shows it again, its release opens no menu.
+// However the main window hides, the hint becomes the tooltip and a balloon tells how to come
+// back, before the window goes; a double-click shows it again, its release opens no menu.
 TEST_F(TrayTest, HidingShowsTheHintFirstAndADoubleClickShowsTheWindowAgain) {
     bool visibleAtBalloon = false;
     fakes.shell.onNotify = [&](const ShellCall& call) {
@@ -217,14 +215,13 @@ TEST_F(TrayTest, HidingShowsTheHintFirstAndADoubleClickShowsTheWindowAgain) {
     EXPECT_EQ(CallsFrom(before),
               win32::ToAnsi(L"1 19 " + hint + L"|||0\n1 19 " + hint + L"|acorde|Aviso|1\n0 7 " +
                             hint + L"|acorde|Aviso|1\n"));
-    ASSERT_EQ(Boxes(), 1u);
-    EXPECT_EQ(fakes.messageBoxes.shown[0].text, L"Programa ACORDIMA programado!");
+    EXPECT_EQ(Boxes(), 1u) << "the arming's only";
     EXPECT_TRUE(menus.empty());
 }
 
 // A right press opens the menu at the mouse at once, a left release when no second click came,
-// after the front and balloon steps. "Restaurar" brings the hidden main window to the front;
-// "Fechar" ends at once without the question, also while armed, and takes the icon away.
+// after the front and balloon steps. "Restaurar" shows the main window in front; "Fechar" ends
+// at once without the question, also while armed, and takes the icon away.
 TEST_F(TrayTest, TheMenuOpensAtTheMouseAndItsItemsRestoreOrEnd) {
     Click(Main().lblStatus);
     win32::UniqueWindow other(CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 600, 400,
