@@ -1,6 +1,5 @@
 #pragma once
-// An alarm as arming leaves it and a record of the engine's calls, for the engine's tests and
-// its benchmark.
+// An alarm as arming leaves it and a record of the engine's calls, for its tests and benchmark.
 
 #include "alarm/AlarmCheck.h"
 #include "alarm/ArmingTimes.h"
