@@ -1,5 +1,4 @@
-// The alarm check runs 20 times a second all night: what one tick costs, and that it never
-// touches the heap.
+// The alarm check runs 20 times a second all night: what a tick costs; it never uses the heap.
 
 #include "AllocationCounter.h"
 #include "ArmedAlarm.h"

@@ -32,12 +32,11 @@ BOOL CALLBACK FindShown(HWND hwnd, LPARAM found) {
 bool Drawn(DWORD thread) {
     HWND found = nullptr;
     EnumThreadWindows(thread, FindShown, reinterpret_cast<LPARAM>(&found));
-    bool dirty = false;
-    if (found) {
-        NeedsPaint(found, reinterpret_cast<LPARAM>(&dirty));
+    bool dirty = !found || GetUpdateRect(found, nullptr, FALSE);
+    if (!dirty) {
         EnumChildWindows(found, NeedsPaint, reinterpret_cast<LPARAM>(&dirty));
     }
-    return found && !dirty;
+    return !dirty;
 }
 
 double SecondsNow() {

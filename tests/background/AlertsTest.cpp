@@ -1,5 +1,4 @@
-// The background window's alerts, sound, wake timer and stay-awake requests on the real windows;
-// every tick of both Timer1 timers is sent by the test, with a fake clock.
+// The background window's alerts, sound, wake timer and stay-awake requests; every tick is sent.
 #include "AllocationCounter.h"
 #include "ProgramFixture.h"
 
@@ -100,8 +99,7 @@ TEST_F(AlertsTest, AvisaShowsTheMessageOfItsNumberTitledAvisoWithTheInformationI
     EXPECT_EQ(fakes.shell.calls.size(), before) << "any other number sends nothing";
 }
 
-// A file beside the folder, named as the folder directly followed by the sound's name, may be
-// anything: only the one inside plays. A file looping goes on untouched until stopped.
+// Only the file inside the folder plays, not one beside it; a looping file goes on until stopped.
 TEST_F(AlertsTest, TocarPlaysTheFileInsideTheFolderOnceUntilStoppedOrAnotherIsAskedFor) {
     const std::filesystem::path beside = fakes.folder.Path() + L"galo.wav";
     std::ofstream(beside) << kWave;
@@ -136,8 +134,7 @@ TEST_F(AlertsTest, ATargetFiresOnceHoweverManyTicksOfEitherTimerFallInItsSecond)
     EXPECT_EQ(alarm::HeapAllocations() - allocations, 0);
     EXPECT_EQ(fakes.shell.calls.size(), shellCalls);
 
-    // The time, the ticks of the main and background timers in it, armed, and the alerts: each a
-    // balloon, and in the wake-up second a sound and a shutdown.
+    // The time, the main and background timers' ticks in it, armed, the alerts' balloons.
     const std::tuple<int, int, int, int, int, bool, std::size_t> rows[] = {
         {7, 5, 0, 10, 0, true, 1},   {7, 5, 0, 0, 10, true, 1},   {7, 5, 0, 10, 10, true, 1},
         {7, 4, 59, 10, 10, true, 0}, {6, 50, 0, 10, 10, true, 1}, {6, 50, 0, 10, 10, false, 0},
@@ -336,8 +333,7 @@ TEST_F(AlertsTest, SoundDevicesComingAndGoingEnableTheSoundOptionItsTickAndTheAl
     EXPECT_EQ(Played(), Sounds{});
 }
 
-// Windows-1252 has no Cyrillic: the name goes to PlaySoundW as it is, and comes back from
-// Config.inf by name (its bytes: the settings tests).
+// Windows-1252 has no Cyrillic: the name goes to PlaySoundW as it is, and comes back by name.
 TEST_F(AlertsTest, ANameOutsideTheCodePagePlaysAndIsChosenAgainAfterTheFolderChanged) {
     const std::wstring name = L"Будильник.wav";
     fakes.folder.Write(name, kWave);

@@ -99,8 +99,7 @@ TEST(ParseConfig, TakesEveryLineEndAndStopsWhereTheFileOrTheSixteenthLineEnds) {
     }
 }
 
-// As an editor saves it: UTF-8 with the mark, or without it (read so when well formed with a
-// character beyond ASCII), or the code page. The 16th line is UTF-8 whenever well formed.
+// As an editor saves it: UTF-8 marked or well formed, else the code page; the 16th line UTF-8.
 TEST(ParseConfig, ReadsTextsInUtf8WhenMarkedOrWellFormedElseInTheCodePage) {
     // The mark, the message and sound lines, and both as read.
     const std::tuple<std::string_view, std::string_view, std::string_view, std::wstring,

@@ -1,5 +1,4 @@
-// The 488 bytes handed to the shell call by call, with the events between the calls, and the
-// decoding of the icon's mouse notifications.
+// The 488 bytes handed to the shell, the events between the calls, the mouse notifications.
 
 #include "tray/cTrayBalloon.h"
 #include "Windows1252.h"

@@ -1,5 +1,4 @@
-// Config.inf on the real file system, its messages in the code pages of other scripts, the
-// system libraries loaded on first use, and the program's folder.
+// Config.inf on the real file system and in other code pages, the system libraries, the folder.
 #include "ConfigSamples.h"
 #include "FakeServices.h"
 #include "win32/DurableFile.h"
@@ -65,9 +64,7 @@ TEST(WindowsCodePage, MessagesRoundTripInTheirScriptsAndWhatTheCodePageLacksBeco
          "\xCF\xEE\xE4\xFA\xB8\xEC! \xCF\xEE\xF0\xE0 \xE2\xF1\xF2\xE0\xE2\xE0\xF2\xFC. Ol? ? ?",
          L"Подъём! Пора вставать. Ol? ? ?"},
         {1250, L"Vstávej, už je čas! Łódź Привет €",
-         "Vst\xE1vej, u\x9E je \xE8"
-         "as! \xA3\xF3"
-         "d\x9F ?????? \x80",
+         "Vst\xE1vej, u\x9E je \xE8\x61s! \xA3\xF3\x64\x9F ?????? \x80",
          L"Vstávej, už je čas! Łódź ?????? €"}};
     for (const auto& [number, text, bytes, back] : cases) {
         const WindowsCodePage codePage(number);
