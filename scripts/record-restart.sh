@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The armed alarm outlives the program, on the real program under Wine (see README). Killed and
-# started as the Run value says, it rings at the wake-up time with one copy running; killed and
-# started by hand after the wake-up time, it tells that the alarm did not ring, and is silent.
+# The armed alarm outlives the real program under Wine (see README): killed and started as the
+# Run value says, it rings when due with one copy running; started by hand after the wake-up
+# time, it tells that the alarm did not ring, and is silent.
 #   scripts/record-restart.sh [OUTPUT_FOLDER]        (default: build/record-restart)
 set -euo pipefail
 [ -n "${RECORD_ALARM_SCREEN:-}" ] ||
@@ -19,13 +19,7 @@ kill_program() { kill -9 $(ours); for _ in $(seq 20); do [ -z "$(ours)" ] && ret
   done; fail "the program did not die"; }
 arm() { # with the sound, from a fresh Config.inf, for the full minute $1
   rm -f "$program/Config.inf" && start "$program" Acordina.exe
-  click ^static$ '^Configura'
-  click ^button$ '^Despertar com som$' 1 6
-  click ^combobox$ '' && xdotool key a Return
-  read -r hour minute <<<"$(date -d "@$1" '+%-H %-M')"
-  [ "$hour" = 0 ] || click ^scrollbar$ '' 1 '' 4 "$hour"
-  [ "$minute" = 0 ] || click ^scrollbar$ '' 2 '' 4 "$minute"
-  click ^static$ 'Clique aqui' && click ^button$ '^OK$'
+  arm_at "$1" xdotool key a Return
   awk "BEGIN { exit !($(now) < $1) }" &&
     grep -q "despertar $(date -d "@$1" +%H:%M)" "$program/Religar.inf" || fail "not armed in time"
 }

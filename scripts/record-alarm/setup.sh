@@ -1,7 +1,7 @@
 # Sourced by the scripts that run the real program (record-alarm.sh, record-restart.sh), their
 # output folder in $1: sets out, program, sound, fail, now, until_time; builds the program, starts
-# a sound server with a null sink, readies Wine, defines find_window, await and click. Wine's
-# messages go to $log if set: the first Wine program of a session starts the balloons' drawer.
+# a sound server with a null sink, readies Wine, defines find_window, await, click and arm_at.
+# Wine's messages go to $log if set: the first Wine program of a session starts the balloons' one.
 name=$(basename "$0" .sh)
 out=$(mkdir -p "${1:-build/$name}" && cd "${1:-build/$name}" && pwd)
 program=$out/program sound=alarme_classico.wav
@@ -49,4 +49,14 @@ click() { # class text [n [x [y [count]]]]
   xdotool mousemove $((l + ${4:-(r - l) / 2})) $((t + ${5:-(b - t) / 2})) \
     click --repeat "${6:-1}" --delay 150 1
   sleep 0.5
+}
+# Arms the shown program with the sound for the full minute of the instant (spinners from 0:00).
+arm_at() { # instant, then the command that picks the sound in the opened list
+  click ^static$ '^Configura'
+  click ^button$ '^Despertar com som$' 1 6
+  click ^combobox$ '' && "${@:2}"
+  read -r hour minute <<<"$(date -d "@$1" '+%-H %-M')"
+  [ "$hour" = 0 ] || click ^scrollbar$ '' 1 '' 4 "$hour"
+  [ "$minute" = 0 ] || click ^scrollbar$ '' 2 '' 4 "$minute"
+  click ^static$ 'Clique aqui' && click ^button$ '^OK$'
 }
