@@ -1,10 +1,8 @@
 // Drives the programs that scripts/bench.sh measures, from inside their Wine session.
-//   driver.exe startup RUNS "COMMAND A" "COMMAND B"
-//       starts A and B by turns, RUNS times each; a start lasts until the process shows a
-//       captioned window that it has fully painted. Prints the two medians in ms.
-//   driver.exe arm
-//       arms the running program with its settings as they are: a click on the status
-//       label and OK in the confirmation; waits until the window is hidden.
+//   driver.exe startup RUNS "COMMAND A" "COMMAND B": starts A and B by turns, RUNS times each, a
+//       start lasting until a captioned window is fully painted; prints the two medians in ms.
+//   driver.exe arm: arms the running program as it is set (the status label, OK in the
+//       confirmation) and waits until the window is hidden.
 #include <windows.h>
 
 #include <algorithm>

@@ -33,10 +33,8 @@ TEST(FormatConfig, WritesTheTypicalArmingByteForByteAndEachLineExactly) {
     }
 }
 
-// Each row changes one line of the example, read with a list of the first `entries` of
-// "...Ajuda", "a.wav", "b.wav", "c.wav". Without a 16th line naming the sound the file reads
-// as it always did, by position. Reading gives the example with that line's value, or no value
-// for a faulty line, every other line kept.
+// Each row changes one line of the example, read with the first `entries` of kEntries; without a
+// 16th line the sound is read by position. A faulty line reads as no value, the others as they are.
 TEST(ParseConfig, ReadsEachLineAndSkipsOnlyAFaultyOne) {
     // clang-format off
     const struct {
@@ -77,9 +75,8 @@ TEST(ParseConfig, ReadsEachLineAndSkipsOnlyAFaultyOne) {
     }
 }
 
-// Every line end counts, and the last line without one; reading stops at the end of the file,
-// and after the 16th line. LF CR, CR CR LF and LF LF each end a line and then an empty one,
-// which is no integer.
+// Every line end counts, and the last line without one, up to the 16th line. LF CR, CR CR LF and
+// LF LF each end a line and then an empty one, which is no integer.
 TEST(ParseConfig, TakesEveryLineEndAndStopsWhereTheFileOrTheSixteenthLineEnds) {
     const std::string example(kExampleBytes);
     // clang-format off
@@ -102,15 +99,15 @@ TEST(ParseConfig, TakesEveryLineEndAndStopsWhereTheFileOrTheSixteenthLineEnds) {
 // As an editor saves it: UTF-8 marked or well formed, else the code page; the 16th line UTF-8.
 TEST(ParseConfig, ReadsTextsInUtf8WhenMarkedOrWellFormedElseInTheCodePage) {
     // The mark, the message and sound lines, and both as read.
-    const std::tuple<std::string_view, std::string_view, std::string_view, std::wstring,
-                     std::wstring>
-        cases[] = {{"\xEF\xBB\xBF", "Acordar j\xC3\xA1!", "b.wav", L"Acordar já!", L"b.wav"},
-                   {"", "Acordar j\xC3\xA1!", "b.wav", L"Acordar já!", L"b.wav"},
-                   {"", "Acordar j\xE1!", "b.wav", L"Acordar já!", L"b.wav"},
-                   {"\xEF\xBB\xBF", "Acordar j\xE1!", "b.wav", L"Acordar já!", L"b.wav"},
-                   {"", "Acordar j\xE1!", "\xD0\x91.wav", L"Acordar já!", L"Б.wav"},
-                   {"", "Acordar j\xC3\xA1!", "can\xE7\xE3o.wav", L"Acordar jÃ¡!", L"canção.wav"},
-                   {"\xEF\xBB\xBF", "\xEF\xBB\xBF", "", L"\xFEFF", L""}};
+    using Bytes = std::string_view;
+    const std::tuple<Bytes, Bytes, Bytes, std::wstring, std::wstring> cases[] = {
+        {"\xEF\xBB\xBF", "Acordar j\xC3\xA1!", "b.wav", L"Acordar já!", L"b.wav"},
+        {"", "Acordar j\xC3\xA1!", "b.wav", L"Acordar já!", L"b.wav"},
+        {"", "Acordar j\xE1!", "b.wav", L"Acordar já!", L"b.wav"},
+        {"\xEF\xBB\xBF", "Acordar j\xE1!", "b.wav", L"Acordar já!", L"b.wav"},
+        {"", "Acordar j\xE1!", "\xD0\x91.wav", L"Acordar já!", L"Б.wav"},
+        {"", "Acordar j\xC3\xA1!", "can\xE7\xE3o.wav", L"Acordar jÃ¡!", L"canção.wav"},
+        {"\xEF\xBB\xBF", "\xEF\xBB\xBF", "", L"\xFEFF", L""}};
     for (const auto& [mark, message, name, messageRead, nameRead] : cases) {
         auto lines = ExampleLines();
         lines[4] = std::string(message);
