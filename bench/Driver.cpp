@@ -25,8 +25,7 @@ BOOL CALLBACK FindShown(HWND hwnd, LPARAM found) {
     return TRUE;
 }
 
-// Only the windows of the process's first thread are looked at: a search of the whole
-// desktop every millisecond would slow down the very start it times.
+// Only the process's first thread: a whole desktop's search each ms would slow the start it times.
 bool Drawn(DWORD thread) {
     HWND found = nullptr;
     EnumThreadWindows(thread, FindShown, reinterpret_cast<LPARAM>(&found));

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# The armed alarm outlives the real program under Wine (see README): killed and started as the
-# Run value says, it rings when due with one copy running; started by hand after the wake-up
-# time, it tells that the alarm did not ring, and is silent.
+# The armed alarm outlives the real program under Wine (see README): killed and started as the Run
+# value says, it rings when due, one copy running; started by hand after the wake-up, it tells.
 #   scripts/record-restart.sh [OUTPUT_FOLDER]        (default: build/record-restart)
 set -euo pipefail
 [ -n "${RECORD_ALARM_SCREEN:-}" ] ||
@@ -25,8 +24,7 @@ arm() { # with the sound, from a fresh Config.inf, for the full minute $1
 }
 run_value() { wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v Acordina \
   2>>"$log" | tr -d '\r' | sed -n 's/.*REG_SZ[[:space:]]*//p'; }
-# Records the sink for $2 s into $1; prints when it first got louder than 0.01 (-1: never). The
-# recording starts a little after the recorder: it is that much shorter.
+# Records the sink for $2 s into $1; prints when it first got louder than 0.01 (-1: never).
 loud_from() {
   timeout "$2" parecord --device=acordina.monitor --file-format=wav --channels=1 "$1" || true
   local began && began=$(awk "BEGIN { printf \"%.3f\", $(now) - $(soxi -D "$1") }")

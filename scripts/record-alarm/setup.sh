@@ -1,7 +1,6 @@
-# Sourced by the scripts that run the real program (record-alarm.sh, record-restart.sh), their
-# output folder in $1: sets out, program, sound, fail, now, until_time; builds the program, starts
-# a sound server with a null sink, readies Wine, defines find_window, await, click and arm_at.
-# Wine's messages go to $log if set: the first Wine program of a session starts the balloons' one.
+# Sourced by record-alarm.sh and record-restart.sh, their output folder in $1: sets out, program,
+# sound, fail, now, until_time; builds the program, starts a sound server with a null sink, readies
+# Wine, defines find_window, await, click, arm_at. Wine's messages go to $log if set.
 name=$(basename "$0" .sh)
 out=$(mkdir -p "${1:-build/$name}" && cd "${1:-build/$name}" && pwd)
 program=$out/program sound=alarme_classico.wav

@@ -124,8 +124,7 @@ TEST(Soak, ThreeNightsOfTicksGapsClockChangesAndFailingSoundsKeepEveryPromise) {
         }
         output.gone = chance(rng) < 1e-5 ? !output.gone : output.gone;
         output.now = now;
-        // What a wall clock says: the targets reached since the last reading (a clock set back
-        // reaches again from where it stands), and how long the program was held up.
+        // A wall clock's targets reached since the last reading (set back: from where it stands).
         const std::int64_t from = now < shown ? now - 1 : shown;
         const auto reached = [&](std::int64_t at) {
             return from < now && ((at - from - 1) % kDay + kDay) % kDay < now - from;
@@ -154,8 +153,8 @@ TEST(Soak, ThreeNightsOfTicksGapsClockChangesAndFailingSoundsKeepEveryPromise) {
                        !(m.blnLigado && m.*p.flag && reached(targets[i + 1]) && shortStall));
         }
         shouldRing = shouldRing || rings;
-        // Ringing means playing, or a try this very second; disarmed, nothing plays. One warning,
-        // for a firing whose chosen sound failed.
+        // Ringing: playing, or tried this second; disarmed: silent. A failed chosen sound: one
+        // warning.
         SOAK_CHECK(output.playing == (sound.Plays() != Playing::Nothing));
         SOAK_CHECK(sound.Ringing() == shouldRing);
         SOAK_CHECK(!shouldRing || output.playing || output.triedAt == now);

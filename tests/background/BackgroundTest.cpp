@@ -448,9 +448,8 @@ LRESULT CALLBACK NoteBackgroundMade(int code, WPARAM wp, LPARAM lp) {
     return CallNextHookEx(nullptr, code, wp, lp);
 }
 
-// The main window is drawn first; the background window, the icon and welcome, then the settings
-// panel and the device count follow. Without a wave output the sound option is disabled, MIDI or
-// not; its tick stays as read.
+// The main window is drawn first; then the background window, icon and welcome, the settings panel
+// and the device count. Without a wave output the sound option is disabled; its tick stays.
 TEST_F(TrayTest, StartDrawsTheMainWindowThenShowsTheIconAndWelcomeWithTheSoundOptionItCanPlay) {
     // The icon also goes away with each program: no main window to look at then.
     fakes.shell.onNotify = [&](const ShellCall& call) {
@@ -506,8 +505,7 @@ TEST_F(TrayTest, StartDrawsTheMainWindowThenShowsTheIconAndWelcomeWithTheSoundOp
     EXPECT_EQ(fakes.process.exits, 0);
 }
 
-// However the main window hides, the hint becomes the tooltip and a balloon tells how to come
-// back, before the window goes; a double-click shows it again, its release opens no menu.
+// Before the window hides, the hint becomes the tip and a balloon tells how to bring it back.
 TEST_F(TrayTest, HidingShowsTheHintFirstAndADoubleClickShowsTheWindowAgain) {
     bool visibleAtBalloon = false;
     fakes.shell.onNotify = [&](const ShellCall& call) {
@@ -557,9 +555,8 @@ TEST_F(TrayTest, HidingShowsTheHintFirstAndADoubleClickShowsTheWindowAgain) {
     EXPECT_TRUE(menus.empty());
 }
 
-// A right press opens the menu at the mouse at once, a left release when no second click came,
-// after the front and balloon steps. "Restaurar" shows the main window in front; "Fechar" ends
-// at once without the question, also while armed, and takes the icon away.
+// A right press opens the menu at the mouse, a left release when no second click came, after the
+// front and balloon steps. "Fechar" ends at once, unasked, even armed, and takes the icon away.
 TEST_F(TrayTest, TheMenuOpensAtTheMouseAndItsItemsRestoreOrEnd) {
     Click(Main().lblStatus);
     win32::UniqueWindow other(CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 600, 400,

@@ -1,6 +1,5 @@
 // The keyboard alone, screen readers, the look at 96 and 144 dpi against the pictures beside this
-// file (ACORDINA_NEW_PICTURES=1 writes them anew; a difference leaves the picture, the reference
-// and a difference image in the test's build folder).
+// file (ACORDINA_NEW_PICTURES=1 writes them anew; a difference leaves images in the build folder).
 #include "ProgramFixture.h"
 #include "about/frmSobre.h"
 

@@ -34,8 +34,7 @@ const Panel kEverythingChangedPanel = {
 };
 // clang-format on
 
-// The panel in the file's line order, as the user sees it; "?" marks a box's partner that is not
-// enabled and white exactly while the box is ticked.
+// The panel in the file's line order; "?" marks a partner not enabled and white just while ticked.
 Panel ReadPanel(const mainwindow::frmAcordina& f) {
     Panel panel;
     auto out = panel.begin();
@@ -200,8 +199,7 @@ TEST_F(MainWindowTest, TheLabelOpensAndClosesThePanelWithinTheWorkArea) {
     }
 }
 
-// Each line applies as read, but one that does not fit; the sound comes back by its name, else by
-// its position; only a 15-line file can show the help. Reading writes nothing.
+// Each line that fits applies; the sound by name, else position; help for 15 lines only; no write.
 TEST_F(MainWindowTest, StartRestoresEveryLineThatFitsAndTheSoundByItsName) {
     // The file; lines of kEverythingChangedPanel applied (-1: not checked); sound (none: help).
     const std::tuple<std::optional<std::string>, int, const wchar_t*> cases[] = {
@@ -397,8 +395,7 @@ TEST_F(ArmingTest, SetArmPreAlertWakeRestoreAndSilence) {
     EXPECT_EQ(fakes.sound.calls, (std::vector<SoundCall>{galo, kPurge}));
     EXPECT_EQ(f.lblStatus.Text(), kDisarmed);
 
-    // The computer could wake 30 s before each target (three hours behind UTC); it was kept
-    // awake from 60 s before each target until it fired, and while the sound rang.
+    // Woken 30 s before each target (UTC 3 h ahead), awake 60 s before it and while ringing.
     EXPECT_THAT(fakes.power.calls,
                 ElementsAre("timer 2024-03-31 09:49:30", "state 80000003",
                             "timer 2024-03-31 10:04:30", "state 80000000", "state 80000003",

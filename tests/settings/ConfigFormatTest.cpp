@@ -51,9 +51,8 @@ TEST(ParseConfig, ReadsEachLineAndSkipsOnlyAFaultyOne) {
         {5, "-0", 0}, {1, "  -1", -1}, {1, "003", 3}, {1, "0000000000000000000000000001", 1},
         {1, " 3 ", 3}, {1, " 0 ", 0, 1}, {1, "-1 ", -1, 0}, {4, "  x  ", L"  x  "},
         {6, "\x80\x81\x9F\xFF", L"€\x81Ÿÿ"}, {8, {"a\0b\tc", 5}, std::wstring(L"a\0b\tc", 5)},
-        // The sound by its name: present; a file added, or files removed, before it; missing;
-        // missing where the help entry now stands; the help entry named, where it stands and at
-        // a file's position; an empty name, with a sound and with none; a name in another case.
+        // By name: present; moved by files added or removed; missing, also where the help now is;
+        // the help named, at its place and a file's; empty, with a sound and none; another case.
         {1, " 2 ", 2, 4, "b.wav"}, {1, " 1 ", 2, 4, "b.wav"}, {1, " 7 ", 3, 4, "c.wav"},
         {1, " 1 ", 1, 4, "x.wav"}, {1, " 0 ", -1, 4, "x.wav"}, {1, " 0 ", -1, 4, "...Ajuda"},
         {1, " 3 ", 3, 4, "...Ajuda"}, {1, " 2 ", 2, 4, ""}, {1, "-1 ", -1, 4, ""},

@@ -114,8 +114,8 @@ TEST(cTrayBalloon, EachCallCarriesItsFieldsWhatEarlierCallsLeftAndItsEvents) {
     }
 }
 
-// The message number comes as twips: divided by the twips per pixel, rounded half to even,
-// and anything but the three messages the icon answers is a mouse move. Needs no target.
+// The message comes as twips: divided by twips per pixel, rounded half to even; anything but the
+// three answered messages is a mouse move. Needs no target.
 TEST(cTrayBalloon, MouseNotificationsAreDecodedFromTwips) {
     Recorder shell;
     const cTrayBalloon tray{shell, text::ToWindows1252};

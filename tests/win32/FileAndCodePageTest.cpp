@@ -16,8 +16,7 @@ namespace {
 
 using namespace settings;
 
-// The whole file is replaced and no temporary stays; a failure leaves the folder as it was and
-// gives the system's reason; a read stops at the bound.
+// The whole file replaced, no temporary left; a failure changes nothing and says why; reads bound.
 TEST(DurableFile, ReplacesTheWholeFileOrNothingAndReadsUpToTheBound) {
     testing::TempProgramFolder folder;
     const std::wstring target = folder.Path() + L"\\Config.inf";
@@ -36,8 +35,7 @@ TEST(DurableFile, ReplacesTheWholeFileOrNothingAndReadsUpToTheBound) {
     EXPECT_EQ(ReadBounded(target, big.size() - 1), big.substr(0, big.size() - 1));
     EXPECT_EQ(ReadBounded(target, big.size()), big);
 
-    // A folder where the file should be, one where its temporary should be, and a folder that
-    // does not exist: each write fails with the system's reason and changes nothing.
+    // A folder where the file or its temporary should be, and none at all: each write fails.
     DeleteFileW(target.c_str());
     CreateDirectoryW(target.c_str(), nullptr);
     folder.Write(L"Config.inf\\inside", "keep me");
