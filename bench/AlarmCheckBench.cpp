@@ -1,5 +1,4 @@
-// The alarm check runs 20 times a second all night: what one tick costs, and that it never
-// touches the heap.
+// The alarm check runs 20 times a second all night: what a tick costs; it never uses the heap.
 
 #include "AllocationCounter.h"
 #include "ArmedAlarm.h"
@@ -9,9 +8,8 @@
 namespace acordina::alarm {
 namespace {
 
-// Each iteration is one second's first tick, armed for 07:05 with everything on: the engine
-// fires what that second reached and tells whether a target is near, as the background window
-// asks on every tick.
+// Each iteration is one second's first tick, armed for 07:05 with everything on: the engine fires
+// what that second reached and tells whether a target is near, as asked on every tick.
 void RunTicks(benchmark::State& state, int hour) {
     const Module1 m = ArmedFor(7, 5, All);
     const LocalTime at{2024, 3, 30, {hour, 5, 0}};

@@ -1,10 +1,8 @@
 // Drives the programs that scripts/bench.sh measures, from inside their Wine session.
-//   driver.exe startup RUNS "COMMAND A" "COMMAND B"
-//       starts A and B by turns, RUNS times each; a start lasts until the process shows a
-//       captioned window that it has fully painted. Prints the two medians in ms.
-//   driver.exe arm
-//       arms the running program with its settings as they are: a click on the status
-//       label and OK in the confirmation; waits until the window is hidden.
+//   driver.exe startup RUNS "COMMAND A" "COMMAND B": starts A and B by turns, RUNS times each, a
+//       start lasting until a captioned window is fully painted; prints the two medians in ms.
+//   driver.exe arm: arms the running program as it is set (the status label, OK in the
+//       confirmation) and waits until the window is hidden.
 #include <windows.h>
 
 #include <algorithm>
@@ -27,17 +25,15 @@ BOOL CALLBACK FindShown(HWND hwnd, LPARAM found) {
     return TRUE;
 }
 
-// Only the windows of the process's first thread are looked at: a search of the whole
-// desktop every millisecond would slow down the very start it times.
+// Only the process's first thread: a whole desktop's search each ms would slow the start it times.
 bool Drawn(DWORD thread) {
     HWND found = nullptr;
     EnumThreadWindows(thread, FindShown, reinterpret_cast<LPARAM>(&found));
-    bool dirty = false;
-    if (found) {
-        NeedsPaint(found, reinterpret_cast<LPARAM>(&dirty));
+    bool dirty = !found || GetUpdateRect(found, nullptr, FALSE);
+    if (!dirty) {
         EnumChildWindows(found, NeedsPaint, reinterpret_cast<LPARAM>(&dirty));
     }
-    return found && !dirty;
+    return !dirty;
 }
 
 double SecondsNow() {

@@ -2,8 +2,7 @@
 # Measures the release program against a reference program built the same way, side by side in
 # one Wine session on a virtual screen, and prints a table:
 #   size        the stripped executables
-#   idle CPU    60 s armed and hidden, against a hidden window whose two 100 ms timers read the
-#               local time
+#   idle CPU    60 s armed and hidden, against a hidden window whose two 100 ms timers run
 #   start-up    launch to the first drawn window, against one plain window with the same
 #               manifest; launches alternated, median of 7 each
 # A benchmark, not a test: it reports, and never fails because a machine is slow.

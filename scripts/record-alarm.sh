@@ -11,13 +11,6 @@ case "${1:-}" in
 --freeze) freeze=1 && shift ;;
 --cyrillic | --text-wav) run=${1#--} && shift ;;
 esac
-out=$(mkdir -p "${1:-build/record-alarm}" && cd "${1:-build/record-alarm}" && pwd)
-program=$out/program
-sound=alarme_classico.wav
-fail() { echo "record-alarm: $*" >&2 && exit 1; }
-now() { date +%s.%N; }
-until_time() { while awk "BEGIN { exit !($(now) < $1) }"; do sleep 0.05; done; }
-
 . scripts/record-alarm/setup.sh
 
 # The chosen file of this run, the sound that must be heard, and Wine's locale.
@@ -36,17 +29,9 @@ fi
 await ^acordinamain$ '' >/dev/null
 for p in $(pgrep -x Acordina.exe); do [ "$(readlink "/proc/$p/cwd")" != "$program" ] || pid=$p; done
 [ -n "${pid:-}" ] || fail "the program's process was not found"
-click ^static$ '^Configura'
-click ^button$ '^Despertar com som$' 1 6
-click ^combobox$ ''
-click ^combolbox$ '' 1 '' '(b - t) - 5' # the last entry, the one WAV file, after "...Ajuda"
-# The first full minute after the clicks and the start of the recording; spinners start at 0:00.
-target=$((($(date +%s) + 40 + 59) / 60 * 60))
-read -r hour minute <<<"$(date -d "@$target" '+%-H %-M')"
-[ "$hour" = 0 ] || click ^scrollbar$ '' 1 '' 4 "$hour"
-[ "$minute" = 0 ] || click ^scrollbar$ '' 2 '' 4 "$minute"
-click ^static$ 'Clique aqui'
-click ^button$ '^OK$'
+# The first full minute after the first clicks and the start of the recording.
+target=$((($(date +%s) + 45 + 59) / 60 * 60))
+arm_at $target click ^combolbox$ '' 1 '' '(b - t) - 5' # the last entry, the one WAV file
 ! find_window ^acordinamain$ '' >/dev/null || fail "the window did not hide"
 [ -f "$program/Config.inf" ] || fail "Config.inf was not written"
 [ $run != cyrillic ] || tail -c 30 "$program/Config.inf" | grep -q 'Будильник.wav' ||

@@ -1,20 +1,13 @@
 #!/usr/bin/env bash
-# The armed alarm outlives the program, on the real program under Wine (see README). Killed and
-# started as the Run value says, it rings at the wake-up time with one copy running; killed and
-# started by hand after the wake-up time, it tells that the alarm did not ring, and is silent.
+# The armed alarm outlives the real program under Wine (see README): killed and started as the Run
+# value says, it rings when due, one copy running; started by hand after the wake-up, it tells.
 #   scripts/record-restart.sh [OUTPUT_FOLDER]        (default: build/record-restart)
 set -euo pipefail
 [ -n "${RECORD_ALARM_SCREEN:-}" ] ||
   exec env RECORD_ALARM_SCREEN=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 cd "$(dirname "$0")/.."
-out=$(mkdir -p "${1:-build/record-restart}" && cd "${1:-build/record-restart}" && pwd)
-program=$out/program sound=alarme_classico.wav log=$out/tooltips.log summary=$out/summary.txt
-fail() { echo "record-restart: $*" >&2 && exit 1; }
-now() { date +%s.%N; }
-until_time() { while awk "BEGIN { exit !($(now) < $1) }"; do sleep 0.05; done; }
-# A prefix of its own: the Run value the program writes stays inside the output folder.
-export WINEPREFIX=${WINEPREFIX:-$out/wine}
 . scripts/record-alarm/setup.sh
+log=$out/tooltips.log summary=$out/summary.txt
 export WINEDEBUG=-all,+tooltips
 : >"$log" && : >"$summary"
 say() { echo "$*" | tee -a "$summary"; }
@@ -25,20 +18,13 @@ kill_program() { kill -9 $(ours); for _ in $(seq 20); do [ -z "$(ours)" ] && ret
   done; fail "the program did not die"; }
 arm() { # with the sound, from a fresh Config.inf, for the full minute $1
   rm -f "$program/Config.inf" && start "$program" Acordina.exe
-  click ^static$ '^Configura'
-  click ^button$ '^Despertar com som$' 1 6
-  click ^combobox$ '' && xdotool key a Return
-  read -r hour minute <<<"$(date -d "@$1" '+%-H %-M')"
-  [ "$hour" = 0 ] || click ^scrollbar$ '' 1 '' 4 "$hour"
-  [ "$minute" = 0 ] || click ^scrollbar$ '' 2 '' 4 "$minute"
-  click ^static$ 'Clique aqui' && click ^button$ '^OK$'
+  arm_at "$1" xdotool key a Return
   awk "BEGIN { exit !($(now) < $1) }" &&
     grep -q "despertar $(date -d "@$1" +%H:%M)" "$program/Religar.inf" || fail "not armed in time"
 }
 run_value() { wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v Acordina \
   2>>"$log" | tr -d '\r' | sed -n 's/.*REG_SZ[[:space:]]*//p'; }
-# Records the sink for $2 s into $1; prints when it first got louder than 0.01 (-1: never). The
-# recording starts a little after the recorder: it is that much shorter.
+# Records the sink for $2 s into $1; prints when it first got louder than 0.01 (-1: never).
 loud_from() {
   timeout "$2" parecord --device=acordina.monitor --file-format=wav --channels=1 "$1" || true
   local began && began=$(awk "BEGIN { printf \"%.3f\", $(now) - $(soxi -D "$1") }")

@@ -1,7 +1,12 @@
-# Sourced by the scripts that run the real program (record-alarm.sh, record-restart.sh) with
-# $out, $program and $sound set: builds the program into $program, starts a sound server of its
-# own with a null sink, readies Wine, and defines find_window, await and click. Wine's messages
-# go to $log if set: the first Wine program of a session starts the one that draws the balloons.
+# Sourced by record-alarm.sh and record-restart.sh, their output folder in $1: sets out, program,
+# sound, fail, now, until_time; builds the program, starts a sound server with a null sink, readies
+# Wine, defines find_window, await, click, arm_at. Wine's messages go to $log if set.
+name=$(basename "$0" .sh)
+out=$(mkdir -p "${1:-build/$name}" && cd "${1:-build/$name}" && pwd)
+program=$out/program sound=alarme_classico.wav
+fail() { echo "$name: $*" >&2 && exit 1; }
+now() { date +%s.%N; }
+until_time() { while awk "BEGIN { exit !($(now) < $1) }"; do sleep 0.05; done; }
 scripts/setup.sh
 extra=(pulseaudio pulseaudio-utils sox libpulse0:i386 xdotool)
 dpkg-query -W -f='${Status}\n' "${extra[@]}" 2>/dev/null | grep -c ' installed$' | grep -qx 5 ||
@@ -22,6 +27,8 @@ env -u PULSE_SERVER pulseaudio --start -n --exit-idle-time=-1 --log-level=error 
   -L "module-native-protocol-unix socket=$work/pulse/native auth-anonymous=1" \
   -L "module-null-sink sink_name=acordina"
 pactl set-default-sink acordina
+# record-restart.sh's prefix is its own: the Run value the program writes stays in $out.
+[ "$name" != record-restart ] || export WINEPREFIX=${WINEPREFIX:-$out/wine}
 export WINEPREFIX=${WINEPREFIX:-${XDG_DATA_HOME:-$HOME/.local/share}/acordina/wine}
 . scripts/wine-env.sh
 prepare_wine_prefix
@@ -41,4 +48,14 @@ click() { # class text [n [x [y [count]]]]
   xdotool mousemove $((l + ${4:-(r - l) / 2})) $((t + ${5:-(b - t) / 2})) \
     click --repeat "${6:-1}" --delay 150 1
   sleep 0.5
+}
+# Arms the shown program with the sound for the full minute of the instant (spinners from 0:00).
+arm_at() { # instant, then the command that picks the sound in the opened list
+  click ^static$ '^Configura'
+  click ^button$ '^Despertar com som$' 1 6
+  click ^combobox$ '' && "${@:2}"
+  read -r hour minute <<<"$(date -d "@$1" '+%-H %-M')"
+  [ "$hour" = 0 ] || click ^scrollbar$ '' 1 '' 4 "$hour"
+  [ "$minute" = 0 ] || click ^scrollbar$ '' 2 '' 4 "$minute"
+  click ^static$ 'Clique aqui' && click ^button$ '^OK$'
 }

@@ -1,9 +1,12 @@
-// The alarm engine on a fake clock, with the times arming stores, and the time texts.
+// The alarm engine on a fake clock, with the times arming stores; the time texts; the restart
+// record's bytes, and whether a wake-up passed while the program was away.
 #include "AllocationCounter.h"
 #include "ArmedAlarm.h"
+#include "alarm/RestartRecord.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -12,8 +15,8 @@ namespace acordina::alarm {
 namespace {
 
 // A reading of the clock on 30 March 2024 (day 31 is the next one).
-LocalTime At(int hour, int minute, int second, int day = 30) {
-    return {2024, 3, day, {hour, minute, second}};
+LocalTime At(int hour, int minute, int second, int day = 30, int month = 3) {
+    return {2024, month, day, {hour, minute, second}};
 }
 
 const char* const kWakeUp = "Avisa 0; Tocar; Despertou; DesligarWindows; ";
@@ -23,9 +26,8 @@ const char* const kAllInOrder =
 
 using Checks = std::vector<std::pair<LocalTime, std::string>>; // each reading and its calls
 
-// Each row: the alarm, what is on, when armed, then the checks and the calls of each. Every
-// check stands for the 20 ticks of both timers in its second: only the first may call. No tick
-// allocates, all night long.
+// Each row: the alarm, what is on, when armed, then the checks and the calls of each. Every check
+// stands for the 20 ticks of both timers in its second: only the first may call; none allocates.
 TEST(AlarmEngine, EachTargetFiresOnceWhenReachedOrCrossedLateAfterAShortStallNeverAfterALong) {
     const std::tuple<const char*, int, int, unsigned, LocalTime, Checks> cases[] = {
         // clang-format off
@@ -110,8 +112,7 @@ TEST(AlarmEngine, TheNextTargetIsTheNextThatIsOnAndNotHandledYet) {
     EXPECT_FALSE(AlarmEngine().Proximo(ArmedFor(7, 5, 0), At(22, 0, 0))) << "nothing on";
 }
 
-// The stored times are read with one or two digits per field, seconds optional; the clock
-// shows two digits each.
+// Stored times have one or two digits per field, seconds optional; the clock shows two each.
 TEST(TimeText, StoredTimesAreReadAndTheClockShowsTwoDigitsEach) {
     EXPECT_EQ(LerHora(L"23:59:59"), (TimeOfDay{23, 59, 59}));
     EXPECT_EQ(LerHora(L"7:4"), (TimeOfDay{7, 4, 0}));
@@ -122,6 +123,44 @@ TEST(TimeText, StoredTimesAreReadAndTheClockShowsTwoDigitsEach) {
     }
     EXPECT_EQ(std::wstring(FormatarHora({9, 3, 7}).text), L"09:03:07");
     EXPECT_EQ(std::wstring(FormatarHora({23, 59, 48}).text), L"23:59:48");
+}
+
+// Armed on the 30th at 23:00 for 07:05; the program dies at 03:00 and comes back at ...
+TEST(RestartRecord, AWakeUpPassedSinceTheArmingAndTheLastFiringWasMissed) {
+    const RestartRecord night{{7, 5, 0}, At(23, 0, 0), std::nullopt};
+    const RestartRecord rang{{7, 5, 0}, At(23, 0, 0), At(7, 5, 0, 31)}; // and died at 10:00
+    const std::tuple<const RestartRecord&, LocalTime, bool> cases[] = {
+        {night, At(6, 0, 0, 31), false},   {night, At(9, 0, 0, 31), true},
+        {night, At(12, 0, 0, 2, 4), true}, // three days later: one warning
+        {night, At(7, 5, 0, 31), false},   // in its very second: it rings now
+        {night, At(7, 5, 1, 31), true},    {night, At(23, 30, 0), false},
+        {rang, At(12, 0, 0, 31), false},   {rang, At(7, 6, 0, 1, 4), true},
+    };
+    for (const auto& [record, back, missed] : cases) {
+        EXPECT_EQ(MissedWhileAway(record, back), missed) << back.day << " " << back.time.hour;
+    }
+}
+
+TEST(RestartRecord, WrittenAsFourLinesAndReadBackOnlyWhole) {
+    const RestartRecord r{{7, 5, 0}, At(23, 0, 9), At(7, 5, 0, 31)};
+    const std::string bytes = FormatRecord(r);
+    EXPECT_EQ(bytes, "Acordina religar 1\r\ndespertar 07:05\r\narmado 2024-03-30 23:00:09\r\n"
+                     "tocou 2024-03-31 07:05:00\r\n");
+    EXPECT_EQ(ParseRecord(bytes), r);
+    for (std::size_t n = 0; n < bytes.size(); ++n) {
+        EXPECT_FALSE(ParseRecord(bytes.substr(0, n))) << "cut at " << n;
+    }
+    // A part of the record, and what damages it.
+    const std::pair<const char*, const char*> damage[] = {
+        {"religar 1", "religar 2"}, {"07:05", "24:05"}, {"07:05", "7:5"},
+        {"03-30", "02-30"},         {"\r\n", "\n"},     {":09", ":9x"}};
+    for (const auto& [part, damaged] : damage) {
+        std::string text = bytes;
+        text.replace(text.find(part), std::strlen(part), damaged);
+        EXPECT_FALSE(ParseRecord(text)) << text;
+    }
+    EXPECT_FALSE(ParseRecord(bytes + "x"));
+    EXPECT_FALSE(ParseRecord(bytes + std::string(200, ' ')));
 }
 
 } // namespace

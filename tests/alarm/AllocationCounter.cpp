@@ -10,8 +10,7 @@ long long acordina::alarm::HeapAllocations() {
     return allocations.load(std::memory_order_relaxed);
 }
 
-// The runtime's array forms forward to these; the sized delete is replaced too, or the
-// sanitizer's own would free what malloc gave.
+// The array forms forward to these; the sized delete too, or the sanitizer's frees malloc's.
 void* operator new(std::size_t size) {
     allocations.fetch_add(1, std::memory_order_relaxed);
     if (void* p = std::malloc(size == 0 ? 1 : size)) {

@@ -1,6 +1,5 @@
 #pragma once
-// An alarm as arming leaves it and a record of the engine's calls, for the engine's tests and
-// its benchmark.
+// An alarm as arming leaves it and a record of the engine's calls, for its tests and benchmark.
 
 #include "alarm/AlarmCheck.h"
 #include "alarm/ArmingTimes.h"
@@ -10,8 +9,7 @@
 namespace acordina::alarm {
 
 // What is on: the pre-alerts by their place in kPreAlertas, then the wake-up's actions. Apart
-// spreads the pre-alerts of 07:05 10 s apart over the minute before, Same puts them in its
-// second; Off leaves the alarm switched off.
+// spreads 07:05's pre-alerts 10 s apart before it, Same puts them in its second; Off: switched off.
 inline constexpr unsigned P1 = 1, P2 = 2, P5 = 4, P10 = 8, P15 = 16, V = 32, S = 64, D = 128,
                           All = 255, Apart = 256, Same = 512, Off = 1024;
 

@@ -1,8 +1,7 @@
-// Three simulated nights of the engine and the alarm sound on a fake clock: both timers every
-// 100 ms, frozen spells of 0.1 to 120 s, the clock set back and forward, a daylight-saving
-// change, arming and disarming at random, sound starts failing at random. Every check is
-// weighed against what a wall clock shows. ACORDINA_SOAK_NIGHTS and ACORDINA_SOAK_SEED make
-// longer or other runs.
+// Three simulated nights of the engine and the alarm sound: both timers every 100 ms, frozen spells
+// of 0.1 to 120 s, the clock set back and forward, a daylight-saving change, arming, disarming and
+// sound starts failing at random; every check weighed against what a wall clock shows.
+// ACORDINA_SOAK_NIGHTS and ACORDINA_SOAK_SEED make longer or other runs.
 #include "AllocationCounter.h"
 #include "ArmedAlarm.h"
 #include "alarm/AlarmSound.h"
@@ -34,8 +33,7 @@ LocalTime At(std::int64_t local) {
 // Plays as told; fails every start while the output is gone, and some at random.
 struct FlakyOutput final : SoundOutput {
     explicit FlakyOutput(std::mt19937_64& r) : rng(r) {}
-    // The chosen file fails when it is no WAV or does not start; the first failure of a firing
-    // is the one warned of.
+    // The chosen file fails when no WAV or not started; a firing's first failure is warned of.
     bool IsWave(const std::wstring&) override { return fileGood || !(firstFailed = true); }
     bool Loop(const std::wstring&) override { return Start() || !(firstFailed = true); }
     bool LoopReserve() override { return Start(); }
@@ -126,8 +124,7 @@ TEST(Soak, ThreeNightsOfTicksGapsClockChangesAndFailingSoundsKeepEveryPromise) {
         }
         output.gone = chance(rng) < 1e-5 ? !output.gone : output.gone;
         output.now = now;
-        // What a wall clock says: the targets reached since the last reading (a clock set back
-        // reaches again from where it stands), and how long the program was held up.
+        // A wall clock's targets reached since the last reading (set back: from where it stands).
         const std::int64_t from = now < shown ? now - 1 : shown;
         const auto reached = [&](std::int64_t at) {
             return from < now && ((at - from - 1) % kDay + kDay) % kDay < now - from;
@@ -156,8 +153,8 @@ TEST(Soak, ThreeNightsOfTicksGapsClockChangesAndFailingSoundsKeepEveryPromise) {
                        !(m.blnLigado && m.*p.flag && reached(targets[i + 1]) && shortStall));
         }
         shouldRing = shouldRing || rings;
-        // Ringing means playing, or a try this very second; disarmed, nothing plays. One
-        // warning, for a firing whose chosen sound failed.
+        // Ringing: playing, or tried this second; disarmed: silent. A failed chosen sound: one
+        // warning.
         SOAK_CHECK(output.playing == (sound.Plays() != Playing::Nothing));
         SOAK_CHECK(sound.Ringing() == shouldRing);
         SOAK_CHECK(!shouldRing || output.playing || output.triedAt == now);

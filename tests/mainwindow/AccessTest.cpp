@@ -1,6 +1,5 @@
-// The main window for everyone: the keyboard alone, screen readers, the look at 96 and 144 dpi
-// against the pictures beside this file (ACORDINA_NEW_PICTURES=1 writes them anew; a difference
-// leaves the picture, the reference and a difference image in the test's build folder).
+// The keyboard alone, screen readers, the look at 96 and 144 dpi against the pictures beside this
+// file (ACORDINA_NEW_PICTURES=1 writes them anew; a difference leaves images in the build folder).
 #include "ProgramFixture.h"
 #include "about/frmSobre.h"
 
@@ -27,9 +26,7 @@ Rows Layout(const win32::Form& form) {
     Rows rows;
     for (const win32::Control* c : form.Controls()) {
         if (HWND h = c->hwnd()) {
-            RECT rc;
-            GetWindowRect(h, &rc);
-            MapWindowPoints(nullptr, GetParent(h), reinterpret_cast<POINT*>(&rc), 2);
+            const RECT rc = RectIn(h, GetParent(h));
             rows.push_back(
                 {rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, FontOf(h).lfHeight});
         }
@@ -83,8 +80,7 @@ protected:
         return names;
     }
     static std::array<LONG, 4> Place(HWND hwnd) {
-        RECT rc;
-        GetWindowRect(hwnd, &rc);
+        const RECT rc = RectIn(hwnd);
         return {rc.left, rc.top, rc.right, rc.bottom};
     }
     static void ChangeDpi(HWND hwnd, int dpi, std::array<LONG, 4> to) {

@@ -1,7 +1,6 @@
 cmake_minimum_required(VERSION 3.25)
-# The program must be a 32-bit GUI executable that needs nothing but Windows' own libraries, none
-# of it newer than Windows 7: a user copies one file and it runs. What ships is stripped and says
-# its version.
+# A 32-bit GUI executable needing only Windows' own libraries, nothing newer than Windows 7: a
+# user copies one file and it runs. What ships is stripped and says its version.
 execute_process(COMMAND ${OBJDUMP} -p -t ${EXE} OUTPUT_VARIABLE headers COMMAND_ERROR_IS_FATAL ANY)
 string(REGEX MATCHALL "DLL Name: [^\r\n]+" imports "${headers}")
 string(TOUPPER "${imports}" imports)

@@ -1,8 +1,7 @@
 cmake_minimum_required(VERSION 3.25)
-# The download for Windows users: the release program as built and checked, the sample
-# sounds, and the readme as Notepad on any Windows reads it (Windows-1252, CR LF).
-#   cmake -DZIP=<zip> -DEXE=<built Acordina.exe> -DREADME=<docs/LEIA-ME.txt> -DOBJDUMP=<objdump>
-#         -P CheckPackage.cmake
+# The download: the release program as built and checked, the sample sounds, and the readme as
+# Notepad on any Windows reads it (Windows-1252, CR LF). Run with -P, given ZIP, EXE (the built
+# Acordina.exe), README (docs/LEIA-ME.txt) and OBJDUMP.
 get_filename_component(dir ${ZIP} DIRECTORY)
 set(dir ${dir}/package-check)
 file(REMOVE_RECURSE ${dir})

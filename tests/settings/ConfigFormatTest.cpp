@@ -33,10 +33,8 @@ TEST(FormatConfig, WritesTheTypicalArmingByteForByteAndEachLineExactly) {
     }
 }
 
-// Each row changes one line of the example, read with a list of the first `entries` of
-// "...Ajuda", "a.wav", "b.wav", "c.wav". Without a 16th line naming the sound the file reads
-// as it always did, by position. Reading gives the example with that line's value, or no value
-// for a faulty line, every other line kept.
+// Each row changes one line of the example, read with the first `entries` of kEntries; without a
+// 16th line the sound is read by position. A faulty line reads as no value, the others as they are.
 TEST(ParseConfig, ReadsEachLineAndSkipsOnlyAFaultyOne) {
     // clang-format off
     const struct {
@@ -53,9 +51,8 @@ TEST(ParseConfig, ReadsEachLineAndSkipsOnlyAFaultyOne) {
         {5, "-0", 0}, {1, "  -1", -1}, {1, "003", 3}, {1, "0000000000000000000000000001", 1},
         {1, " 3 ", 3}, {1, " 0 ", 0, 1}, {1, "-1 ", -1, 0}, {4, "  x  ", L"  x  "},
         {6, "\x80\x81\x9F\xFF", L"€\x81Ÿÿ"}, {8, {"a\0b\tc", 5}, std::wstring(L"a\0b\tc", 5)},
-        // The sound by its name: present; a file added, or files removed, before it; missing;
-        // missing where the help entry now stands; the help entry named, where it stands and at
-        // a file's position; an empty name, with a sound and with none; a name in another case.
+        // By name: present; moved by files added or removed; missing, also where the help now is;
+        // the help named, at its place and a file's; empty, with a sound and none; another case.
         {1, " 2 ", 2, 4, "b.wav"}, {1, " 1 ", 2, 4, "b.wav"}, {1, " 7 ", 3, 4, "c.wav"},
         {1, " 1 ", 1, 4, "x.wav"}, {1, " 0 ", -1, 4, "x.wav"}, {1, " 0 ", -1, 4, "...Ajuda"},
         {1, " 3 ", 3, 4, "...Ajuda"}, {1, " 2 ", 2, 4, ""}, {1, "-1 ", -1, 4, ""},
@@ -77,9 +74,8 @@ TEST(ParseConfig, ReadsEachLineAndSkipsOnlyAFaultyOne) {
     }
 }
 
-// Every line end counts, and the last line without one; reading stops at the end of the file,
-// and after the 16th line. LF CR, CR CR LF and LF LF each end a line and then an empty one,
-// which is no integer.
+// Every line end counts, and the last line without one, up to the 16th line. LF CR, CR CR LF and
+// LF LF each end a line and then an empty one, which is no integer.
 TEST(ParseConfig, TakesEveryLineEndAndStopsWhereTheFileOrTheSixteenthLineEnds) {
     const std::string example(kExampleBytes);
     // clang-format off
@@ -99,19 +95,18 @@ TEST(ParseConfig, TakesEveryLineEndAndStopsWhereTheFileOrTheSixteenthLineEnds) {
     }
 }
 
-// As an editor saves it: UTF-8 with the mark, or without it (read so when well formed with a
-// character beyond ASCII), or the code page. The 16th line is UTF-8 whenever well formed.
+// As an editor saves it: UTF-8 marked or well formed, else the code page; the 16th line UTF-8.
 TEST(ParseConfig, ReadsTextsInUtf8WhenMarkedOrWellFormedElseInTheCodePage) {
     // The mark, the message and sound lines, and both as read.
-    const std::tuple<std::string_view, std::string_view, std::string_view, std::wstring,
-                     std::wstring>
-        cases[] = {{"\xEF\xBB\xBF", "Acordar j\xC3\xA1!", "b.wav", L"Acordar já!", L"b.wav"},
-                   {"", "Acordar j\xC3\xA1!", "b.wav", L"Acordar já!", L"b.wav"},
-                   {"", "Acordar j\xE1!", "b.wav", L"Acordar já!", L"b.wav"},
-                   {"\xEF\xBB\xBF", "Acordar j\xE1!", "b.wav", L"Acordar já!", L"b.wav"},
-                   {"", "Acordar j\xE1!", "\xD0\x91.wav", L"Acordar já!", L"Б.wav"},
-                   {"", "Acordar j\xC3\xA1!", "can\xE7\xE3o.wav", L"Acordar jÃ¡!", L"canção.wav"},
-                   {"\xEF\xBB\xBF", "\xEF\xBB\xBF", "", L"\xFEFF", L""}};
+    using Bytes = std::string_view;
+    const std::tuple<Bytes, Bytes, Bytes, std::wstring, std::wstring> cases[] = {
+        {"\xEF\xBB\xBF", "Acordar j\xC3\xA1!", "b.wav", L"Acordar já!", L"b.wav"},
+        {"", "Acordar j\xC3\xA1!", "b.wav", L"Acordar já!", L"b.wav"},
+        {"", "Acordar j\xE1!", "b.wav", L"Acordar já!", L"b.wav"},
+        {"\xEF\xBB\xBF", "Acordar j\xE1!", "b.wav", L"Acordar já!", L"b.wav"},
+        {"", "Acordar j\xE1!", "\xD0\x91.wav", L"Acordar já!", L"Б.wav"},
+        {"", "Acordar j\xC3\xA1!", "can\xE7\xE3o.wav", L"Acordar jÃ¡!", L"canção.wav"},
+        {"\xEF\xBB\xBF", "\xEF\xBB\xBF", "", L"\xFEFF", L""}};
     for (const auto& [mark, message, name, messageRead, nameRead] : cases) {
         auto lines = ExampleLines();
         lines[4] = std::string(message);

@@ -22,8 +22,8 @@ inline SoundList Sounds(std::size_t n = kEntries.size()) {
     return {std::span(kEntries).first(n), kEntries[0]};
 }
 
-// Sound ticked with the third entry, no shutdown, visual alert with its default message,
-// pre-alerts at 15 and 5 minutes.
+// Sound ticked with the third entry, no shutdown, the visual alert as designed, pre-alerts 15
+// and 5.
 // clang-format off
 inline ConfigValues ExampleValues() {
     return {1, 2, 0, 1, L"TRRRIIIMMM!!! Despertando...",

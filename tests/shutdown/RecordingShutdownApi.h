@@ -1,6 +1,6 @@
 #pragma once
-// A ShutdownApi that logs every call with the arguments that matter (numbers in hex) and hands
-// out a fresh token per open, or fails to open one when asked to.
+// Logs every call with the arguments that matter (in hex); a fresh token per open, or none if
+// asked.
 
 #include "shutdown/clsExitWindows.h"
 

@@ -9,8 +9,8 @@
 namespace acordina::shutdown {
 namespace {
 
-// The privilege step with its arguments, then the forced request the option selects; a token
-// that did not open is neither adjusted nor closed.
+// The privilege step, then the option's forced request; a token not opened is not adjusted or
+// closed.
 TEST(clsExitWindows, GrantsThePrivilegeThenMakesTheForcedRequestOfTheOption) {
     // The option, the flags of its request (none: no request) and whether the token fails to open.
     const std::tuple<std::int32_t, std::string, bool> cases[] = {

@@ -81,8 +81,7 @@ struct FakeShell final : tray::TrayShell {
         return true;
     }
     std::int32_t SetForegroundWindow(std::uint32_t windowHandle) override {
-        foregrounds.push_back(windowHandle);
-        foregroundAfterCalls.push_back(calls.size());
+        foregrounds.emplace_back(windowHandle, calls.size());
         return 1;
     }
     float TwipsPerPixelX() const override { return 15.0f; }
@@ -99,8 +98,7 @@ struct FakeShell final : tray::TrayShell {
 
     std::vector<ShellCall> calls;
     std::function<void(const ShellCall&)> onNotify;
-    std::vector<std::uint32_t> foregrounds;
-    std::vector<std::size_t> foregroundAfterCalls; // shell calls made before each foreground
+    std::vector<std::pair<std::uint32_t, std::size_t>> foregrounds; // window, shell calls before
 };
 
 struct SoundCall {

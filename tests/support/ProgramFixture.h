@@ -29,6 +29,14 @@ inline const std::vector<std::wstring> kTraces{
     L"record", L"run \"C:\\Prog\\Acordina.exe\" /religar", L"restart /religar"};
 inline const std::vector<std::wstring> kTracesGone{L"remove record", L"remove run", L"restart "};
 
+// A window's rectangle in another's client area, or on the screen.
+inline RECT RectIn(HWND window, HWND in = nullptr) {
+    RECT rc{};
+    GetWindowRect(window, &rc);
+    MapWindowPoints(nullptr, in, reinterpret_cast<POINT*>(&rc), 2);
+    return rc;
+}
+
 inline LOGFONTW FontOf(HWND control) {
     LOGFONTW lf{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof lf, &lf);
@@ -70,8 +78,7 @@ protected:
     // caption, window width, Config.inf written, balloons shown.
     auto Snapshot() {
         const auto& f = Main();
-        RECT rc;
-        GetWindowRect(f.hwnd(), &rc);
+        const RECT rc = RectIn(f.hwnd());
         return std::tuple(M().blnLigado, f.lblStatus.Text(), f.picLigado.Visible(),
                           f.picDesligado.Visible(), IsWindowVisible(f.hwnd()) != FALSE,
                           f.lblConfig.Text(), rc.right - rc.left,
@@ -120,8 +127,7 @@ protected:
     }
     // A real left click in the middle of a window, as the user makes it.
     static void RealClick(HWND hwnd) {
-        RECT rc;
-        GetWindowRect(hwnd, &rc);
+        const RECT rc = RectIn(hwnd);
         SetCursorPos((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
         INPUT clicks[2]{{INPUT_MOUSE, {.mi = {0, 0, 0, MOUSEEVENTF_LEFTDOWN, 0, 0}}},
                         {INPUT_MOUSE, {.mi = {0, 0, 0, MOUSEEVENTF_LEFTUP, 0, 0}}}};

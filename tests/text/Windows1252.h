@@ -1,6 +1,5 @@
 #pragma once
-// Windows-1252, the code page of the Portuguese texts, for the tests of the portable core, which
-// have no system converter. A character outside it becomes '?'.
+// Windows-1252 for the portable core's tests, which have no system converter; others become '?'.
 #include "text/CodePage.h"
 
 #include <string>

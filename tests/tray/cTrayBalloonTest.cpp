@@ -1,5 +1,4 @@
-// The 488 bytes handed to the shell call by call, with the events between the calls, and the
-// decoding of the icon's mouse notifications.
+// The 488 bytes handed to the shell, the events between the calls, the mouse notifications.
 
 #include "tray/cTrayBalloon.h"
 #include "Windows1252.h"
@@ -115,8 +114,8 @@ TEST(cTrayBalloon, EachCallCarriesItsFieldsWhatEarlierCallsLeftAndItsEvents) {
     }
 }
 
-// The message number comes as twips: divided by the twips per pixel, rounded half to even,
-// and anything but the three messages the icon answers is a mouse move. Needs no target.
+// The message comes as twips: divided by twips per pixel, rounded half to even; anything but the
+// three answered messages is a mouse move. Needs no target.
 TEST(cTrayBalloon, MouseNotificationsAreDecodedFromTwips) {
     Recorder shell;
     const cTrayBalloon tray{shell, text::ToWindows1252};

@@ -1,5 +1,4 @@
-// Config.inf on the real file system, its messages in the code pages of other scripts, the
-// system libraries loaded on first use, and the program's folder.
+// Config.inf on the real file system and in other code pages, the system libraries, the folder.
 #include "ConfigSamples.h"
 #include "FakeServices.h"
 #include "win32/DurableFile.h"
@@ -17,8 +16,7 @@ namespace {
 
 using namespace settings;
 
-// The whole file is replaced and no temporary stays; a failure leaves the folder as it was and
-// gives the system's reason; a read stops at the bound.
+// The whole file replaced, no temporary left; a failure changes nothing and says why; reads bound.
 TEST(DurableFile, ReplacesTheWholeFileOrNothingAndReadsUpToTheBound) {
     testing::TempProgramFolder folder;
     const std::wstring target = folder.Path() + L"\\Config.inf";
@@ -37,8 +35,7 @@ TEST(DurableFile, ReplacesTheWholeFileOrNothingAndReadsUpToTheBound) {
     EXPECT_EQ(ReadBounded(target, big.size() - 1), big.substr(0, big.size() - 1));
     EXPECT_EQ(ReadBounded(target, big.size()), big);
 
-    // A folder where the file should be, one where its temporary should be, and a folder that
-    // does not exist: each write fails with the system's reason and changes nothing.
+    // A folder where the file or its temporary should be, and none at all: each write fails.
     DeleteFileW(target.c_str());
     CreateDirectoryW(target.c_str(), nullptr);
     folder.Write(L"Config.inf\\inside", "keep me");
@@ -65,9 +62,7 @@ TEST(WindowsCodePage, MessagesRoundTripInTheirScriptsAndWhatTheCodePageLacksBeco
          "\xCF\xEE\xE4\xFA\xB8\xEC! \xCF\xEE\xF0\xE0 \xE2\xF1\xF2\xE0\xE2\xE0\xF2\xFC. Ol? ? ?",
          L"Подъём! Пора вставать. Ol? ? ?"},
         {1250, L"Vstávej, už je čas! Łódź Привет €",
-         "Vst\xE1vej, u\x9E je \xE8"
-         "as! \xA3\xF3"
-         "d\x9F ?????? \x80",
+         "Vst\xE1vej, u\x9E je \xE8\x61s! \xA3\xF3\x64\x9F ?????? \x80",
          L"Vstávej, už je čas! Łódź ?????? €"}};
     for (const auto& [number, text, bytes, back] : cases) {
         const WindowsCodePage codePage(number);
