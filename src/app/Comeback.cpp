@@ -94,8 +94,8 @@ void Program::Religar(const alarm::RestartRecord& record, bool religar) {
         return;
     }
     if (religar) {
-        // Hidden, as after an arming: the icon's tip tells how to bring the window back.
-        background_->AlertaProgramaOcultado();
+        // Hidden, as after an arming; the balloon below is the one to read.
+        background_->ShowHiddenHint();
     }
     const std::wstring hora = HoraMinuto(record.despertar);
     if (missed) {

@@ -47,6 +47,8 @@ public:
     void Avisa(std::uint8_t varOQue) override;
     void AvisaNaoTocou(alarm::TimeOfDay despertar) override;
     void AlertaProgramaOcultado() override;
+    // The icon's tip tells how to bring the hidden window back.
+    void ShowHiddenHint();
     void AlertaArmado() override;
     void Remove_Systray() override;
     void Stop_() override;
@@ -94,7 +96,6 @@ private:
     void mnuRestaurar_Click();
     void mnuFechar_Click();
     void Command3_Click();
-    void ShowHiddenHint();
     std::wstring SoundPath() const;
 
     win32::Services& services_;

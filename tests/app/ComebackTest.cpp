@@ -3,6 +3,7 @@
 
 #include "alarm/RestartRecord.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace acordina::testing {
@@ -59,8 +60,14 @@ TEST_F(ComebackTest, AStartWithTheRecordArmsAsTheArmingDidAndSaysSoOrThatTheAlar
         program.reset();
         fakes.comeback.calls.clear();
         fakes.clock.Set(hour, 0, 0, 31);
+        const std::size_t balloonsBefore = Balloons();
         Start(religar);
         EXPECT_EQ(std::pair(M(), Boxes()), armed);
+        // "O sistema está ativo !", then this one alone; hidden, the tip says how to restore.
+        EXPECT_EQ(Balloons() - balloonsBefore, 2u);
+        const auto tip = std::ranges::find_if(fakes.shell.calls.rbegin(), fakes.shell.calls.rend(),
+                                              [](const ShellCall& c) { return c.Flags() & 4; });
+        EXPECT_EQ(tip->Tip() == win32::ToAnsi(kHiddenHint), religar);
         EXPECT_EQ(std::tuple(IsWindowVisible(Main().hwnd()) != FALSE, Main().lblStatus.Text(),
                              Main().picLigado.Visible(), Main().picDesligado.Visible()),
                   std::tuple(!religar, std::wstring(kArmed), true, false));
