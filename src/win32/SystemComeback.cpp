@@ -1,5 +1,6 @@
 #include "win32/SystemComeback.h"
 
+#include "win32/Handles.h"
 #include "win32/RealServices.h"
 
 namespace acordina::win32 {
@@ -65,8 +66,8 @@ bool SystemComeback::StartCopy(const std::wstring& arguments) {
                         &startup, &started)) {
         return false;
     }
-    CloseHandle(started.hThread);
-    CloseHandle(started.hProcess);
+    // Nothing waits for the new copy: its handles go at once.
+    const UniqueHandle thread(started.hThread), process(started.hProcess);
     return true;
 }
 
