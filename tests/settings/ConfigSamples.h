@@ -4,6 +4,7 @@
 #include "Windows1252.h"
 #include "settings/ConfigFormat.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <span>
@@ -16,10 +17,15 @@ namespace acordina::settings::samples {
 // The code page of the tests' files, unless one says otherwise.
 inline const text::Windows1252 kCp1252;
 
-// The sound list at arming, the help entry and three WAV files, or its first n entries.
+// The sound list at arming, the help entry and three WAV files, or its first n entries; names
+// compared with ASCII's case folded (Windows' own table is the window tests' matter).
 inline const std::array<std::wstring, 4> kEntries = {L"...Ajuda", L"a.wav", L"b.wav", L"c.wav"};
+inline bool SameAsciiName(std::wstring_view a, std::wstring_view b) {
+    const auto lower = [](wchar_t c) { return c >= L'A' && c <= L'Z' ? c + 32 : c; };
+    return std::ranges::equal(a, b, {}, lower, lower);
+}
 inline SoundList Sounds(std::size_t n = kEntries.size()) {
-    return {std::span(kEntries).first(n), kEntries[0]};
+    return {std::span(kEntries).first(n), kEntries[0], &SameAsciiName};
 }
 
 // Sound ticked with the third entry, no shutdown, the visual alert as designed, pre-alerts 15
