@@ -166,10 +166,10 @@ TEST(RestartRecord, WrittenAsFourLinesAndReadBackOnlyWhole) {
 
 // A data chunk that ends at the file's end is whole; one byte short, the file was cut off.
 TEST(AlarmSound, AWaveIsWholeUpToItsLastByte) {
-    const std::string wave{
+    using namespace std::literals;
+    const std::string wave =
         "RIFF\46\0\0\0WAVEfmt \20\0\0\0\1\0\1\0\x40\x1F\0\0\x40\x1F\0\0\1\0\x08\0"
-        "data\2\0\0\0\x80\x80",
-        46};
+        "data\2\0\0\0\x80\x80"s;
     EXPECT_TRUE(IsWholeWave(wave, 46));
     EXPECT_FALSE(IsWholeWave(wave.substr(0, 45), 45));
 }

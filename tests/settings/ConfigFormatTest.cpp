@@ -25,9 +25,7 @@ TEST(FormatConfig, WritesTheTypicalArmingByteForByteAndEachLineExactly) {
     for (const auto& [line, value, bytes] : cases) {
         ConfigValues values = ExampleValues();
         values[line] = value;
-        auto lines = ExampleLines();
-        lines[line] = std::string(bytes);
-        EXPECT_EQ(FormatConfig(values, kCp1252), Join(lines)) << bytes;
+        EXPECT_EQ(FormatConfig(values, kCp1252), ExampleWith(line, bytes)) << bytes;
     }
 }
 
@@ -38,12 +36,8 @@ TEST(FormatConfig, WritesTheWholeFileInUtf8WhenTheCodePageLacksOneText) {
     for (const auto& [line, text] : cases) {
         ConfigValues values = ExampleValues();
         values[line] = text;
-        values[6] = L"já é hora"; // in the code page too, but one file has one encoding
-        auto lines = ExampleLines();
-        lines[line] = text::ToUtf8(text);
-        lines[6] = "j\xC3\xA1 \xC3\xA9 hora";
         const std::string bytes = FormatConfig(values, kCp1252);
-        EXPECT_EQ(bytes, "\xEF\xBB\xBF" + Join(lines));
+        EXPECT_EQ(bytes, "\xEF\xBB\xBF" + ExampleWith(line, text::ToUtf8(text)));
         EXPECT_EQ(ParseConfig(bytes, Sounds(), kCp1252), Prefix(values, 16)) << line;
     }
 }
@@ -66,9 +60,8 @@ TEST(ParseConfig, ReadsEachLineAndSkipsOnlyAFaultyOne) {
         {5, "-0", 0}, {1, "  -1", -1}, {1, "003", 3}, {1, "0000000000000000000000000001", 1},
         {1, " 3 ", 3}, {1, " 0 ", 0, 1}, {1, "-1 ", -1, 0}, {4, "  x  ", L"  x  "},
         {6, "\x80\x9F\xFF", L"€Ÿÿ"}, {8, "a\tb\tc", L"a\tb\tc"},
-        // By name: present; moved by files added or removed; missing, also where the help now is;
-        // the help named, at its place and a file's; empty, with a sound and none; as Windows takes
-        // names: case, trailing blanks and dots aside, but not a tab or leading blanks.
+        // By name: present; moved; missing, also where the help now is; the help named, at its place
+        // and a file's; empty, with a sound and none; case, trailing blanks and dots aside (no tab).
         {1, " 2 ", 2, 4, "b.wav"}, {1, " 1 ", 2, 4, "b.wav"}, {1, " 7 ", 3, 4, "c.wav"},
         {1, " 1 ", 1, 4, "x.wav"}, {1, " 0 ", -1, 4, "x.wav"}, {1, " 0 ", -1, 4, "...Ajuda"},
         {1, " 3 ", 3, 4, "...Ajuda"}, {1, " 2 ", 2, 4, ""}, {1, "-1 ", -1, 4, ""},
@@ -139,24 +132,14 @@ TEST(ParseConfig, ReadsTextsInUtf8WhenMarkedOrWellFormedElseInTheCodePage) {
 
 // A control character other than TAB and the line ends, anywhere, or cut UTF-16: no file at all.
 TEST(ParseConfig, ReadsADamagedFileAsNone) {
-    const auto with = [](std::size_t line, std::string_view bytes) {
-        auto lines = ExampleLines();
-        lines[line] = std::string(bytes);
-        return Join(lines);
-    };
-    const std::string files[] = {with(8, {"a\0b", 3}),
-                                 with(13, {"1\0", 2}),
-                                 with(6, "\a"),
-                                 with(2, "\x1B[0m"),
-                                 with(4, "x\x7F"),
-                                 with(6, "\x81"),
-                                 with(6, "\xC2\x85"),
-                                 "\xEF\xBB\xBF" + with(15, "\xC2\x9F"),
-                                 std::string(kExampleBytes) + "x\x01\r\n",
-                                 std::string(1, '\0'),
-                                 "\xFF\xFE 1 \r\n",
-                                 std::string("\xFE\xFF\xD8\0\0\x31", 6),
-                                 std::string("\xFF\xFE\0\xDC", 4)};
+    const auto with = ExampleWith;
+    // clang-format off
+    const std::string files[] = {
+        with(8, {"a\0b", 3}), with(13, {"1\0", 2}), with(6, "\a"), with(2, "\x1B[0m"), with(4, "x\x7F"),
+        with(6, "\x81"), with(6, "\xC2\x85"), "\xEF\xBB\xBF" + with(15, "\xC2\x9F"), std::string(1, '\0'),
+        std::string(kExampleBytes) + "x\x01\r\n", "\xFF\xFE 1 \r\n", std::string("\xFE\xFF\xD8\0\0\x31", 6),
+        std::string("\xFF\xFE\0\xDC", 4)};
+    // clang-format on
     for (const std::string& bytes : files) {
         EXPECT_EQ(ParseConfig(bytes, Sounds(), kCp1252).size(), 0u)
             << testing::PrintToString(bytes);
@@ -173,9 +156,9 @@ TEST(ParseConfig, ReadsUtf16AfterItsMark) {
             const char high = static_cast<char>(c >> 8), low = static_cast<char>(c);
             (bytes += bigEndian ? high : low) += bigEndian ? low : high;
         }
-        EXPECT_EQ(
-            ParseConfig(bytes, Sounds(), kCp1252),
-            (std::vector<std::optional<LineValue>>{1, 2, 0, 1, L"Подъём! Будильник звонит 😀"}));
+        const std::vector<std::optional<LineValue>> values{1, 2, 0, 1,
+                                                           L"Подъём! Будильник звонит 😀"};
+        EXPECT_EQ(ParseConfig(bytes, Sounds(), kCp1252), values);
     }
 }
 

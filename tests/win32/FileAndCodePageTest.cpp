@@ -55,8 +55,6 @@ TEST(DurableFile, ReplacesTheWholeFileOrNothingAndReadsUpToTheBound) {
     }
 }
 
-// The system's converter: what a code page lacks becomes '?', never a look-alike, so a file
-// holding such a message goes in UTF-8 and reads back whole.
 TEST(WindowsCodePage, WhatTheCodePageLacksBecomesQuestionMarksAndTheFileUtf8) {
     // The code page, a message and its bytes in that code page.
     const std::tuple<unsigned, std::wstring_view, std::string_view> cases[] = {
