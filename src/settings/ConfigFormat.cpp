@@ -230,7 +230,7 @@ std::vector<std::optional<LineValue>> ParseConfig(std::string_view bytes, const 
     std::vector<std::optional<LineValue>> values;
     values.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
-        // The sound's name went in UTF-8 where the code page could not hold it.
+        // Files of code-page texts once kept a sound name the code page lacked in UTF-8.
         std::wstring text = DecodeText(lines[i], utf8 || i == kLineCount - 1, codePage);
         if (Damaged(text)) {
             return {};
