@@ -34,6 +34,13 @@ std::array<win32::Control*, settings::kLineCount> ConfigControls(frmAcordina& f)
     return controls;
 }
 
+// As Windows matches file names: each character by itself, case folded by the system's own
+// table, whatever the user's language.
+bool SameFileName(std::wstring_view a, std::wstring_view b) {
+    return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(),
+                                static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
+}
+
 } // namespace
 
 void frmAcordina::GravarConfig() {
@@ -90,7 +97,8 @@ void frmAcordina::LerConfig() {
         sounds.push_back(cboSom.List(i));
     }
     const auto controls = ConfigControls(*this);
-    const auto values = settings::ParseConfig(*bytes, {sounds, kHelpEntry}, services_.ansiCodePage);
+    const auto values =
+        settings::ParseConfig(*bytes, {sounds, kHelpEntry, &SameFileName}, services_.ansiCodePage);
     for (std::size_t i = 0; i < values.size(); ++i) {
         // A faulty line leaves its control as designed.
         if (!values[i]) {

@@ -1,5 +1,6 @@
 #include "settings/ConfigFormat.h"
 
+#include "text/Utf16.h"
 #include "text/Utf8.h"
 
 #include <algorithm>
@@ -15,7 +16,23 @@ namespace acordina::settings {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-constexpr std::string_view kBlanks = " \t";
+constexpr std::wstring_view kBlanks = L" \t";
+
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+// C0 and C1 controls and DEL: no text anyone types, and what garbage is full of.
+bool IsControl(wchar_t c) {
+    const auto code = static_cast<char32_t>(c);
+    return code < 0x20 || (code >= 0x7F && code <= 0x9F);
+}
+
+// A line the reader takes back as it was given, apart from its control characters.
+std::wstring OneLine(std::wstring_view text) {
+    std::wstring line(text);
+    std::replace_if(
+        line.begin(), line.end(), [](wchar_t c) { return c != L'\t' && IsControl(c); }, L' ');
+    return line;
+}
 
 void AppendInteger(std::string& out, int value) {
     // A non-negative number keeps the place where a minus sign would stand.
@@ -28,24 +45,14 @@ void AppendInteger(std::string& out, int value) {
     out.push_back(' ');
 }
 
-// `utf8IfNeeded`: text the code page cannot hold goes in UTF-8, rather than as '?'.
-void AppendText(std::string& out, std::wstring_view text, const text::CodePage& codePage,
-                bool utf8IfNeeded) {
-    // A line break inside a text would shift every later line.
-    std::wstring oneLine(text);
-    std::replace_if(
-        oneLine.begin(), oneLine.end(), [](wchar_t c) { return c == L'\r' || c == L'\n'; }, L' ');
-    std::string encoded = codePage.Encode(oneLine);
-    if (utf8IfNeeded && codePage.Decode(encoded) != oneLine) {
-        encoded = text::ToUtf8(oneLine);
-    }
-    out += encoded;
-}
-
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
-
 bool HasMultiByte(std::string_view line) {
     return std::any_of(line.begin(), line.end(), [](char c) { return (c & 0x80) != 0; });
+}
+
+// Text with a control character other than TAB and the line ends is no settings file.
+bool Damaged(std::wstring_view text) {
+    return std::ranges::any_of(
+        text, [](wchar_t c) { return IsControl(c) && c != L'\t' && c != L'\r' && c != L'\n'; });
 }
 
 // A line's text in UTF-8 when asked for and well formed, in the code page otherwise.
@@ -83,11 +90,13 @@ public:
         return line;
     }
 
+    std::string_view Rest() const { return rest_; }
+
 private:
     std::string_view rest_;
 };
 
-std::string_view TrimBlanks(std::string_view s) {
+std::wstring_view TrimBlanks(std::wstring_view s) {
     const std::size_t first = s.find_first_not_of(kBlanks);
     if (first == std::string_view::npos) {
         return {};
@@ -98,8 +107,8 @@ std::string_view TrimBlanks(std::string_view s) {
 
 // A decimal integer with an optional sign; anything else, or a number beyond
 // int, is no number.
-std::optional<int> ParseInteger(std::string_view line) {
-    std::string_view s = TrimBlanks(line);
+std::optional<int> ParseInteger(std::wstring_view line) {
+    std::wstring_view s = TrimBlanks(line);
     bool negative = false;
     if (!s.empty() && (s.front() == '-' || s.front() == '+')) {
         negative = s.front() == '-';
@@ -111,8 +120,8 @@ std::optional<int> ParseInteger(std::string_view line) {
     // One past int's largest magnitude, so that the most negative int fits.
     constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<int>::max()} + 1;
     std::int64_t magnitude = 0;
-    for (const char c : s) {
-        if (c < '0' || c > '9') {
+    for (const wchar_t c : s) {
+        if (c < L'0' || c > L'9') {
             return std::nullopt;
         }
         magnitude = magnitude * 10 + (c - '0');
@@ -128,12 +137,16 @@ std::optional<int> ParseInteger(std::string_view line) {
 }
 
 // The entry a sound index line selects now; nullopt when the stored position is out of the list.
-std::optional<int> SoundToSelect(int stored, const std::optional<std::wstring>& name,
+std::optional<int> SoundToSelect(int stored, bool named, std::wstring_view name,
                                  const SoundList& sounds) {
     const auto& entries = sounds.entries;
     // The named file wherever it stands now; the help entry and an empty name name no sound.
-    if (name && !name->empty() && *name != sounds.help) {
-        const auto found = std::find(entries.begin(), entries.end(), *name);
+    // Windows drops blanks and dots at a name's end.
+    const std::wstring_view wanted = name.substr(0, name.find_last_not_of(L" .") + 1);
+    if (!wanted.empty() && wanted != sounds.help) {
+        const auto found = std::find_if(entries.begin(), entries.end(), [&](const auto& entry) {
+            return entry != sounds.help && sounds.sameName(entry, wanted);
+        });
         if (found != entries.end()) {
             return static_cast<int>(found - entries.begin());
         }
@@ -144,7 +157,7 @@ std::optional<int> SoundToSelect(int stored, const std::optional<std::wstring>& 
     }
     // A file that names its sound never stored the help entry as the choice: landing on it
     // means the list has changed, and help at start-up would only puzzle the user.
-    if (name && stored >= 0 && entries[static_cast<std::size_t>(stored)] == sounds.help) {
+    if (named && stored >= 0 && entries[static_cast<std::size_t>(stored)] == sounds.help) {
         return -1;
     }
     return stored;
@@ -153,20 +166,26 @@ std::optional<int> SoundToSelect(int stored, const std::optional<std::wstring>& 
 } // namespace
 
 std::string FormatConfig(const ConfigValues& values, const text::CodePage& codePage) {
-    std::string out;
+    bool fits = true;
     for (std::size_t i = 0; i < kLineCount; ++i) {
-        if (kLines[i] == LineKind::Text || kLines[i] == LineKind::SoundName) {
-            const auto* text = std::get_if<std::wstring>(&values[i]);
-            if (text == nullptr) {
-                throw WrongKind(i);
-            }
-            AppendText(out, *text, codePage, kLines[i] == LineKind::SoundName);
+        const bool isText = kLines[i] == LineKind::Text || kLines[i] == LineKind::SoundName;
+        if (isText != std::holds_alternative<std::wstring>(values[i])) {
+            throw WrongKind(i);
+        }
+        if (isText) {
+            const std::wstring line = OneLine(std::get<std::wstring>(values[i]));
+            fits = fits && codePage.Decode(codePage.Encode(line)) == line;
+        }
+    }
+    // The code page as files on this computer always were; UTF-8 rather than a '?' for
+    // anything the user typed.
+    std::string out(fits ? "" : kUtf8Mark);
+    for (const LineValue& value : values) {
+        if (const auto* text = std::get_if<std::wstring>(&value)) {
+            const std::wstring line = OneLine(*text);
+            out += fits ? codePage.Encode(line) : text::ToUtf8(line);
         } else {
-            const auto* number = std::get_if<int>(&values[i]);
-            if (number == nullptr) {
-                throw WrongKind(i);
-            }
-            AppendInteger(out, *number);
+            AppendInteger(out, std::get<int>(value));
         }
         out += kLineEnd;
     }
@@ -175,6 +194,16 @@ std::string FormatConfig(const ConfigValues& values, const text::CodePage& codeP
 
 std::vector<std::optional<LineValue>> ParseConfig(std::string_view bytes, const SoundList& sounds,
                                                   const text::CodePage& codePage) {
+    // Notepad's "Unicode" is read as the same text in UTF-8 would be.
+    std::string fromUtf16;
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+        const auto decoded = text::FromUtf16(bytes.substr(2), bytes[0] == '\xFE');
+        if (!decoded) {
+            return {};
+        }
+        fromUtf16 = kUtf8Mark;
+        bytes = fromUtf16 += text::ToUtf8(*decoded);
+    }
     // Notepad's mark of a UTF-8 file.
     const bool marked = bytes.starts_with(kUtf8Mark);
     if (marked) {
@@ -198,37 +227,36 @@ std::vector<std::optional<LineValue>> ParseConfig(std::string_view bytes, const 
                                  std::ranges::all_of(lineSpan, [](std::string_view l) {
                                      return text::FromUtf8(l).has_value();
                                  }));
-    std::optional<std::wstring> name;
-    if (count == kLineCount) {
-        // Written in UTF-8 when the code page could not hold it.
-        name = DecodeText(lines[kLineCount - 1], true, codePage);
-    }
-
     std::vector<std::optional<LineValue>> values;
     values.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
-        switch (kLines[i]) {
-        case LineKind::Text:
-            values.emplace_back(DecodeText(lines[i], utf8, codePage));
-            continue;
-        case LineKind::SoundName:
-            values.emplace_back(std::move(*name));
-            continue;
-        case LineKind::CheckBox:
-        case LineKind::SoundIndex:
-            break;
+        // Files of code-page texts once kept a sound name the code page lacked in UTF-8.
+        std::wstring text = DecodeText(lines[i], utf8 || i == kLineCount - 1, codePage);
+        if (Damaged(text)) {
+            return {};
         }
-        std::optional<int> number = ParseInteger(lines[i]);
+        values.emplace_back(std::move(text));
+    }
+    if (Damaged(DecodeText(reader.Rest(), utf8, codePage))) {
+        return {};
+    }
+    const std::wstring_view name =
+        count == kLineCount ? std::get<std::wstring>(*values.back()) : std::wstring_view();
+    for (std::size_t i = 0; i < count; ++i) {
+        if (kLines[i] != LineKind::CheckBox && kLines[i] != LineKind::SoundIndex) {
+            continue;
+        }
+        std::optional<int> number = ParseInteger(std::get<std::wstring>(*values[i]));
         if (number && kLines[i] == LineKind::SoundIndex) {
-            number = SoundToSelect(*number, name, sounds);
+            number = SoundToSelect(*number, count == kLineCount, name, sounds);
         } else if (number && *number != 0 && *number != 1) {
             number.reset();
         }
         // A faulty line leaves its control as it is; the next line is read all the same.
         if (number) {
-            values.emplace_back(std::in_place, std::in_place_type<int>, *number);
+            values[i] = *number;
         } else {
-            values.emplace_back();
+            values[i].reset();
         }
     }
     return values;

@@ -2,6 +2,7 @@
 // record's bytes, and whether a wake-up passed while the program was away.
 #include "AllocationCounter.h"
 #include "ArmedAlarm.h"
+#include "alarm/AlarmSound.h"
 #include "alarm/RestartRecord.h"
 
 #include <gtest/gtest.h>
@@ -161,6 +162,16 @@ TEST(RestartRecord, WrittenAsFourLinesAndReadBackOnlyWhole) {
     }
     EXPECT_FALSE(ParseRecord(bytes + "x"));
     EXPECT_FALSE(ParseRecord(bytes + std::string(200, ' ')));
+}
+
+// A data chunk that ends at the file's end is whole; one byte short, the file was cut off.
+TEST(AlarmSound, AWaveIsWholeUpToItsLastByte) {
+    using namespace std::literals;
+    const std::string wave =
+        "RIFF\46\0\0\0WAVEfmt \20\0\0\0\1\0\1\0\x40\x1F\0\0\x40\x1F\0\0\1\0\x08\0"
+        "data\2\0\0\0\x80\x80"s;
+    EXPECT_TRUE(IsWholeWave(wave, 46));
+    EXPECT_FALSE(IsWholeWave(wave.substr(0, 45), 45));
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <random>
 
 namespace acordina::testing {
 namespace {
@@ -242,6 +243,30 @@ TEST_F(MainWindowTest, StartRestoresEveryLineThatFitsAndTheSoundByItsName) {
                   "Falta 1 minuto para despertar.\r\nC.WAV\r\n");
     EXPECT_EQ(Main().txt01min.Text(), L"Falta 1 minuto para despertar.");
     EXPECT_FALSE(fakes.folder.Read(L"Config.inf.tmp"));
+}
+
+// Junk or a NUL in a message: no change and no box; the sound's name as Windows compares names.
+TEST_F(MainWindowTest, ADamagedFileReadsAsNoneAndTheSoundsNameMatchesAsWindowsComparesNames) {
+    fakes.folder.Write(L"égua.wav", kWave);
+    std::minstd_rand random(25);
+    std::string junk(4096, '\0');
+    std::ranges::generate(junk, [&] { return static_cast<char>(random()); });
+    // The file and the sound it selects (none: the design's panel).
+    const std::tuple<std::string, const wchar_t*, const wchar_t*> cases[] = {
+        {junk, nullptr, nullptr},
+        {std::string(kEverythingChanged).insert(kEverythingChanged.find("inze"), 1, '\0'), nullptr,
+         nullptr},
+        {kEverythingChanged + "B.WAV \r\n", L"b.wav", L"2"},
+        {kEverythingChanged + "\xC3\x89GUA.WAV  \r\n", L"égua.wav", L"4"}};
+    for (const auto& [bytes, sound, index] : cases) {
+        fakes.folder.Write(L"Config.inf", bytes);
+        Start();
+        Panel expected = sound ? kEverythingChangedPanel : kDesign;
+        expected[1] = sound ? index : expected[1];
+        EXPECT_EQ(ReadPanel(Main()), expected) << ::testing::PrintToString(bytes.substr(0, 80));
+        EXPECT_EQ(Main().cboSom.Text(), sound ? sound : L"");
+        EXPECT_EQ(Boxes(), 0u);
+    }
 }
 
 class ArmingTest : public ProgramFixture {

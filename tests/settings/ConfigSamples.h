@@ -4,7 +4,9 @@
 #include "Windows1252.h"
 #include "settings/ConfigFormat.h"
 
+#include <algorithm>
 #include <array>
+#include <cwctype>
 #include <optional>
 #include <span>
 #include <string>
@@ -16,10 +18,14 @@ namespace acordina::settings::samples {
 // The code page of the tests' files, unless one says otherwise.
 inline const text::Windows1252 kCp1252;
 
-// The sound list at arming, the help entry and three WAV files, or its first n entries.
+// The sound list at arming, the help entry and three WAV files, or its first n entries; names
+// alike but for ASCII's case name the same file.
 inline const std::array<std::wstring, 4> kEntries = {L"...Ajuda", L"a.wav", L"b.wav", L"c.wav"};
+inline bool SameAsciiName(std::wstring_view a, std::wstring_view b) {
+    return std::ranges::equal(a, b, {}, ::towlower, ::towlower);
+}
 inline SoundList Sounds(std::size_t n = kEntries.size()) {
-    return {std::span(kEntries).first(n), kEntries[0]};
+    return {std::span(kEntries).first(n), kEntries[0], &SameAsciiName};
 }
 
 // Sound ticked with the third entry, no shutdown, the visual alert as designed, pre-alerts 15
@@ -56,6 +62,12 @@ inline std::string Join(const std::vector<std::string>& lines, std::string_view 
         (bytes += line) += end;
     }
     return bytes;
+}
+// The example with one line's bytes changed.
+inline std::string ExampleWith(std::size_t line, std::string_view bytes) {
+    auto lines = ExampleLines();
+    lines[line] = std::string(bytes);
+    return Join(lines);
 }
 
 inline std::vector<std::optional<LineValue>> Prefix(const ConfigValues& values, std::size_t count) {
