@@ -31,8 +31,11 @@ install() {
 [ ${#missing[@]} -eq 0 ] || install "${missing[@]}"
 
 # A kernel that runs no 32-bit programs runs no 32-bit Wine: the tests are then built for
-# 64-bit Windows too (scripts/wine-env.sh chooses).
-if ! /usr/lib/wine/wine --version >/dev/null 2>&1 &&
-  ! dpkg-query -W -f='${Status}' g++-mingw-w64-x86-64-posix 2>/dev/null | grep -q "install ok installed"; then
-  install g++-mingw-w64-x86-64-posix
+# 64-bit Windows and run by the 64-bit Wine (scripts/wine-env.sh chooses).
+if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  missing=()
+  for p in g++-mingw-w64-x86-64-posix wine64; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] || install "${missing[@]}"
 fi
