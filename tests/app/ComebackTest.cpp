@@ -37,9 +37,12 @@ TEST_F(ComebackTest, TheRecordIsWrittenAtArmingAndAtEachWakeUpAndGoesWithTheShut
     TickInTurn(40);
     EXPECT_EQ(Record(), (alarm::RestartRecord{{7, 5, 0}, armed, fakes.clock.now}));
     M().blnDesligar = true;
+    fakes.comeback.failing = L"remove"; // no box may hold the shutdown
+    const std::size_t boxes = Boxes();
     fakes.clock.Set(7, 5, 0, 32);
     TickInTurn(20);
-    EXPECT_FALSE(fakes.shutdown.calls.empty());
+    EXPECT_EQ(Boxes(), boxes);
+    EXPECT_EQ(fakes.shutdown.calls.back(), "ExitWindowsEx(flags=5, reason=ffffffff)");
     auto calls = kTracesGone;
     calls.insert(calls.begin(), 2, L"record"); // once a firing
     EXPECT_EQ(fakes.comeback.calls, calls);
