@@ -31,6 +31,7 @@ export WINEPREFIX="${XDG_DATA_HOME:-$HOME/.local/share}/acordina/wine"
 
 if [ -z "$shot" ] && [ -n "${DISPLAY:-}" ]; then
   prepare_wine_prefix
+  with_marlett
   cd "$program" && exec wine Acordina.exe
 fi
 
@@ -40,6 +41,7 @@ case "$shot" in /*) ;; *) shot="$PWD/$shot" ;; esac
 timeout 300 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   . "$1/scripts/wine-env.sh"
   prepare_wine_prefix
+  with_marlett
   cd "$2"
   wine explorer /desktop=Acordina,480x480 Acordina.exe &
   # Wait for the main window, then for its first clock tick to be drawn.

@@ -34,3 +34,13 @@ prepare_wine_prefix() {
     touch "$WINEPREFIX/.acordina-ready"
   fi
 }
+
+# with_marlett: Wine draws the caption buttons with Marlett, which fonts-wine puts where this
+# Wine does not look; a copy in the prefix's Fonts folder is found. Only the program's own runs
+# take it: the window tests' pictures stay as they were drawn.
+with_marlett() {
+  local font=/usr/share/wine/fonts/marlett.ttf fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  if [ -f "$font" ] && [ -d "$fonts" ] && [ ! -f "$fonts/marlett.ttf" ]; then
+    cp "$font" "$fonts/"
+  fi
+}

@@ -33,4 +33,11 @@ std::wstring HoraPreAlerta(int hour, int minute, int n) {
     return std::to_wstring(hour) + L':' + std::to_wstring(minute) + L":00";
 }
 
+void GuardarHoras(Module1& m, int hour, int minute) {
+    m.strHoraDespertar = HoraDespertar(hour, minute);
+    for (const PreAlerta& pre : kPreAlertas) {
+        m.*pre.time = HoraPreAlerta(hour, minute, pre.minutes);
+    }
+}
+
 } // namespace acordina::alarm

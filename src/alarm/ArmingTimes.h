@@ -15,6 +15,9 @@ std::wstring HoraDespertar(int hour, int minute);
 // Hour 7, minute 5, n 10 -> "6:55:00"; hour 0, minute 0, n 1 -> "23:59:00".
 std::wstring HoraPreAlerta(int hour, int minute, int n);
 
+// Stores the wake-up time and every pre-alert's time, ticked or not.
+void GuardarHoras(Module1& m, int hour, int minute);
+
 // The pre-alerts, from the latest (1 minute before) to the earliest, with their variables.
 // The engine, the alerts, arming and the main window's controls all go through this table.
 struct PreAlerta {

@@ -60,14 +60,26 @@ void Program::AlarmeTocou() {
 }
 
 void Program::EsquecerAlarme() {
+    Esquecer(true);
+}
+
+void Program::EsquecerAlarmeCalado() {
+    Esquecer(false);
+}
+
+void Program::Esquecer(bool avisar) {
     auto& comeback = services_.comeback;
     record_.reset();
     const std::wstring path = RecordPath();
-    Warn(L"apagar " + path, comeback.RemoveRecord(path), kMayComeBack);
-    Warn(std::wstring(L"apagar ") + kRunValueName, comeback.RemoveRunCommand(), kMayComeBack);
+    const win32::WriteResult record = comeback.RemoveRecord(path);
+    const win32::WriteResult run = comeback.RemoveRunCommand();
     // The registration belongs to this process and goes with it: failing to cancel it leaves
     // nothing behind.
     comeback.RegisterRestart({});
+    if (avisar) {
+        Warn(L"apagar " + path, record, kMayComeBack);
+        Warn(std::wstring(L"apagar ") + kRunValueName, run, kMayComeBack);
+    }
 }
 
 std::optional<alarm::RestartRecord> Program::FoundRecord(bool religar) {

@@ -61,6 +61,7 @@ public:
     void GuardarAlarme(alarm::TimeOfDay despertar) override;
     void AlarmeTocou() override;
     void EsquecerAlarme() override;
+    void EsquecerAlarmeCalado() override;
 
     // FailureHandler: an armed program that has run a while starts again; otherwise the user is
     // told. Either way it ends.
@@ -75,6 +76,8 @@ private:
     void Religar(const alarm::RestartRecord& record, bool religar);
     std::wstring RecordPath() const;
     void WriteRecord();
+    // Removes the traces; tells the user of one left behind only when `avisar`.
+    void Esquecer(bool avisar);
     // Reports a trace of the alarm that could not be written or removed.
     void Warn(const std::wstring& what, const win32::WriteResult& result,
               const wchar_t* consequence);

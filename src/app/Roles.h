@@ -53,8 +53,11 @@ public:
     // The alarm was armed for this time: from now on it outlives the program.
     virtual void GuardarAlarme(alarm::TimeOfDay despertar) = 0;
     virtual void AlarmeTocou() = 0;
-    // Disarmed, or Windows is shut down at the wake-up: nothing brings the alarm back.
+    // Disarmed: nothing brings the alarm back; a trace left behind is told.
     virtual void EsquecerAlarme() = 0;
+    // Windows is shut down at the wake-up: the same, telling nobody. No box may hold the
+    // shutdown, nobody may be there to answer it; the next start finds what is left.
+    virtual void EsquecerAlarmeCalado() = 0;
 
 protected:
     ~ProgramRole() = default;

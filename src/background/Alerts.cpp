@@ -43,7 +43,7 @@ void frmAcordina_::Stop_() {
 
 void frmAcordina_::DesligarWindows() {
     // The user asked for this ending: the alarm must not come back after it.
-    program_.EsquecerAlarme();
+    program_.EsquecerAlarmeCalado();
     shutdown::clsExitWindows exitWindows(services_.shutdown);
     // Parenthesised: <windows.h> has a function-like macro of the same name.
     (exitWindows.ExitWindows)(1);

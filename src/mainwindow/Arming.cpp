@@ -63,12 +63,9 @@ void frmAcordina::Ligar(bool religando) {
     picDesligado.SetVisible(false);
 
     // The spinners' values: the boxes only mirror them.
-    const int hour = vsHH.Value();
-    const int minute = vsMM.Value();
-    m.strHoraDespertar = alarm::HoraDespertar(hour, minute);
+    alarm::GuardarHoras(m, vsHH.Value(), vsMM.Value());
     for (const auto& [pre, check, message] : preAlertas) {
-        // Every time is stored; only the flag and the message follow the tick.
-        m.*pre.time = alarm::HoraPreAlerta(hour, minute, pre.minutes);
+        // Only the flag and the message follow the tick.
         m.*pre.flag = false;
         if (check.Value() == 1) {
             m.*pre.flag = true;

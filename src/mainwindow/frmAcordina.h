@@ -61,9 +61,10 @@ public:
     void Religar(alarm::TimeOfDay despertar);
 
     // The controls, named and placed as designed (twips) and declared in tab order: the
-    // settings panel, the clock, the wake-up time, then the panel's and the logo's frames.
-    // A label stands just before the box it names, which is what screen readers read; labels
-    // take no focus, so this leaves the tab order as designed. The logo follows lblConfig.
+    // settings panel, then the clock, the wake-up time and the status, then lblConfig and the
+    // logo. A frame's controls follow in the order of the frames, so the panel's frame stands
+    // before the clock's. A label stands just before the box it names, which is what screen
+    // readers read; labels take no focus, so this leaves the tab order as designed.
     // clang-format off
     win32::CheckBox chkDespSom{*this, {.name = L"chkDespSom", .in = &fraConfig, .left = 240, .top = 240, .width = 2535, .height = 255, .text = L"Despertar com som"},
                                [this] { AplicarPar(chkDespSom, cboSom); }};
@@ -89,6 +90,7 @@ public:
     win32::CheckBox chk01min{*this, {.name = L"chk01min", .in = &fraConfig, .left = 120, .top = 3760, .width = 975, .height = 195, .text = L"01 min"},
                              [this] { AplicarPar(chk01min, txt01min); }};
     win32::TextBox txt01min{*this, {.name = L"txt01min", .in = &fraConfig, .left = 1080, .top = 3720, .width = 3135, .height = 285, .text = L"Falta 1 minuto para despertar.", .back = win32::kSysButtonFace, .flags = win32::kDisabled}};
+    win32::Frame fraConfig{*this, {.name = L"fraConfig", .left = 4680, .top = 120, .width = 4335, .height = 4215}};
     win32::Frame Frame1{*this, {.name = L"Frame1", .left = 120, .top = 120, .width = 4335, .height = 1575, .flags = win32::kDisabled}};
     win32::TextBox txtHora{*this, {.name = L"txtHora", .in = &Frame1, .left = 120, .top = 240, .width = 4095, .height = 1245, .text = L"20:30:52", .font = kClock, .back = win32::kBlack, .fore = win32::kWhite, .flags = win32::kCentered | win32::kReadOnly}};
     win32::Frame fraHora{*this, {.name = L"fraHora", .left = 120, .top = 1800, .width = 4335, .height = 1575}};
@@ -110,7 +112,6 @@ public:
                                 [this] { Ligar(); }};
     win32::Picture picLigado{*this, {.name = L"picLigado", .in = &fraHora, .left = 240, .top = 1080, .width = 240, .height = 240, .flags = win32::kHandCursor | win32::kHidden, .resource = IDI_LAMP_ON},
                              [this] { Desligar(); }};
-    win32::Frame fraConfig{*this, {.name = L"fraConfig", .left = 4680, .top = 120, .width = 4335, .height = 4215}};
     win32::Frame Frame3{*this, {.name = L"Frame3", .left = 120, .top = 3480, .width = 4335, .height = 855}};
     win32::Label lblConfig{*this, {.name = L"lblConfig", .in = &Frame3, .left = 720, .top = 480, .width = 3495, .height = 360, .text = kCollapsedConfig, .font = kBold, .back = win32::kSysWindow, .fore = win32::kSysWindowText, .flags = win32::kRightAligned | win32::kHandCursor | win32::kPressable},
                            [this] { lblConfig_Click(); }};

@@ -110,7 +110,8 @@ void cTrayBalloon::Listen(TrayEvents* listener) {
 
 TrayTarget& cTrayBalloon::Target() const {
     if (target_ == nullptr) {
-        throw std::logic_error("cTrayBalloon: no target window set");
+        // A place in the code, not a sentence: it is what the user is told.
+        throw std::logic_error("cTrayBalloon::Target");
     }
     return *target_;
 }

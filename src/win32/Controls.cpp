@@ -54,12 +54,10 @@ void Control::Create(HWND parent, const Dpi& dpi, HFONT font) {
     if (row.flags & kPressable) {
         style |= WS_TABSTOP;
     }
-    hwnd_ = Created(CreateWindowExW(ExStyle(), ClassName(), row.text, style, dpi.PixelsX(row.left),
-                                    dpi.PixelsY(row.top), dpi.PixelsX(row.width),
-                                    dpi.PixelsY(row.height), parent,
-                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)),
-                                    ThisModule(), CreateParam()),
-                    ClassName());
+    hwnd_ = Created(CreateWindowExW(
+        ExStyle(), ClassName(), row.text, style, dpi.PixelsX(row.left), dpi.PixelsY(row.top),
+        dpi.PixelsX(row.width), dpi.PixelsY(row.height), parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), ThisModule(), CreateParam()));
     SetPropW(hwnd_, kControlProp, this);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }

@@ -1,8 +1,10 @@
 #include "win32/Failure.h"
 
+#include "win32/DurableFile.h"
+
 #include <cstdio>
 #include <cstdlib>
-#include <stdexcept>
+#include <new>
 
 namespace acordina::win32 {
 namespace {
@@ -11,15 +13,20 @@ namespace {
 // handler here.
 FailureHandler* handler = nullptr;
 
-std::wstring Widen(const char* text) {
-    const int n = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-    if (n <= 1) {
-        return {};
+// "erro interno (<where>)": the what() of the program's own faults names where they happened
+// ("cTrayBalloon::Target"); any other what() may be a sentence in English and is left out.
+std::wstring InternalFault(const char* where) {
+    std::wstring place;
+    for (const char* c = where; *c; ++c) {
+        const bool named = (*c >= 'A' && *c <= 'Z') || (*c >= 'a' && *c <= 'z') ||
+                           (*c >= '0' && *c <= '9') || *c == '_' || *c == ':';
+        if (!named || place.size() == 64) {
+            place.clear();
+            break;
+        }
+        place += static_cast<wchar_t>(*c);
     }
-    std::wstring wide(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), n);
-    wide.pop_back();
-    return wide;
+    return L"erro interno (" + (place.empty() ? L"exceção sem local" : place) + L")";
 }
 
 LONG WINAPI Unhandled(EXCEPTION_POINTERS* info) {
@@ -60,11 +67,14 @@ FailureScope::~FailureScope() {
 std::wstring Describe(std::exception_ptr failure) {
     try {
         std::rethrow_exception(failure);
+    } catch (const SystemFailure& e) {
+        return std::wstring(L"não foi possível ") + e.Doing() + L": " + SystemReason(e.Error());
+    } catch (const std::bad_alloc&) {
+        return L"memória insuficiente";
     } catch (const std::exception& e) {
-        const std::wstring what = Widen(e.what());
-        return what.empty() ? L"erro sem descrição" : what;
+        return InternalFault(e.what());
     } catch (...) {
-        return L"erro desconhecido";
+        return L"erro interno (exceção desconhecida)";
     }
 }
 
@@ -76,7 +86,7 @@ void ReportCurrentException() noexcept {
     try {
         reason = Describe(std::current_exception());
     } catch (...) {
-        reason = L"erro desconhecido";
+        reason = L"memória insuficiente";
     }
     handler->Falhou(reason);
 }

@@ -38,7 +38,23 @@ private:
 // the program ends as it would have.
 void ReportCurrentException() noexcept;
 
-// What an exception says, for the user.
+// A Windows call that failed: what the program was doing ("criar uma janela") and the
+// system's error code, whose text the system gives in the user's language.
+class SystemFailure : public std::exception {
+public:
+    SystemFailure(const wchar_t* doing, DWORD error) : doing_(doing), error_(error) {}
+    const char* what() const noexcept override { return "SystemFailure"; }
+    const wchar_t* Doing() const { return doing_; }
+    DWORD Error() const { return error_; }
+
+private:
+    const wchar_t* doing_;
+    DWORD error_;
+};
+
+// What an exception means, for the user and in the user's language: a SystemFailure by the
+// system's text, a fault of the program as "erro interno (<where>)". The where is an
+// exception's what() only when it names a place in the code; no sentence of it is shown.
 std::wstring Describe(std::exception_ptr failure);
 
 } // namespace acordina::win32

@@ -3,9 +3,6 @@
 #include "win32/Controls.h"
 #include "win32/Failure.h"
 
-#include <string>
-#include <system_error>
-
 namespace acordina::win32 {
 namespace {
 
@@ -40,24 +37,15 @@ bool RouteToControl(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     return true;
 }
 
-std::string Narrow(const wchar_t* text) {
-    std::string out;
-    for (; *text; ++text) {
-        out += *text < 0x80 ? static_cast<char>(*text) : '?';
-    }
-    return out;
-}
-
 } // namespace
 
 HINSTANCE ThisModule() {
     return GetModuleHandleW(nullptr);
 }
 
-HWND Created(HWND hwnd, const wchar_t* className) {
+HWND Created(HWND hwnd) {
     if (!hwnd) {
-        throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
-                                "CreateWindowExW " + Narrow(className));
+        throw SystemFailure(L"criar uma janela", GetLastError());
     }
     return hwnd;
 }
@@ -90,8 +78,7 @@ void Window::RegisterClassOnce(const wchar_t* className, HICON icon, HBRUSH back
     wc.hbrBackground = background ? background : GetSysColorBrush(COLOR_BTNFACE);
     wc.lpszClassName = className;
     if (!RegisterClassExW(&wc)) {
-        throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
-                                "RegisterClassExW " + Narrow(className));
+        throw SystemFailure(L"registrar uma classe de janela", GetLastError());
     }
 }
 
@@ -100,8 +87,7 @@ void Window::CreateWindowOfClass(const wchar_t* className, DWORD exStyle, DWORD 
                                  HWND parent, HICON icon, HBRUSH background) {
     RegisterClassOnce(className, icon, background);
     Created(CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, nullptr,
-                            ThisModule(), this),
-            className);
+                            ThisModule(), this));
 }
 
 void Window::SetIcons(HICON bigIcon, HICON smallIcon) const {

@@ -47,6 +47,6 @@ private:
 HINSTANCE ThisModule();
 
 // The window just created; a window that could not be made ends the start-up loudly.
-HWND Created(HWND hwnd, const wchar_t* className);
+HWND Created(HWND hwnd);
 
 } // namespace acordina::win32

@@ -126,6 +126,26 @@ TEST(TimeText, StoredTimesAreReadAndTheClockShowsTwoDigitsEach) {
     EXPECT_EQ(std::wstring(FormatarHora({23, 59, 48}).text), L"23:59:48");
 }
 
+// What arming stores, every pre-alert ticked: the wake-up, then the pre-alerts 1, 2, 5, 10, 15.
+TEST(ArmingTimes, TheWakeUpHasTwoDigitsEachAndThePreAlertsNoLeadingZeros) {
+    const std::tuple<int, int, const wchar_t*> cases[] = {
+        {7, 5, L"07:05:00 7:4:00 7:3:00 7:0:00 6:55:00 6:50:00"},
+        {0, 0, L"00:00:00 23:59:00 23:58:00 23:55:00 23:50:00 23:45:00"},
+        {0, 1, L"00:01:00 0:0:00 23:59:00 23:56:00 23:51:00 23:46:00"},
+        {0, 10, L"00:10:00 0:9:00 0:8:00 0:5:00 0:0:00 23:55:00"},
+        {0, 14, L"00:14:00 0:13:00 0:12:00 0:9:00 0:4:00 23:59:00"},
+        {23, 59, L"23:59:00 23:58:00 23:57:00 23:54:00 23:49:00 23:44:00"},
+        {12, 0, L"12:00:00 11:59:00 11:58:00 11:55:00 11:50:00 11:45:00"}};
+    for (const auto& [hour, minute, stored] : cases) {
+        const Module1 m = ArmedFor(hour, minute, All);
+        std::wstring times = m.strHoraDespertar;
+        for (const PreAlerta& p : kPreAlertas) {
+            times += L" " + m.*p.time;
+        }
+        EXPECT_EQ(times, stored);
+    }
+}
+
 // Armed on the 30th at 23:00 for 07:05; the program dies at 03:00 and comes back at ...
 TEST(RestartRecord, AWakeUpPassedSinceTheArmingAndTheLastFiringWasMissed) {
     const RestartRecord night{{7, 5, 0}, At(23, 0, 0), std::nullopt};

@@ -16,12 +16,12 @@ inline constexpr unsigned P1 = 1, P2 = 2, P5 = 4, P10 = 8, P15 = 16, V = 32, S =
 inline Module1 ArmedFor(int hour, int minute, unsigned on) {
     Module1 m;
     m.blnLigado = (on & Off) == 0;
-    m.strHoraDespertar = HoraDespertar(hour, minute);
+    GuardarHoras(m, hour, minute);
     for (std::size_t i = 0; i < kPreAlertas.size(); ++i) {
         const PreAlerta& p = kPreAlertas[i];
         m.*p.time = (on & Same)    ? m.strHoraDespertar
                     : (on & Apart) ? L"7:4:" + std::to_wstring(50 - 10 * i)
-                                   : HoraPreAlerta(hour, minute, p.minutes);
+                                   : m.*p.time;
         m.*p.flag = (on >> i & 1) != 0;
         m.*p.message = L"antes";
     }

@@ -4,6 +4,7 @@
 #include "alarm/RestartRecord.h"
 
 #include <algorithm>
+#include <new>
 #include <stdexcept>
 
 namespace acordina::testing {
@@ -37,9 +38,12 @@ TEST_F(ComebackTest, TheRecordIsWrittenAtArmingAndAtEachWakeUpAndGoesWithTheShut
     TickInTurn(40);
     EXPECT_EQ(Record(), (alarm::RestartRecord{{7, 5, 0}, armed, fakes.clock.now}));
     M().blnDesligar = true;
+    fakes.comeback.failing = L"remove"; // no box may hold the shutdown
+    const std::size_t boxes = Boxes();
     fakes.clock.Set(7, 5, 0, 32);
     TickInTurn(20);
-    EXPECT_FALSE(fakes.shutdown.calls.empty());
+    EXPECT_EQ(Boxes(), boxes);
+    EXPECT_EQ(fakes.shutdown.calls.back(), "ExitWindowsEx(flags=5, reason=ffffffff)");
     auto calls = kTracesGone;
     calls.insert(calls.begin(), 2, L"record"); // once a firing
     EXPECT_EQ(fakes.comeback.calls, calls);
@@ -120,10 +124,34 @@ TEST_F(ComebackTest, AFailureInAClickRestartsAnArmedProgramThatRanAMinuteOrElseS
         calls.insert(calls.end(), restarts ? L"copy /religar" : L"exit failed");
         calls.insert(calls.end(), restarts, L"exit failed");
         EXPECT_EQ(fakes.comeback.calls, calls);
-        const ShownBox told{nullptr, L"O Acordina encontrou um erro e será fechado:\ndisco cheio",
+        const ShownBox told{nullptr,
+                            L"O Acordina encontrou um erro e será fechado:\nerro interno "
+                            L"(exceção sem local)",
                             L"Acordina", 16};
         EXPECT_EQ(LastBox() == told, !restarts);
         EXPECT_EQ(fakes.shell.calls.back().message, tray::NIM_DELETE_);
+    }
+}
+
+// The failure box speaks the user's language: the system's reason, or where the program failed.
+TEST_F(ComebackTest, AFailureIsToldByTheSystemsReasonOrWhereItHappenedNeverInEnglish) {
+    const std::pair<void (*)(), std::wstring> rows[] = {
+        {[] { throw win32::SystemFailure(L"criar uma janela", ERROR_ACCESS_DENIED); },
+         L"não foi possível criar uma janela: " + win32::SystemReason(ERROR_ACCESS_DENIED)},
+        {[] { throw std::logic_error("cTrayBalloon::Target"); },
+         L"erro interno (cTrayBalloon::Target)"},
+        {[] { throw std::runtime_error("disk full"); }, L"erro interno (exceção sem local)"},
+        {[] { throw std::bad_alloc(); }, L"memória insuficiente"},
+        {[] { throw 7; }, L"erro interno (exceção desconhecida)"}};
+    for (const auto& [fail, reason] : rows) {
+        fakes.messageBoxes.onShow = [&fail](const ShownBox& box) {
+            if (box.text == L"Programa ACORDIMA programado!") {
+                fail();
+            }
+        };
+        ArmAtNight();
+        fakes.messageBoxes.onShow = nullptr;
+        EXPECT_EQ(LastBox().text, L"O Acordina encontrou um erro e será fechado:\n" + reason);
     }
 }
 

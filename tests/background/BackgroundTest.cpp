@@ -95,6 +95,11 @@ TEST_F(AlertsTest, AvisaShowsTheMessageOfItsNumberTitledAvisoWithTheInformationI
         Background().Avisa(varOQue);
         EXPECT_EQ(LastBalloon(), "Aviso|1|" + win32::ToAnsi(text));
     }
+    const std::size_t calls = fakes.shell.calls.size();
+    for (const std::uint8_t none : {3, 4, 14, 16, 20, 255}) {
+        Background().Avisa(none);
+    }
+    EXPECT_EQ(fakes.shell.calls.size(), calls) << "no pre-alert has these numbers";
 }
 
 // Only the file inside the folder plays, not one beside it; a looping file goes on until stopped.

@@ -130,9 +130,20 @@ TEST_F(AccessTest, TheKeyboardReachesEveryActionAndNeverAHiddenControl) {
     ASSERT_EQ(Walk(3).back(), L"lblConfig");
     Press(VK_RETURN);
     EXPECT_EQ(Main().lblConfig.Text(), L"Recolher Configurações <<");
-    EXPECT_EQ(Walk(14), (Names{L"imgTAVU", L"vsHH", L"vsMM", L"lblStatus", L"chkDespSom",
-                               L"chkDesligar", L"chkDespVisual", L"txt00min", L"chk15min",
-                               L"chk10min", L"chk05min", L"chk02min", L"chk01min", L"lblConfig"}));
+    // The panel first (a message box only while enabled), then the time, status, settings, logo.
+    ClickCheck(Main().chkDespSom);
+    ClickCheck(Main().chk05min);
+    SetFocus(Main().lblConfig.hwnd());
+    const Names ticked{L"imgTAVU",       L"chkDespSom", L"cboSom",    L"chkDesligar",
+                       L"chkDespVisual", L"txt00min",   L"chk15min",  L"chk10min",
+                       L"chk05min",      L"txt05min",   L"chk02min",  L"chk01min",
+                       L"vsHH",          L"vsMM",       L"lblStatus", L"lblConfig"};
+    EXPECT_EQ(Walk(16), ticked);
+    Names back(ticked.rbegin() + 1, ticked.rend());
+    back.push_back(L"lblConfig");
+    EXPECT_EQ(Walk(16, true), back);
+    ClickCheck(Main().chkDespSom);
+    SetFocus(Main().lblConfig.hwnd());
     Press(VK_SPACE);
     EXPECT_EQ(Main().lblConfig.Text(), L"Configurações >>");
     EXPECT_EQ(Walk(5, true), (Names{L"lblStatus", L"vsMM", L"vsHH", L"imgTAVU", L"lblConfig"}));

@@ -211,8 +211,9 @@ struct FakeTimeZone final : win32::TimeZone {
 // "remove record", "remove run", "copy <args>", "exit failed".
 struct FakeComeback final : win32::Comeback {
     win32::WriteResult Log(std::wstring call) {
+        const bool ok = failing.empty() || !call.starts_with(failing);
         calls.push_back(std::move(call));
-        return {};
+        return {ok, ok ? L"" : L"Acesso negado."};
     }
     win32::WriteResult WriteRecord(const std::wstring&, std::string_view bytes) override {
         record = std::string(bytes);
@@ -235,6 +236,7 @@ struct FakeComeback final : win32::Comeback {
 
     std::optional<std::string> record;
     std::vector<std::wstring> calls;
+    std::wstring failing; // calls that begin so fail
     // Of this bundle only, unless a test shares it.
     std::wstring instanceName = L"Local\\Acordina-" + std::to_wstring(std::uintptr_t(this));
 };
