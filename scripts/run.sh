@@ -18,16 +18,16 @@ if [ "${1:-}" = "--screenshot" ]; then
 fi
 keys="$*"
 
-cmake --preset windows >/dev/null
-cmake --build --preset windows -j "$(nproc)" --target Acordina
+export WINEPREFIX="${XDG_DATA_HOME:-$HOME/.local/share}/acordina/wine"
+. scripts/wine-env.sh
+# The 32-bit program, or where only the 64-bit Wine runs, the same program built for it.
+cmake --preset "$ACORDINA_PRESET" >/dev/null
+cmake --build --preset "$ACORDINA_PRESET" -j "$(nproc)" --target Acordina
 
 program="$PWD/build/program"
 mkdir -p "$program"
-cp build/windows/Acordina.exe "$program/"
+cp "build/$ACORDINA_PRESET/Acordina.exe" "$program/"
 cp resources/sounds/*.wav "$program/"
-
-export WINEPREFIX="${XDG_DATA_HOME:-$HOME/.local/share}/acordina/wine"
-. scripts/wine-env.sh
 
 if [ -z "$shot" ] && [ -n "${DISPLAY:-}" ]; then
   prepare_wine_prefix
