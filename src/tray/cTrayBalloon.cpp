@@ -44,13 +44,17 @@ cTrayBalloon::cTrayBalloon(TrayShell& shell, AnsiEncoder toAnsi)
 
 void cTrayBalloon::AddSystray(std::wstring_view IconTooltipText) {
     WriteTooltip(Target(), IconTooltipText);
-    shell_.NotifyIcon(NIM_ADD_, Pack());
+    // Each refusal here gives the icon its full time of retries.
+    firstTry_.reset();
+    Add();
     Raise(&TrayEvents::TrayStart);
     // The application-wide task-list flag is left alone: the owner window has
     // no task-bar button anyway.
 }
 
 void cTrayBalloon::RemoveSysTray() {
+    missing_ = false;
+    held_.reset();
     WriteIdentity(Target());
     shell_.NotifyIcon(NIM_DELETE_, Pack());
     Raise(&TrayEvents::TrayStop);
@@ -63,10 +67,56 @@ void cTrayBalloon::ToolTipChange(std::wstring_view IconTooltipText) {
 
 void cTrayBalloon::PopupBalloon(std::wstring_view Message, std::wstring_view Title,
                                 std::int32_t IconBalloon) {
+    Held balloon{std::wstring(Message), std::wstring(Title), IconBalloon};
+    if (IconMissing()) {
+        held_ = std::move(balloon);
+        return;
+    }
     RemoveBalloon();
-    WriteBalloon(Target(), Message, Title, IconBalloon);
-    shell_.NotifyIcon(NIM_MODIFY_, Pack());
+    if (!ShowBalloon(balloon)) {
+        // The shell may have lost the icon: put it back, then ask once more.
+        const std::optional<std::wstring> tip = record_.szTip;
+        WriteTooltip(Target(), tip.value_or(L""));
+        if (!Add()) {
+            held_ = std::move(balloon);
+            return;
+        }
+        ShowBalloon(balloon);
+    }
     Raise(&TrayEvents::BalloonStart);
+}
+
+bool cTrayBalloon::ShowBalloon(const Held& balloon) {
+    WriteBalloon(Target(), balloon.message, balloon.title, balloon.icon);
+    return shell_.NotifyIcon(NIM_MODIFY_, Pack());
+}
+
+bool cTrayBalloon::Add() {
+    missing_ = !shell_.NotifyIcon(NIM_ADD_, Pack());
+    if (!missing_) {
+        firstTry_.reset();
+    }
+    if (!missing_ && held_) {
+        const Held balloon = *std::exchange(held_, std::nullopt);
+        PopupBalloon(balloon.message, balloon.title, balloon.icon);
+    }
+    return !missing_;
+}
+
+void cTrayBalloon::Retry(std::int64_t second) {
+    if (!IconMissing() || lastTry_ == second) {
+        return;
+    }
+    if (!firstTry_) {
+        firstTry_ = second;
+    }
+    if (second - *firstTry_ > kRetrySeconds) {
+        return;
+    }
+    lastTry_ = second;
+    const std::optional<std::wstring> tip = record_.szTip;
+    WriteTooltip(Target(), tip.value_or(L""));
+    Add();
 }
 
 void cTrayBalloon::RemoveBalloon() {

@@ -1,5 +1,8 @@
 #include "win32/Failure.h"
 
+#include "win32/DurableFile.h"
+#include "win32/Services.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
@@ -55,6 +58,16 @@ FailureScope::~FailureScope() {
     handler = previousHandler_;
     SetUnhandledExceptionFilter(previousFilter_);
     std::set_terminate(previousTerminate_);
+}
+
+void ThrowFailure(std::wstring_view what, DWORD error) {
+    throw std::runtime_error(ToAnsi(std::wstring(what) + L": " + SystemReason(error)));
+}
+
+void StartRequiredTimer(Timers& timers, HWND window, UINT_PTR id, UINT milliseconds) {
+    if (!timers.Start(window, id, milliseconds)) {
+        ThrowFailure(L"o temporizador do alarme não pôde ser iniciado", GetLastError());
+    }
 }
 
 std::wstring Describe(std::exception_ptr failure) {

@@ -7,6 +7,7 @@
 
 #include <exception>
 #include <string>
+#include <string_view>
 
 namespace acordina::win32 {
 
@@ -37,6 +38,14 @@ private:
 // From inside a catch block: the exception in flight, to the scope's handler. With no scope,
 // the program ends as it would have.
 void ReportCurrentException() noexcept;
+
+// A Windows call the program cannot go on without failed: `what` and the system's reason, to
+// the scope's handler by way of the window procedure or the program's entry.
+[[noreturn]] void ThrowFailure(std::wstring_view what, DWORD error);
+
+class Timers;
+// A timer the program cannot run without; Windows' refusal is such a failure.
+void StartRequiredTimer(Timers& timers, HWND window, UINT_PTR id, UINT milliseconds);
 
 // What an exception says, for the user.
 std::wstring Describe(std::exception_ptr failure);

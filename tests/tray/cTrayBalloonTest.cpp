@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -18,7 +19,9 @@ struct Recorder : TrayShell, TrayEvents, TrayTarget {
     bool NotifyIcon(std::uint32_t message, const NotifyRecordBytes& record) override {
         log.push_back(message == NIM_ADD_ ? "ADD" : message == NIM_DELETE_ ? "DELETE" : "MODIFY");
         records.push_back(record);
-        return false; // events follow the calls whatever the shell answers
+        const bool answer = answers.empty() || answers.front();
+        answers.erase(answers.begin(), answers.begin() + !answers.empty());
+        return answer;
     }
     std::int32_t SetForegroundWindow(std::uint32_t window) override {
         log.push_back("SetForegroundWindow " + std::to_string(window));
@@ -34,6 +37,7 @@ struct Recorder : TrayShell, TrayEvents, TrayTarget {
 
     std::vector<std::string> log;
     std::vector<NotifyRecordBytes> records;
+    std::deque<bool> answers; // the shell's, in turn; then every call is accepted
     float twipsPerPixel = 15.0f;
     std::uint32_t window = 0x0A0B0C0D, icon = 0x11223344;
 };
@@ -111,6 +115,49 @@ TEST(cTrayBalloon, EachCallCarriesItsFieldsWhatEarlierCallsLeftAndItsEvents) {
             EXPECT_EQ(shell.records[i], steps[s].records[i].bytes)
                 << "step " << s << ", call " << i;
         }
+    }
+}
+
+// Retried once a second for two minutes, and at the shell's restart; then the latest balloon.
+// A refused balloon adds the icon again and is asked once more.
+TEST(cTrayBalloon, ARefusedIconIsTriedAgainAndTheBalloonAskedMeanwhileFollowsIt) {
+    Recorder shell;
+    cTrayBalloon tray{shell, text::ToWindows1252};
+    tray.FormTarget(&shell);
+    using Log = std::vector<std::string>;
+    const auto lastBalloon = [&] { return std::string(reinterpret_cast<const char*>(&shell.records.back()[160])); };
+    const struct {
+        std::deque<bool> answers;
+        std::function<void()> run;
+        Log log;
+        const char* balloon;
+    } steps[] = {
+        {{false, false, false},
+         [&] {
+             tray.AddSystray(L"Acordina");
+             tray.PopupBalloon(L"um", L"Aviso", 1);
+             tray.PopupBalloon(L"dois", L"Aviso", 1);
+             for (const std::int64_t second : {100, 100, 220, 221}) {
+                 tray.Retry(second);
+             }
+         },
+         {"ADD", "ADD", "ADD"}, ""},
+        {{}, [&] { tray.AddSystray(L"Acordina"); }, {"ADD", "MODIFY", "MODIFY"}, "dois"},
+        {{true, false}, [&] { tray.PopupBalloon(L"tres", L"Aviso", 1); },
+         {"MODIFY", "MODIFY", "ADD", "MODIFY"}, "tres"},
+        {{true, false, false},
+         [&] {
+             tray.PopupBalloon(L"quatro", L"Aviso", 1);
+             tray.Retry(500);
+         },
+         {"MODIFY", "MODIFY", "ADD", "ADD", "MODIFY", "MODIFY"}, "quatro"},
+    };
+    for (const auto& step : steps) {
+        shell.log.clear();
+        shell.answers = step.answers;
+        step.run();
+        EXPECT_EQ(shell.log, step.log);
+        EXPECT_EQ(lastBalloon(), step.balloon);
     }
 }
 
