@@ -53,10 +53,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int) {
     CoreAudioOutput audio;
     ShellNotifications notifications;
     WindowTimers timers;
-    Services services{clock,    messageBoxes, shell,    sound,         shutdown,
-                      keyboard, folder,       process,  monitors,      ansiCodePage,
-                      power,    timeZone,     comeback, accessibility, audio,
-                      notifications, timers};
+    Services services{clock,    messageBoxes,  shell,    sound,         shutdown, keyboard,
+                      folder,   process,       monitors, ansiCodePage,  power,    timeZone,
+                      comeback, accessibility, audio,    notifications, timers};
 
     acordina::Program program(services);
     try {

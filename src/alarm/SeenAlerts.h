@@ -13,9 +13,9 @@ namespace acordina::alarm {
 // SHQueryUserNotificationState's answer when balloons reach the user.
 inline constexpr int kAcceptsNotifications = 5;
 
+// Alerts and warnings are all titled "Aviso": the text and the icon kind tell them apart.
 struct Balloon {
     std::wstring message;
-    std::wstring title;
     std::int32_t icon = 0;
 
     friend bool operator==(const Balloon&, const Balloon&) = default;

@@ -20,7 +20,7 @@ void frmAcordina_::Avisa(std::uint8_t varOQue) {
         message = &(module1_.*pre->message);
     }
     ShowAlert(varOQue == 0 ? alarm::AlertKind::WakeUp : alarm::AlertKind::PreAlert,
-              {*message, L"Aviso", tray::NIIF_INFO_});
+              {*message, tray::NIIF_INFO_});
 }
 
 void frmAcordina_::AvisaNaoTocou(alarm::TimeOfDay despertar) {
@@ -28,19 +28,19 @@ void frmAcordina_::AvisaNaoTocou(alarm::TimeOfDay despertar) {
     ShowAlert(alarm::AlertKind::NotRung,
               {L"O alarme das " + std::wstring(hora.text, 5) +
                    L" não tocou: o computador estava em suspensão ou o relógio foi adiantado.",
-               L"Aviso", tray::NIIF_WARNING_});
+               tray::NIIF_WARNING_});
 }
 
 void frmAcordina_::ShowAlert(alarm::AlertKind kind, alarm::Balloon balloon) {
     // An empty message shows nothing, now or later.
-    const bool seen = balloon.message.empty() ||
-                      services_.notifications.State() == alarm::kAcceptsNotifications;
+    const bool seen =
+        balloon.message.empty() || services_.notifications.State() == alarm::kAcceptsNotifications;
     Popup(balloon);
     alerts_.Shown(kind, std::move(balloon), seen);
 }
 
 void frmAcordina_::Popup(const alarm::Balloon& balloon) {
-    objTray().PopupBalloon(balloon.message, balloon.title, balloon.icon);
+    objTray().PopupBalloon(balloon.message, L"Aviso", balloon.icon);
 }
 
 void frmAcordina_::PopupIfAny(const std::optional<alarm::Balloon>& balloon) {

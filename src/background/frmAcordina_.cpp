@@ -36,7 +36,7 @@ frmAcordina_::frmAcordina_(win32::Services& services, Module1& module1, ProgramR
       wakeKeeper_(services.power, services.timeZone),
       sound_(services, [this](const std::wstring& text) {
           // Never over the wake-up message: it waits until that one has had its time.
-          const alarm::Balloon warning{text, L"Aviso", tray::NIIF_WARNING_};
+          const alarm::Balloon warning{text, tray::NIIF_WARNING_};
           if (alerts_.Warn(warning)) {
               Popup(warning);
           }
@@ -101,11 +101,12 @@ void frmAcordina_::Load(MainWindowRole& main, bool mostrar) {
         main.Mostrar();
     }
     CreateTheWindow();
+    // Before the timers: a failure to start them takes the icon away.
+    objTray().FormTarget(this);
     // Started beside the main window's timer, the two tick together: the program wakes once a
     // tick, not twice.
     win32::StartRequiredTimer(services_.timers, hwnd(), kTimer1, 100);
     main.IniciarTimer1();
-    objTray().FormTarget(this);
     objTray().AddSystray(tooltip_);
     objTray().PopupBalloon(L"O sistema está ativo !", L"TAVU - Acordina", tray::NIIF_WARNING_);
     main.CarregarPainel();

@@ -53,8 +53,7 @@ void cTrayBalloon::AddSystray(std::wstring_view IconTooltipText) {
 }
 
 void cTrayBalloon::RemoveSysTray() {
-    missing_ = false;
-    held_.reset();
+    missing_ = balloonHeld_ = false;
     WriteIdentity(Target());
     shell_.NotifyIcon(NIM_DELETE_, Pack());
     Raise(&TrayEvents::TrayStop);
@@ -67,56 +66,55 @@ void cTrayBalloon::ToolTipChange(std::wstring_view IconTooltipText) {
 
 void cTrayBalloon::PopupBalloon(std::wstring_view Message, std::wstring_view Title,
                                 std::int32_t IconBalloon) {
-    Held balloon{std::wstring(Message), std::wstring(Title), IconBalloon};
-    if (IconMissing()) {
-        held_ = std::move(balloon);
+    if (missing_) {
+        // Kept in the record until the icon is back.
+        WriteBalloon(Target(), Message, Title, IconBalloon);
+        balloonHeld_ = true;
         return;
     }
     RemoveBalloon();
-    if (!ShowBalloon(balloon)) {
+    WriteBalloon(Target(), Message, Title, IconBalloon);
+    if (!shell_.NotifyIcon(NIM_MODIFY_, Pack())) {
         // The shell may have lost the icon: put it back, then ask once more.
-        const std::optional<std::wstring> tip = record_.szTip;
-        WriteTooltip(Target(), tip.value_or(L""));
-        if (!Add()) {
-            held_ = std::move(balloon);
-            return;
+        balloonHeld_ = true;
+        if (!AddAgain()) {
+            // Or it was too busy to answer, and the icon is still there.
+            WriteIconFields(Target(), kInfoFlags);
+            missing_ = balloonHeld_ = !shell_.NotifyIcon(NIM_MODIFY_, Pack());
         }
-        ShowBalloon(balloon);
     }
     Raise(&TrayEvents::BalloonStart);
 }
 
-bool cTrayBalloon::ShowBalloon(const Held& balloon) {
-    WriteBalloon(Target(), balloon.message, balloon.title, balloon.icon);
-    return shell_.NotifyIcon(NIM_MODIFY_, Pack());
+// The record's tooltip, and its balloon if one waits: the shell reads only the flagged fields.
+bool cTrayBalloon::AddAgain() {
+    WriteIconFields(Target(), kTipFlags);
+    return Add();
 }
 
 bool cTrayBalloon::Add() {
     missing_ = !shell_.NotifyIcon(NIM_ADD_, Pack());
     if (!missing_) {
         firstTry_.reset();
-    }
-    if (!missing_ && held_) {
-        const Held balloon = *std::exchange(held_, std::nullopt);
-        PopupBalloon(balloon.message, balloon.title, balloon.icon);
+        if (std::exchange(balloonHeld_, false)) {
+            record_.uFlags = kInfoFlags;
+            shell_.NotifyIcon(NIM_MODIFY_, Pack());
+        }
     }
     return !missing_;
 }
 
 void cTrayBalloon::Retry(std::int64_t second) {
-    if (!IconMissing() || lastTry_ == second) {
+    if (!missing_ || lastTry_ == second) {
         return;
     }
     if (!firstTry_) {
         firstTry_ = second;
     }
-    if (second - *firstTry_ > kRetrySeconds) {
-        return;
+    if (second - *firstTry_ <= kRetrySeconds) {
+        lastTry_ = second;
+        AddAgain();
     }
-    lastTry_ = second;
-    const std::optional<std::wstring> tip = record_.szTip;
-    WriteTooltip(Target(), tip.value_or(L""));
-    Add();
 }
 
 void cTrayBalloon::RemoveBalloon() {
@@ -171,20 +169,21 @@ void cTrayBalloon::WriteIdentity(const TrayTarget& target) {
     record_.uID = kIconId;
 }
 
-void cTrayBalloon::WriteTooltip(const TrayTarget& target, std::wstring_view text) {
+void cTrayBalloon::WriteIconFields(const TrayTarget& target, std::uint32_t flags) {
     WriteIdentity(target);
-    record_.uFlags = kTipFlags;
+    record_.uFlags = flags;
     record_.uCallbackMessage = kCallbackMessage;
-    record_.szTip = std::wstring(TrimBlanks(text));
     record_.hIcon = target.IconHandle();
+}
+
+void cTrayBalloon::WriteTooltip(const TrayTarget& target, std::wstring_view text) {
+    WriteIconFields(target, kTipFlags);
+    record_.szTip = std::wstring(TrimBlanks(text));
 }
 
 void cTrayBalloon::WriteBalloon(const TrayTarget& target, std::wstring_view message,
                                 std::wstring_view title, std::int32_t iconKind) {
-    WriteIdentity(target);
-    record_.uFlags = kInfoFlags;
-    record_.uCallbackMessage = kCallbackMessage;
-    record_.hIcon = target.IconHandle();
+    WriteIconFields(target, kInfoFlags);
     record_.dwState = 0;
     record_.dwStateMask = 0;
     record_.szInfo = std::wstring(message);

@@ -121,20 +121,19 @@ private:
     NotifyRecordBytes Pack() const;
     void Raise(void (TrayEvents::*event)()) const;
 
-    struct Held {
-        std::wstring message, title;
-        std::int32_t icon;
-    };
-    // NIM_ADD with the tooltip the record holds; a refusal makes the icon missing.
+    // NIM_ADD of the record as it is, then the balloon that waits; a refusal makes the icon
+    // missing.
     bool Add();
-    bool ShowBalloon(const Held& balloon);
+    bool AddAgain();
+    void WriteIconFields(const TrayTarget& target, std::uint32_t flags);
 
     TrayShell& shell_;
     AnsiEncoder toAnsi_;
     bool missing_ = false;
+    // The record's balloon waits for the icon.
+    bool balloonHeld_ = false;
     // The seconds of the first and the latest retry of a missing icon.
     std::optional<std::int64_t> firstTry_, lastTry_;
-    std::optional<Held> held_;
     TrayTarget* target_ = nullptr;
     TrayEvents* listener_ = nullptr;
     Record record_;

@@ -60,13 +60,10 @@ FailureScope::~FailureScope() {
     std::set_terminate(previousTerminate_);
 }
 
-void ThrowFailure(std::wstring_view what, DWORD error) {
-    throw std::runtime_error(ToAnsi(std::wstring(what) + L": " + SystemReason(error)));
-}
-
 void StartRequiredTimer(Timers& timers, HWND window, UINT_PTR id, UINT milliseconds) {
-    if (!timers.Start(window, id, milliseconds)) {
-        ThrowFailure(L"o temporizador do alarme não pôde ser iniciado", GetLastError());
+    if (!timers.Start(window, id, milliseconds) && handler) {
+        handler->Falhou(L"o temporizador do alarme não pôde ser iniciado: " +
+                        SystemReason(GetLastError()));
     }
 }
 

@@ -7,7 +7,6 @@
 
 #include <exception>
 #include <string>
-#include <string_view>
 
 namespace acordina::win32 {
 
@@ -39,12 +38,8 @@ private:
 // the program ends as it would have.
 void ReportCurrentException() noexcept;
 
-// A Windows call the program cannot go on without failed: `what` and the system's reason, to
-// the scope's handler by way of the window procedure or the program's entry.
-[[noreturn]] void ThrowFailure(std::wstring_view what, DWORD error);
-
 class Timers;
-// A timer the program cannot run without; Windows' refusal is such a failure.
+// A timer the program cannot run without: Windows' refusal goes to the scope's handler.
 void StartRequiredTimer(Timers& timers, HWND window, UINT_PTR id, UINT milliseconds);
 
 // What an exception says, for the user.

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
 #include <sstream>
 #include <string>
 
@@ -14,25 +16,24 @@ namespace {
 // time passed; D disarmed. Logged: an alert shown again, "w" the warning shown.
 std::string Replay(const std::string& steps) {
     SeenAlerts alerts;
-    const Balloon warning{L"w", L"Aviso", 2};
+    const Balloon warning{L"w", 2};
+    using Shown = std::optional<Balloon>;
+    const std::map<char, std::function<Shown()>> others{
+        {'S', [&] { return alerts.Warn(warning) ? Shown(warning) : std::nullopt; }},
+        {'U', [&] { return alerts.Again(); }},
+        {'C', [&] { return alerts.Closed(); }},
+        {'R', [&] { return alerts.Released(); }},
+        {'X', [&] { return alerts.WakeUpPassed(), Shown(); }},
+        {'D', [&] { return alerts.Forget(), Shown(); }}};
     std::string log;
-    const auto note = [&](const std::optional<Balloon>& b) {
-        log += b ? std::string(b->message.begin(), b->message.end()) : "";
-    };
     std::istringstream in(steps);
     for (std::string step; in >> step;) {
         const auto kind = std::string("PWN").find(step[0]);
         if (kind != std::string::npos) {
-            alerts.Shown(static_cast<AlertKind>(kind), {std::wstring(1, step[0]), L"Aviso", 1},
+            alerts.Shown(static_cast<AlertKind>(kind), {std::wstring(1, step[0]), 1},
                          step.size() == 1);
-        }
-        switch (step[0]) {
-        case 'S': log += alerts.Warn(warning) ? "w" : ""; break;
-        case 'U': note(alerts.Again()); break;
-        case 'C': note(alerts.Closed()); break;
-        case 'R': note(alerts.Released()); break;
-        case 'X': alerts.WakeUpPassed(); break;
-        case 'D': alerts.Forget(); break;
+        } else if (const Shown b = others.at(step[0])()) {
+            log += std::string(b->message.begin(), b->message.end());
         }
     }
     return log;
@@ -43,11 +44,11 @@ TEST(SeenAlerts, TheLatestUnseenAlertIsShownOnceWhenSeenAndTheWarningWaitsForThe
         {"P! W! X U U", "W"}, // locked at both, unlocked after: only the wake-up
         {"P! U X W", "P"},    // unlocked before the wake-up: the pre-alert
         {"P! D U", ""},       {"W! S D U C", ""}, // disarmed while pending
-        {"P! X U", ""},       // the wake-up came without its own alert
-        {"P! P U", ""},       // a newer alert was seen
-        {"N! U U", "N"},      {"P! N! U", "N"},
-        {"S", "w"},           {"P S", "w"}, // no wake-up alert: at once
-        {"W S C C", "w"},     {"W S R", "w"},      {"W S X P C", "w"},
+        {"P! X U", ""},                           // the wake-up came without its own alert
+        {"P! P U", ""},                           // a newer alert was seen
+        {"N! U U", "N"},      {"P! N! U", "N"},   {"S", "w"},
+        {"P S", "w"}, // no wake-up alert: at once
+        {"W S C C", "w"},     {"W S R", "w"},     {"W S X P C", "w"},
         {"W! S C U C", "Ww"}, // kept through the unseen balloon's end, then after the new one
         {"W C S", "w"},       {"W! U C S", "Ww"},
     };

@@ -78,7 +78,7 @@ struct FakeShell final : tray::TrayShell {
         if (onNotify) {
             onNotify(calls.back());
         }
-        return true;
+        return !accepts || accepts(calls.back());
     }
     std::int32_t SetForegroundWindow(std::uint32_t windowHandle) override {
         foregrounds.emplace_back(windowHandle, calls.size());
@@ -98,6 +98,7 @@ struct FakeShell final : tray::TrayShell {
 
     std::vector<ShellCall> calls;
     std::function<void(const ShellCall&)> onNotify;
+    std::function<bool(const ShellCall&)> accepts;                  // none: every call is accepted
     std::vector<std::pair<std::uint32_t, std::size_t>> foregrounds; // window, shell calls before
 };
 
@@ -290,10 +291,9 @@ struct FakeServices {
     FakeAudio audio;
     FakeNotifications notifications;
     FakeTimers timers;
-    win32::Services services{clock,    messageBoxes, shell,         sound,  shutdown,
-                             keyboard, folder,       process,       monitors, codePage,
-                             power,    timeZone,     comeback,      accessibility,
-                             audio,    notifications, timers};
+    win32::Services services{clock,    messageBoxes,  shell,    sound,         shutdown, keyboard,
+                             folder,   process,       monitors, codePage,      power,    timeZone,
+                             comeback, accessibility, audio,    notifications, timers};
 };
 
 } // namespace acordina::testing

@@ -124,40 +124,37 @@ TEST(cTrayBalloon, ARefusedIconIsTriedAgainAndTheBalloonAskedMeanwhileFollowsIt)
     Recorder shell;
     cTrayBalloon tray{shell, text::ToWindows1252};
     tray.FormTarget(&shell);
-    using Log = std::vector<std::string>;
-    const auto lastBalloon = [&] { return std::string(reinterpret_cast<const char*>(&shell.records.back()[160])); };
-    const struct {
-        std::deque<bool> answers;
-        std::function<void()> run;
-        Log log;
-        const char* balloon;
-    } steps[] = {
-        {{false, false, false},
-         [&] {
-             tray.AddSystray(L"Acordina");
-             tray.PopupBalloon(L"um", L"Aviso", 1);
-             tray.PopupBalloon(L"dois", L"Aviso", 1);
-             for (const std::int64_t second : {100, 100, 220, 221}) {
-                 tray.Retry(second);
-             }
-         },
-         {"ADD", "ADD", "ADD"}, ""},
-        {{}, [&] { tray.AddSystray(L"Acordina"); }, {"ADD", "MODIFY", "MODIFY"}, "dois"},
-        {{true, false}, [&] { tray.PopupBalloon(L"tres", L"Aviso", 1); },
-         {"MODIFY", "MODIFY", "ADD", "MODIFY"}, "tres"},
-        {{true, false, false},
-         [&] {
-             tray.PopupBalloon(L"quatro", L"Aviso", 1);
-             tray.Retry(500);
-         },
-         {"MODIFY", "MODIFY", "ADD", "ADD", "MODIFY", "MODIFY"}, "quatro"},
-    };
-    for (const auto& step : steps) {
+    // The shell's answers, whether the icon is added first, the balloon, the retries' seconds.
+    const std::tuple<std::deque<bool>, bool, std::string, std::vector<int>, std::string> steps[] = {
+        {{false, false, false}, true, "dois", {100, 100, 220, 221}, "ADD ADD ADD "},
+        {{}, true, "", {}, "ADD MODIFY "},
+        {{true, false}, false, "tres", {}, "MODIFY MODIFY ADD MODIFY "},
+        {{true, false, false, true}, false, "quatro", {400}, "MODIFY MODIFY ADD MODIFY "},
+        {{true, false, false, false},
+         false,
+         "cinco",
+         {500},
+         "MODIFY MODIFY ADD MODIFY ADD MODIFY "}};
+    std::string last; // the first waits in the record, unflagged
+    for (const auto& [answers, add, balloon, seconds, log] : steps) {
         shell.log.clear();
-        shell.answers = step.answers;
-        step.run();
-        EXPECT_EQ(shell.log, step.log);
-        EXPECT_EQ(lastBalloon(), step.balloon);
+        shell.answers = answers;
+        if (add) {
+            tray.AddSystray(L"Acordina");
+        }
+        if (!balloon.empty()) {
+            tray.PopupBalloon(std::wstring(balloon.begin(), balloon.end()), L"Aviso", 1);
+            last = balloon;
+        }
+        for (const int second : seconds) {
+            tray.Retry(second);
+        }
+        std::string calls;
+        for (const std::string& call : shell.log) {
+            calls += call + " ";
+        }
+        EXPECT_EQ(calls, log);
+        EXPECT_EQ(reinterpret_cast<const char*>(&shell.records.back()[160]), last);
     }
 }
 
