@@ -83,7 +83,6 @@ public:
     // Called with the clock's second: a missing icon is tried again once a second, for
     // kRetrySeconds after its first retry.
     void Retry(std::int64_t second);
-    bool IconMissing() const { return missing_; }
     static constexpr std::int64_t kRetrySeconds = 120;
 
     TrayTarget* FormTarget() const;

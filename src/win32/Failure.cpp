@@ -61,10 +61,14 @@ FailureScope::~FailureScope() {
 }
 
 void StartRequiredTimer(Timers& timers, HWND window, UINT_PTR id, UINT milliseconds) {
-    if (!timers.Start(window, id, milliseconds) && handler) {
-        handler->Falhou(L"o temporizador do alarme não pôde ser iniciado: " +
-                        SystemReason(GetLastError()));
+    if (timers.Start(window, id, milliseconds)) {
+        return;
     }
+    if (!handler) {
+        std::terminate();
+    }
+    handler->Falhou(L"o temporizador do alarme não pôde ser iniciado: " +
+                    SystemReason(GetLastError()));
 }
 
 std::wstring Describe(std::exception_ptr failure) {
