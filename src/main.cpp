@@ -51,9 +51,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int) {
     SystemComeback comeback;
     AccessibilityAnnotations accessibility;
     CoreAudioOutput audio;
-    Services services{clock,    messageBoxes, shell,    sound,         shutdown,
-                      keyboard, folder,       process,  monitors,      ansiCodePage,
-                      power,    timeZone,     comeback, accessibility, audio};
+    ShellNotifications notifications;
+    WindowTimers timers;
+    Services services{clock,    messageBoxes,  shell,    sound,         shutdown, keyboard,
+                      folder,   process,       monitors, ansiCodePage,  power,    timeZone,
+                      comeback, accessibility, audio,    notifications, timers};
 
     acordina::Program program(services);
     try {

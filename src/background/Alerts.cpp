@@ -4,6 +4,7 @@
 #include "shutdown/clsExitWindows.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace acordina::background {
 
@@ -18,15 +19,40 @@ void frmAcordina_::Avisa(std::uint8_t varOQue) {
         }
         message = &(module1_.*pre->message);
     }
-    objTray().PopupBalloon(*message, L"Aviso", tray::NIIF_INFO_);
+    ShowAlert(varOQue == 0 ? alarm::AlertKind::WakeUp : alarm::AlertKind::PreAlert,
+              {*message, tray::NIIF_INFO_});
 }
 
 void frmAcordina_::AvisaNaoTocou(alarm::TimeOfDay despertar) {
     const alarm::ClockText hora = alarm::FormatarHora(despertar);
-    objTray().PopupBalloon(L"O alarme das " + std::wstring(hora.text, 5) +
-                               L" não tocou: o computador estava em suspensão ou o relógio foi "
-                               L"adiantado.",
-                           L"Aviso", tray::NIIF_WARNING_);
+    ShowAlert(alarm::AlertKind::NotRung,
+              {L"O alarme das " + std::wstring(hora.text, 5) +
+                   L" não tocou: o computador estava em suspensão ou o relógio foi adiantado.",
+               tray::NIIF_WARNING_});
+}
+
+void frmAcordina_::ShowAlert(alarm::AlertKind kind, alarm::Balloon balloon) {
+    // An empty message shows nothing, now or later.
+    const bool seen =
+        balloon.message.empty() || services_.notifications.State() == alarm::kAcceptsNotifications;
+    Popup(balloon);
+    alerts_.Shown(kind, std::move(balloon), seen);
+}
+
+void frmAcordina_::Popup(const alarm::Balloon& balloon) {
+    objTray().PopupBalloon(balloon.message, L"Aviso", balloon.icon);
+}
+
+void frmAcordina_::PopupIfAny(const std::optional<alarm::Balloon>& balloon) {
+    if (balloon) {
+        Popup(*balloon);
+    }
+}
+
+void frmAcordina_::ShowAgainIfSeen() {
+    if (alerts_.Pending() && services_.notifications.State() == alarm::kAcceptsNotifications) {
+        PopupIfAny(alerts_.Again());
+    }
 }
 
 // The chosen file, the reserve sound when it cannot play, or retries while nothing plays; the

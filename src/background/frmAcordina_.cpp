@@ -1,10 +1,12 @@
 #include "background/frmAcordina_.h"
 
 #include "resource_ids.h"
+#include "win32/Failure.h"
 #include "win32/Paths.h"
 #include "win32/Twips.h"
 
 #include <dbt.h>
+#include <shellapi.h>
 
 #include <array>
 
@@ -33,7 +35,11 @@ frmAcordina_::frmAcordina_(win32::Services& services, Module1& module1, ProgramR
     : services_(services), module1_(module1), program_(program),
       wakeKeeper_(services.power, services.timeZone),
       sound_(services, [this](const std::wstring& text) {
-          objTray().PopupBalloon(text, L"Aviso", tray::NIIF_WARNING_);
+          // Never over the wake-up message: it waits until that one has had its time.
+          const alarm::Balloon warning{text, tray::NIIF_WARNING_};
+          if (alerts_.Warn(warning)) {
+              Popup(warning);
+          }
       }) {
     mnuFile_.reset(CreatePopupMenu());
     for (const auto& item : kMnuFile) {
@@ -61,10 +67,12 @@ void frmAcordina_::CreateTheWindow() {
                         CW_USEDEFAULT, dpi.PixelsX(1), dpi.PixelsY(1), nullptr, icon_.get());
     SetIcons(icon_.get(), icon_.get());
     CreateControls();
+    services_.notifications.Watch(hwnd());
 }
 
 frmAcordina_::~frmAcordina_() {
     if (hwnd()) {
+        services_.notifications.Unwatch(hwnd());
         KillTimer(hwnd(), kTimer1);
         KillTimer(hwnd(), kSingleClickTimer);
     }
@@ -93,11 +101,12 @@ void frmAcordina_::Load(MainWindowRole& main, bool mostrar) {
         main.Mostrar();
     }
     CreateTheWindow();
+    // Before the timers: a failure to start them takes the icon away.
+    objTray().FormTarget(this);
     // Started beside the main window's timer, the two tick together: the program wakes once a
     // tick, not twice.
-    SetTimer(hwnd(), kTimer1, 100, nullptr);
+    win32::StartRequiredTimer(services_.timers, hwnd(), kTimer1, 100);
     main.IniciarTimer1();
-    objTray().FormTarget(this);
     objTray().AddSystray(tooltip_);
     objTray().PopupBalloon(L"O sistema está ativo !", L"TAVU - Acordina", tray::NIIF_WARNING_);
     main.CarregarPainel();
@@ -145,17 +154,27 @@ void frmAcordina_::Timer1_Timer() {
 void frmAcordina_::VerificarAlarme(const alarm::LocalTime& now) {
     wakeKeeper_.Check(module1_, now, *this);
     sound_.Tick(now);
+    const std::int64_t second = alarm::LocalSeconds(now);
+    objTray().Retry(second);
+    if (alerts_.Pending() && askedAt_ != second) {
+        askedAt_ = second;
+        ShowAgainIfSeen();
+    }
 }
 
 void frmAcordina_::Despertou() {
+    alerts_.WakeUpPassed();
     program_.AlarmeTocou();
 }
 
 void frmAcordina_::AlarmeArmado() {
+    alerts_.Forget();
     wakeKeeper_.Armed(module1_, services_.clock.Now());
 }
 
 void frmAcordina_::AlarmeDesarmado() {
+    PopupIfAny(alerts_.Released());
+    alerts_.Forget();
     // Whatever the sound box says now, nothing rings or retries for a disarmed alarm.
     if (sound_.Ringing()) {
         sound_.Stop();
@@ -183,7 +202,7 @@ void frmAcordina_::Form_MouseMove(float X) {
         if (!main_->Mostrado()) {
             objTray().SetForeground();
             objTray().RemoveBalloon();
-            main_->Mostrar();
+            Restaurar();
         }
         break;
     default:
@@ -210,7 +229,13 @@ void frmAcordina_::OpenTrayMenu() {
 }
 
 void frmAcordina_::mnuRestaurar_Click() {
+    Restaurar();
+}
+
+// The user is back: nothing waits any more for the wake-up message.
+void frmAcordina_::Restaurar() {
     main_->Mostrar();
+    PopupIfAny(alerts_.Released());
 }
 
 void frmAcordina_::mnuFechar_Click() {
@@ -231,6 +256,15 @@ LRESULT frmAcordina_::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     }
     switch (msg) {
+    case WM_WTSSESSION_CHANGE:
+        if (wp == WTS_SESSION_UNLOCK) {
+            ShowAgainIfSeen();
+        }
+        return 0;
+    case WM_SETTINGCHANGE:
+        // Among others, the end of quiet hours or of a presentation.
+        ShowAgainIfSeen();
+        break;
     case WM_DPICHANGED: {
         // The notification area's icon at the new DPI's size; the shell keeps its own copy.
         win32::UniqueIcon old = std::move(icon_);
@@ -263,8 +297,13 @@ LRESULT frmAcordina_::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         }
         return 0;
     case WM_MOUSEMOVE: {
-        // The shell reports the icon's mouse events here, the event number as x.
-        if (LOWORD(lp) == WM_LBUTTONDOWN) {
+        // The shell reports the icon's mouse and balloon events here, the event number as x.
+        const UINT event = LOWORD(lp);
+        if (event == NIN_BALLOONHIDE || event == NIN_BALLOONTIMEOUT ||
+            event == NIN_BALLOONUSERCLICK) {
+            PopupIfAny(alerts_.Closed());
+        }
+        if (event == WM_LBUTTONDOWN) {
             // A new press starts a new click, even if a double-click's release got lost.
             swallowNextLeftUp_ = false;
         }

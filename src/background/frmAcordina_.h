@@ -5,6 +5,7 @@
 
 #include "alarm/AlarmCheck.h"
 #include "alarm/Module1.h"
+#include "alarm/SeenAlerts.h"
 #include "app/Roles.h"
 #include "background/Sound.h"
 #include "background/WakeKeeper.h"
@@ -16,6 +17,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace acordina::background {
@@ -97,6 +99,13 @@ private:
     void mnuFechar_Click();
     void Command3_Click();
     std::wstring SoundPath() const;
+    // An alert's balloon, kept when the user cannot see it now.
+    void ShowAlert(alarm::AlertKind kind, alarm::Balloon balloon);
+    void Popup(const alarm::Balloon& balloon);
+    void PopupIfAny(const std::optional<alarm::Balloon>& balloon);
+    // The kept alert once more, if balloons reach the user now.
+    void ShowAgainIfSeen();
+    void Restaurar();
 
     win32::Services& services_;
     Module1& module1_;
@@ -111,6 +120,9 @@ private:
     bool swallowNextLeftUp_ = false;
     // The icon's tooltip now, for putting the icon back after the shell restarts.
     std::wstring tooltip_ = L"Acordina";
+    alarm::SeenAlerts alerts_;
+    // The tick asks whether balloons are seen once a second, not at each of its ten ticks.
+    std::optional<std::int64_t> askedAt_;
 };
 
 } // namespace acordina::background

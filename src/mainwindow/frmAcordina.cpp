@@ -1,6 +1,7 @@
 #include "mainwindow/frmAcordina.h"
 
 #include "alarm/AlarmCheck.h"
+#include "win32/Failure.h"
 #include "win32/Paths.h"
 
 #include <algorithm>
@@ -59,7 +60,7 @@ void frmAcordina::Mostrar() {
 }
 
 void frmAcordina::IniciarTimer1() {
-    SetTimer(hwnd(), kTimer1, 100, nullptr);
+    win32::StartRequiredTimer(services_.timers, hwnd(), kTimer1, 100);
 }
 
 bool frmAcordina::Mostrado() const {

@@ -44,13 +44,16 @@ cTrayBalloon::cTrayBalloon(TrayShell& shell, AnsiEncoder toAnsi)
 
 void cTrayBalloon::AddSystray(std::wstring_view IconTooltipText) {
     WriteTooltip(Target(), IconTooltipText);
-    shell_.NotifyIcon(NIM_ADD_, Pack());
+    // Each refusal here gives the icon its full time of retries.
+    firstTry_.reset();
+    Add();
     Raise(&TrayEvents::TrayStart);
     // The application-wide task-list flag is left alone: the owner window has
     // no task-bar button anyway.
 }
 
 void cTrayBalloon::RemoveSysTray() {
+    missing_ = balloonHeld_ = false;
     WriteIdentity(Target());
     shell_.NotifyIcon(NIM_DELETE_, Pack());
     Raise(&TrayEvents::TrayStop);
@@ -63,10 +66,55 @@ void cTrayBalloon::ToolTipChange(std::wstring_view IconTooltipText) {
 
 void cTrayBalloon::PopupBalloon(std::wstring_view Message, std::wstring_view Title,
                                 std::int32_t IconBalloon) {
+    if (missing_) {
+        // Kept in the record until the icon is back.
+        WriteBalloon(Target(), Message, Title, IconBalloon);
+        balloonHeld_ = true;
+        return;
+    }
     RemoveBalloon();
     WriteBalloon(Target(), Message, Title, IconBalloon);
-    shell_.NotifyIcon(NIM_MODIFY_, Pack());
+    if (!shell_.NotifyIcon(NIM_MODIFY_, Pack())) {
+        // The shell may have lost the icon: put it back, then ask once more.
+        balloonHeld_ = true;
+        if (!AddAgain()) {
+            // Or it was too busy to answer, and the icon is still there.
+            WriteIconFields(Target(), kInfoFlags);
+            missing_ = balloonHeld_ = !shell_.NotifyIcon(NIM_MODIFY_, Pack());
+        }
+    }
     Raise(&TrayEvents::BalloonStart);
+}
+
+// The record's tooltip, and its balloon if one waits: the shell reads only the flagged fields.
+bool cTrayBalloon::AddAgain() {
+    WriteIconFields(Target(), kTipFlags);
+    return Add();
+}
+
+bool cTrayBalloon::Add() {
+    missing_ = !shell_.NotifyIcon(NIM_ADD_, Pack());
+    if (!missing_) {
+        firstTry_.reset();
+        if (std::exchange(balloonHeld_, false)) {
+            record_.uFlags = kInfoFlags;
+            shell_.NotifyIcon(NIM_MODIFY_, Pack());
+        }
+    }
+    return !missing_;
+}
+
+void cTrayBalloon::Retry(std::int64_t second) {
+    if (!missing_ || lastTry_ == second) {
+        return;
+    }
+    if (!firstTry_) {
+        firstTry_ = second;
+    }
+    if (second - *firstTry_ <= kRetrySeconds) {
+        lastTry_ = second;
+        AddAgain();
+    }
 }
 
 void cTrayBalloon::RemoveBalloon() {
@@ -122,20 +170,21 @@ void cTrayBalloon::WriteIdentity(const TrayTarget& target) {
     record_.uID = kIconId;
 }
 
-void cTrayBalloon::WriteTooltip(const TrayTarget& target, std::wstring_view text) {
+void cTrayBalloon::WriteIconFields(const TrayTarget& target, std::uint32_t flags) {
     WriteIdentity(target);
-    record_.uFlags = kTipFlags;
+    record_.uFlags = flags;
     record_.uCallbackMessage = kCallbackMessage;
-    record_.szTip = std::wstring(TrimBlanks(text));
     record_.hIcon = target.IconHandle();
+}
+
+void cTrayBalloon::WriteTooltip(const TrayTarget& target, std::wstring_view text) {
+    WriteIconFields(target, kTipFlags);
+    record_.szTip = std::wstring(TrimBlanks(text));
 }
 
 void cTrayBalloon::WriteBalloon(const TrayTarget& target, std::wstring_view message,
                                 std::wstring_view title, std::int32_t iconKind) {
-    WriteIdentity(target);
-    record_.uFlags = kInfoFlags;
-    record_.uCallbackMessage = kCallbackMessage;
-    record_.hIcon = target.IconHandle();
+    WriteIconFields(target, kInfoFlags);
     record_.dwState = 0;
     record_.dwStateMask = 0;
     record_.szInfo = std::wstring(message);

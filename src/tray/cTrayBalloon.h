@@ -65,15 +65,25 @@ public:
 // Converts a text field to the system's ANSI code page (one byte a character).
 using AnsiEncoder = std::function<std::string(std::wstring_view)>;
 
+// An icon the shell refuses (Explorer not ready at logon, or too busy to answer) is tried again;
+// a balloon asked for meanwhile waits for it.
 class cTrayBalloon {
 public:
     cTrayBalloon(TrayShell& shell, AnsiEncoder toAnsi);
 
+    // Refused, the icon is missing until Retry or another AddSystray puts it up.
     void AddSystray(std::wstring_view IconTooltipText);
     void RemoveSysTray();
     void ToolTipChange(std::wstring_view IconTooltipText);
+    // While the icon is missing, the latest balloon waits for it. A refused balloon is tried
+    // once more after adding the icon again.
     void PopupBalloon(std::wstring_view Message, std::wstring_view Title, std::int32_t IconBalloon);
     void RemoveBalloon();
+
+    // Called with the clock's second: a missing icon is tried again once a second, for
+    // kRetrySeconds after its first retry.
+    void Retry(std::int64_t second);
+    static constexpr std::int64_t kRetrySeconds = 120;
 
     TrayTarget* FormTarget() const;
     void FormTarget(TrayTarget* NewValue);
@@ -110,8 +120,19 @@ private:
     NotifyRecordBytes Pack() const;
     void Raise(void (TrayEvents::*event)()) const;
 
+    // NIM_ADD of the record as it is, then the balloon that waits; a refusal makes the icon
+    // missing.
+    bool Add();
+    bool AddAgain();
+    void WriteIconFields(const TrayTarget& target, std::uint32_t flags);
+
     TrayShell& shell_;
     AnsiEncoder toAnsi_;
+    bool missing_ = false;
+    // The record's balloon waits for the icon.
+    bool balloonHeld_ = false;
+    // The seconds of the first and the latest retry of a missing icon.
+    std::optional<std::int64_t> firstTry_, lastTry_;
     TrayTarget* target_ = nullptr;
     TrayEvents* listener_ = nullptr;
     Record record_;

@@ -1,6 +1,7 @@
 #include "win32/Failure.h"
 
 #include "win32/DurableFile.h"
+#include "win32/Services.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -62,6 +63,17 @@ FailureScope::~FailureScope() {
     handler = previousHandler_;
     SetUnhandledExceptionFilter(previousFilter_);
     std::set_terminate(previousTerminate_);
+}
+
+void StartRequiredTimer(Timers& timers, HWND window, UINT_PTR id, UINT milliseconds) {
+    if (timers.Start(window, id, milliseconds)) {
+        return;
+    }
+    if (!handler) {
+        std::terminate();
+    }
+    handler->Falhou(L"não foi possível iniciar o temporizador do alarme: " +
+                    SystemReason(GetLastError()));
 }
 
 std::wstring Describe(std::exception_ptr failure) {

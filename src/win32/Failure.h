@@ -38,6 +38,10 @@ private:
 // the program ends as it would have.
 void ReportCurrentException() noexcept;
 
+class Timers;
+// A timer the program cannot run without: Windows' refusal goes to the scope's handler.
+void StartRequiredTimer(Timers& timers, HWND window, UINT_PTR id, UINT milliseconds);
+
 // A Windows call that failed: what the program was doing ("criar uma janela") and the
 // system's error code, whose text the system gives in the user's language.
 class SystemFailure : public std::exception {

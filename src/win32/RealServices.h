@@ -84,6 +84,24 @@ private:
     SystemLibrary ole32_{L"ole32.dll"};
 };
 
+// From libraries loaded at their first use: the state is Vista's, and wtsapi32 is not
+// among the libraries the program starts with.
+class ShellNotifications final : public Notifications {
+public:
+    int State() override;
+    void Watch(HWND window) override;
+    void Unwatch(HWND window) override;
+
+private:
+    SystemLibrary shell32_{L"shell32.dll"};
+    SystemLibrary wtsapi32_{L"wtsapi32.dll"};
+};
+
+class WindowTimers final : public Timers {
+public:
+    bool Start(HWND window, UINT_PTR id, UINT milliseconds) override;
+};
+
 // "C:\Prog\Acordina.exe" -> "C:\Prog"; "C:\Acordina.exe" -> "C:\".
 std::wstring FolderOfFile(std::wstring_view file);
 

@@ -126,6 +126,25 @@ public:
     virtual std::optional<bool> Silent() = 0;
 };
 
+// Whether a balloon reaches the user now, and word of the unlocking that may change it.
+class Notifications {
+public:
+    virtual ~Notifications() = default;
+    // SHQueryUserNotificationState's answer (QUNS_...); accepting where it cannot tell.
+    virtual int State() = 0;
+    // WM_WTSSESSION_CHANGE to this window from now on, until Unwatch.
+    virtual void Watch(HWND window) = 0;
+    virtual void Unwatch(HWND window) = 0;
+};
+
+// SetTimer for the alarm's timers, which the program cannot run without.
+class Timers {
+public:
+    virtual ~Timers() = default;
+    // False, with the reason in GetLastError, when Windows refused.
+    virtual bool Start(HWND window, UINT_PTR id, UINT milliseconds) = 0;
+};
+
 struct Services {
     alarm::Clock& clock;
     MessageBoxes& messageBoxes;
@@ -143,6 +162,8 @@ struct Services {
     Comeback& comeback;
     Accessibility& accessibility;
     AudioOutput& audio;
+    Notifications& notifications;
+    Timers& timers;
 };
 
 // Text for the ANSI services (the notification record): the system's code page.

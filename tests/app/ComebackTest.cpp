@@ -155,5 +155,17 @@ TEST_F(ComebackTest, AFailureIsToldByTheSystemsReasonOrWhereItHappenedNeverInEng
     }
 }
 
+// Without either timer nothing would ever ring: the user is told why, and the program ends.
+TEST_F(ComebackTest, ARefusedAlarmTimerEndsTheProgramWithItsReason) {
+    for (const wchar_t* window : {L"AcordinaMain", L"AcordinaBackground"}) {
+        fakes.timers.refusedClass = window;
+        fakes.comeback.calls.clear();
+        Start();
+        EXPECT_EQ(fakes.comeback.calls, std::vector<std::wstring>{L"exit failed"});
+        EXPECT_TRUE(LastBox().text.starts_with(L"O Acordina encontrou um erro e será fechado:\nnão "
+                                               L"foi possível iniciar o temporizador do alarme: "));
+    }
+}
+
 } // namespace
 } // namespace acordina::testing

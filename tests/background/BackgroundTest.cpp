@@ -283,6 +283,62 @@ TEST_F(AlertsTest, WithNoOutputTheSoundIsTriedEachSecondUntilItPlaysAndDisarming
     EXPECT_EQ(Played(), Sounds{});
 }
 
+// At the lock screen the wake-up balloon is shown and kept; the unlocking shows it once more,
+// and so does the tick once balloons are seen again.
+TEST_F(AlertsTest, AnAlertNobodyCouldSeeIsShownOnceMoreWhenBalloonsAreSeenAgain) {
+    Click(Main().lblStatus);
+    EXPECT_EQ(fakes.notifications.watched, std::vector{Background().hwnd()});
+    const auto session = [&](int state, WPARAM change) {
+        fakes.notifications.state = state;
+        SendMessageW(Background().hwnd(), WM_WTSSESSION_CHANGE, change, 0);
+    };
+    session(QUNS_NOT_PRESENT, WTS_SESSION_LOCK);
+    TickAt(7, 5, 0);
+    const std::string wakeUp = "Aviso|1|TRRRIIIMMM!!! Despertando...";
+    EXPECT_EQ(LastBalloon(), wakeUp);
+    const std::size_t balloons = Balloons();
+    TickAt(7, 5, 1);
+    session(QUNS_NOT_PRESENT, WTS_SESSION_UNLOCK);
+    session(QUNS_ACCEPTS_NOTIFICATIONS, WTS_SESSION_LOCK);
+    EXPECT_EQ(Balloons(), balloons);
+    session(QUNS_ACCEPTS_NOTIFICATIONS, WTS_SESSION_UNLOCK);
+    session(QUNS_ACCEPTS_NOTIFICATIONS, WTS_SESSION_UNLOCK);
+    EXPECT_EQ(std::pair(Balloons(), LastBalloon()), std::pair(balloons + 1, wakeUp));
+    fakes.notifications.state = QUNS_PRESENTATION_MODE;
+    Background().AvisaNaoTocou({7, 5, 0});
+    fakes.notifications.state = QUNS_ACCEPTS_NOTIFICATIONS;
+    TickAt(7, 5, 2);
+    EXPECT_EQ(Balloons(), balloons + 3);
+    EXPECT_EQ(fakes.shell.Balloons()[balloons + 1]->Info(), fakes.shell.Balloons().back()->Info());
+}
+
+// The chosen file refused: its warning waits for the wake-up balloon's end, or for the user;
+// without the visual alert it shows at once.
+TEST_F(AlertsTest, TheSoundsWarningNeverCoversTheWakeUpMessage) {
+    OpenPanel();
+    SetTick(Main().chkDespSom, true);
+    Choose(Main().cboSom, 1);
+    Click(Main().lblStatus);
+    fakes.sound.accepts = [](const SoundCall& c) { return c.module != 0; };
+    const UINT rows[] = {NIN_BALLOONTIMEOUT, NIN_BALLOONUSERCLICK, NIN_BALLOONHIDE, 0,
+                         WM_LBUTTONDBLCLK}; // 0: no visual alert
+    for (int day = 1; const UINT shell : rows) {
+        M().blnDespVisual = shell != 0;
+        Background().Stop_();
+        TickAt(7, 5, 0, day);
+        TickAt(7, 5, 9, day++);
+        if (shell != 0) {
+            EXPECT_EQ(LastBalloon(), "Aviso|1|TRRRIIIMMM!!! Despertando...");
+            Tray(shell);
+        }
+        EXPECT_EQ(LastBalloon(), Warning(L"O som escolhido (galo.wav) não pôde tocar: o "
+                                         L"Acordina toca o seu som de reserva."));
+        const std::size_t balloons = Balloons();
+        Tray(NIN_BALLOONTIMEOUT);
+        EXPECT_EQ(Balloons(), balloons);
+    }
+}
+
 TEST_F(AlertsTest, ArmingWarnsOfAnUnreadableFileOrASilentOutputInsteadOfTheHiddenBalloon) {
     const std::string hidden = "Aviso|1|" + win32::ToAnsi(kHiddenBalloon);
     // Sound ticked, the chosen file there, the output silent (none: not known), the balloon.
@@ -620,6 +676,27 @@ TEST_F(TrayTest, TheMenuOpensAtTheMouseAndItsItemsRestoreOrEnd) {
     auto traces = kTraces;
     traces.insert(traces.end(), kTracesGone.begin(), kTracesGone.end());
     EXPECT_EQ(fakes.comeback.calls, traces) << "\"Fechar\" takes them away";
+}
+
+using HeartbeatTest = ProgramFixture;
+
+// Explorer not ready at the start: the icon is asked for again once a second; the welcome
+// balloon asked for meanwhile follows it.
+TEST_F(HeartbeatTest, ARefusedIconIsAddedAgainAndTheWelcomeFollowsIt) {
+    int refusals = 3;
+    fakes.shell.accepts = [&](const ShellCall& c) {
+        return c.message != NIM_ADD || --refusals < 0;
+    };
+    Start();
+    EXPECT_EQ(Balloons(), 0u);
+    for (int s = 1; s <= 3; ++s) {
+        fakes.clock.Set(12, 0, s);
+        TickInTurn(4);
+    }
+    const auto adds = std::ranges::count(fakes.shell.calls, NIM_ADD, &ShellCall::message);
+    EXPECT_EQ(adds, 4);
+    EXPECT_EQ(fakes.shell.calls.back().message, NIM_MODIFY);
+    EXPECT_EQ(LastBalloon(), win32::ToAnsi(L"TAVU - Acordina|2|O sistema está ativo !"));
 }
 
 } // namespace

@@ -78,7 +78,7 @@ struct FakeShell final : tray::TrayShell {
         if (onNotify) {
             onNotify(calls.back());
         }
-        return true;
+        return !accepts || accepts(calls.back());
     }
     std::int32_t SetForegroundWindow(std::uint32_t windowHandle) override {
         foregrounds.emplace_back(windowHandle, calls.size());
@@ -98,6 +98,7 @@ struct FakeShell final : tray::TrayShell {
 
     std::vector<ShellCall> calls;
     std::function<void(const ShellCall&)> onNotify;
+    std::function<bool(const ShellCall&)> accepts;                  // none: every call is accepted
     std::vector<std::pair<std::uint32_t, std::size_t>> foregrounds; // window, shell calls before
 };
 
@@ -254,6 +255,26 @@ struct FakeAudio final : win32::AudioOutput {
     std::optional<bool> silent = false;
 };
 
+// The notification state a test sets, and the windows that hear of the session.
+struct FakeNotifications final : win32::Notifications {
+    int State() override { return state; }
+    void Watch(HWND w) override { watched.push_back(w); }
+    void Unwatch(HWND w) override { std::erase(watched, w); }
+    int state = 5; // QUNS_ACCEPTS_NOTIFICATIONS
+    std::vector<HWND> watched;
+};
+
+// Real timers, but refused for the windows of the class a test names.
+struct FakeTimers final : win32::Timers {
+    bool Start(HWND w, UINT_PTR id, UINT ms) override {
+        wchar_t name[64]{};
+        GetClassNameW(w, name, 64);
+        SetLastError(ERROR_NO_SYSTEM_RESOURCES);
+        return refusedClass != name && SetTimer(w, id, ms, nullptr);
+    }
+    std::wstring refusedClass;
+};
+
 struct FakeServices {
     FakeClock clock;
     FakeMessageBoxes messageBoxes;
@@ -270,9 +291,11 @@ struct FakeServices {
     FakeComeback comeback;
     FakeAccessibility accessibility;
     FakeAudio audio;
-    win32::Services services{clock,    messageBoxes, shell,    sound,         shutdown,
-                             keyboard, folder,       process,  monitors,      codePage,
-                             power,    timeZone,     comeback, accessibility, audio};
+    FakeNotifications notifications;
+    FakeTimers timers;
+    win32::Services services{clock,    messageBoxes,  shell,    sound,         shutdown, keyboard,
+                             folder,   process,       monitors, codePage,      power,    timeZone,
+                             comeback, accessibility, audio,    notifications, timers};
 };
 
 } // namespace acordina::testing

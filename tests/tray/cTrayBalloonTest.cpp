@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -18,7 +19,9 @@ struct Recorder : TrayShell, TrayEvents, TrayTarget {
     bool NotifyIcon(std::uint32_t message, const NotifyRecordBytes& record) override {
         log.push_back(message == NIM_ADD_ ? "ADD" : message == NIM_DELETE_ ? "DELETE" : "MODIFY");
         records.push_back(record);
-        return false; // events follow the calls whatever the shell answers
+        const bool answer = answers.empty() || answers.front();
+        answers.erase(answers.begin(), answers.begin() + !answers.empty());
+        return answer;
     }
     std::int32_t SetForegroundWindow(std::uint32_t window) override {
         log.push_back("SetForegroundWindow " + std::to_string(window));
@@ -34,6 +37,7 @@ struct Recorder : TrayShell, TrayEvents, TrayTarget {
 
     std::vector<std::string> log;
     std::vector<NotifyRecordBytes> records;
+    std::deque<bool> answers; // the shell's, in turn; then every call is accepted
     float twipsPerPixel = 15.0f;
     std::uint32_t window = 0x0A0B0C0D, icon = 0x11223344;
 };
@@ -111,6 +115,46 @@ TEST(cTrayBalloon, EachCallCarriesItsFieldsWhatEarlierCallsLeftAndItsEvents) {
             EXPECT_EQ(shell.records[i], steps[s].records[i].bytes)
                 << "step " << s << ", call " << i;
         }
+    }
+}
+
+// Retried once a second for two minutes, and at the shell's restart; then the latest balloon.
+// A refused balloon adds the icon again and is asked once more.
+TEST(cTrayBalloon, ARefusedIconIsTriedAgainAndTheBalloonAskedMeanwhileFollowsIt) {
+    Recorder shell;
+    cTrayBalloon tray{shell, text::ToWindows1252};
+    tray.FormTarget(&shell);
+    // The shell's answers, whether the icon is added first, the balloon, the retries' seconds.
+    const std::tuple<std::deque<bool>, bool, std::string, std::vector<int>, std::string> steps[] = {
+        {{false, false, false}, true, "dois", {100, 100, 220, 221}, "ADD ADD ADD "},
+        {{}, true, "", {}, "ADD MODIFY "},
+        {{true, false}, false, "tres", {}, "MODIFY MODIFY ADD MODIFY "},
+        {{true, false, false, true}, false, "quatro", {400}, "MODIFY MODIFY ADD MODIFY "},
+        {{true, false, false, false},
+         false,
+         "cinco",
+         {500},
+         "MODIFY MODIFY ADD MODIFY ADD MODIFY "}};
+    std::string last; // the first waits in the record, unflagged
+    for (const auto& [answers, add, balloon, seconds, log] : steps) {
+        shell.log.clear();
+        shell.answers = answers;
+        if (add) {
+            tray.AddSystray(L"Acordina");
+        }
+        if (!balloon.empty()) {
+            tray.PopupBalloon(std::wstring(balloon.begin(), balloon.end()), L"Aviso", 1);
+            last = balloon;
+        }
+        for (const int second : seconds) {
+            tray.Retry(second);
+        }
+        std::string calls;
+        for (const std::string& call : shell.log) {
+            calls += call + " ";
+        }
+        EXPECT_EQ(calls, log);
+        EXPECT_EQ(reinterpret_cast<const char*>(&shell.records.back()[160]), last);
     }
 }
 
