@@ -89,7 +89,7 @@ void Program::EndProgram() {
     Leave();
 }
 
-void Program::EndUnasked() {
+void Program::EndWithWindows() {
     Leave();
 }
 

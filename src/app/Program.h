@@ -57,7 +57,7 @@ public:
     // ProgramRole.
     void ShowAbout() override;
     void EndProgram() override;
-    void EndUnasked() override;
+    void EndWithWindows() override;
     void GuardarAlarme(alarm::TimeOfDay despertar) override;
     void AlarmeTocou() override;
     void EsquecerAlarme() override;

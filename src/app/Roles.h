@@ -47,9 +47,9 @@ public:
     virtual void ShowAbout() = 0;
     // The user's own ending: at once, leaving no icon and no trace of the alarm behind.
     virtual void EndProgram() = 0;
-    // An ending nobody asked the user about (a forced end of the Windows session): the armed
-    // alarm comes back with the next start.
-    virtual void EndUnasked() = 0;
+    // The end of the Windows session, agreed to or forced: the armed alarm comes back with the
+    // next start.
+    virtual void EndWithWindows() = 0;
     // The alarm was armed for this time: from now on it outlives the program.
     virtual void GuardarAlarme(alarm::TimeOfDay despertar) = 0;
     virtual void AlarmeTocou() = 0;

@@ -87,6 +87,18 @@ TEST_F(ComebackTest, AStartWithTheRecordArmsAsTheArmingDidAndSaysSoOrThatTheAlar
     }
 }
 
+// Yes to the close question at Windows' end keeps every trace; the next start arms again.
+TEST_F(ComebackTest, YesAtTheSessionsEndKeepsTheAlarmForTheNextStart) {
+    ArmAtNight();
+    fakes.comeback.calls.clear();
+    SendMessageW(Main().hwnd(), WM_QUERYENDSESSION, 0, 0); // answered Yes
+    SendMessageW(Main().hwnd(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(std::pair(fakes.process.exits, fakes.comeback.calls.size()), std::pair(1, 0u));
+    Start(true);
+    EXPECT_TRUE(M().blnLigado && Record());
+    EXPECT_EQ(fakes.comeback.calls, kTraces);
+}
+
 TEST_F(ComebackTest, ASecondCopyBringsTheFirstOnesWindowUpOrWithReligarEndsSilently) {
     Start();
     Click(Main().lblStatus);
