@@ -22,7 +22,7 @@ inline constexpr std::uint32_t kWakeTimersImportantOnly = 2;
 struct ArmingFacts {
     bool soundTicked = false;
     bool soundReadable = true;
-    std::optional<bool> outputSilent;            // nullopt: the system cannot tell
+    std::optional<bool> outputSilent;             // nullopt: the system cannot tell
     std::optional<std::uint32_t> allowWakeTimers; // for the power source in use; nullopt: unread
     WakeTimerAnswer wakeTimer;
 };

@@ -4,6 +4,8 @@
 
 #include "alarm/AlarmCheck.h"
 
+#include <string>
+
 namespace acordina {
 
 // What the background window asks of the main window.
@@ -55,6 +57,8 @@ public:
     virtual void AlarmeTocou() = 0;
     // Disarmed, or Windows is shut down at the wake-up: nothing brings the alarm back.
     virtual void EsquecerAlarme() = 0;
+    // Where Config.inf and the alarm's record are kept, chosen once at start.
+    virtual const std::wstring& DataFolder() const = 0;
 
 protected:
     ~ProgramRole() = default;

@@ -440,8 +440,8 @@ TEST_F(ArmingTest, TheProgramEndsOnlyAfterYesToTheCloseQuestionOrAForcedEndOfThe
                   std::tuple(exits + ends, ends, !ends));
         EXPECT_FALSE(fakes.folder.Read(L"Config.inf")) << "nothing saved";
         // Only the user's own ending takes the alarm's traces away, not Yes to Windows' end.
-        EXPECT_EQ(fakes.comeback.calls, asked && ends && ending < 0 ? kTracesGone
-                                                                    : std::vector<std::wstring>{});
+        EXPECT_EQ(fakes.comeback.calls,
+                  asked && ends && ending < 0 ? kTracesGone : std::vector<std::wstring>{});
         fakes.process.onExit = nullptr;
     }
     Start();

@@ -1,0 +1,67 @@
+// The wake timer, the stay-awake request and the power plan's wake-timer setting.
+#include "win32/RealServices.h"
+
+#include <powrprof.h>
+
+#include <memory>
+
+namespace acordina::win32 {
+namespace {
+
+// The "Sleep" group of the power plan and its "Allow wake timers" setting.
+constexpr GUID kSleepGroup{
+    0x238c9fa8, 0x0aad, 0x41ed, {0x83, 0xf4, 0x97, 0xbe, 0x24, 0x2c, 0x8f, 0x20}};
+constexpr GUID kAllowWakeTimers{
+    0xbd3b718a, 0x0680, 0x4d9d, {0x8a, 0xb2, 0xe1, 0xd2, 0xb4, 0xac, 0x80, 0x6d}};
+
+struct LocalFreed {
+    void operator()(GUID* guid) const noexcept { LocalFree(guid); }
+};
+
+} // namespace
+
+alarm::WakeTimerAnswer SystemPower::SetWakeTimer(std::int64_t utcFileTime) {
+    if (!timer_) {
+        timer_.reset(CreateWaitableTimerW(nullptr, TRUE, nullptr));
+    }
+    LARGE_INTEGER due;
+    due.QuadPart = utcFileTime; // positive: an absolute time
+    // Where the computer cannot be resumed by it, the timer is set all the same and says so.
+    SetLastError(ERROR_SUCCESS);
+    const bool set = timer_ && SetWaitableTimer(timer_.get(), &due, 0, nullptr, nullptr, TRUE);
+    return {set, set && GetLastError() != ERROR_NOT_SUPPORTED};
+}
+
+void SystemPower::CancelWakeTimer() {
+    if (timer_) {
+        CancelWaitableTimer(timer_.get());
+    }
+}
+
+void SystemPower::SetThreadExecutionState(std::uint32_t flags) {
+    ::SetThreadExecutionState(flags);
+}
+
+// A computer that cannot tell counts as on mains, as a desktop is.
+bool SystemPower::OnBattery() {
+    SYSTEM_POWER_STATUS status{};
+    return GetSystemPowerStatus(&status) && status.ACLineStatus == 0;
+}
+
+std::optional<std::uint32_t> SystemPower::AllowWakeTimers(bool onBattery) {
+    auto* active = powrprof_.Function<decltype(PowerGetActiveScheme)>("PowerGetActiveScheme");
+    auto* read = powrprof_.Function<decltype(PowerReadACValueIndex)>(
+        onBattery ? "PowerReadDCValueIndex" : "PowerReadACValueIndex");
+    GUID* scheme = nullptr;
+    if (!active || !read || active(nullptr, &scheme) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    const std::unique_ptr<GUID, LocalFreed> freed(scheme);
+    DWORD value = 0;
+    if (read(nullptr, scheme, &kSleepGroup, &kAllowWakeTimers, &value) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+} // namespace acordina::win32
