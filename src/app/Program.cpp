@@ -71,8 +71,11 @@ bool Program::OnlyCopy(bool religar) {
 void Program::ChooseDataFolder() {
     const win32::ProgramFolder& folder = services_.programFolder;
     dataFolder_ = folder.Path();
+    if (folder.Writable()) {
+        return;
+    }
     const std::wstring local = folder.LocalAppData();
-    if (local.empty() || folder.Writable()) {
+    if (local.empty()) {
         return;
     }
     dataFolder_ = win32::InFolder(local, L"Acordina");

@@ -8,12 +8,6 @@
 namespace acordina::win32 {
 namespace {
 
-// The "Sleep" group of the power plan and its "Allow wake timers" setting.
-constexpr GUID kSleepGroup{
-    0x238c9fa8, 0x0aad, 0x41ed, {0x83, 0xf4, 0x97, 0xbe, 0x24, 0x2c, 0x8f, 0x20}};
-constexpr GUID kAllowWakeTimers{
-    0xbd3b718a, 0x0680, 0x4d9d, {0x8a, 0xb2, 0xe1, 0xd2, 0xb4, 0xac, 0x80, 0x6d}};
-
 struct LocalFreed {
     void operator()(GUID* guid) const noexcept { LocalFree(guid); }
 };
@@ -49,6 +43,12 @@ bool SystemPower::OnBattery() {
 }
 
 std::optional<std::uint32_t> SystemPower::AllowWakeTimers(bool onBattery) {
+    // The plan's "Sleep" group and its "Allow wake timers" setting; libuuid's copies would bring
+    // thousands of other identifiers along.
+    static constexpr GUID kSleepGroup{
+        0x238c9fa8, 0x0aad, 0x41ed, {0x83, 0xf4, 0x97, 0xbe, 0x24, 0x2c, 0x8f, 0x20}};
+    static constexpr GUID kAllowWakeTimers{
+        0xbd3b718a, 0x0680, 0x4d9d, {0x8a, 0xb2, 0xe1, 0xd2, 0xb4, 0xac, 0x80, 0x6d}};
     auto* active = powrprof_.Function<decltype(PowerGetActiveScheme)>("PowerGetActiveScheme");
     auto* read = powrprof_.Function<decltype(PowerReadACValueIndex)>(
         onBattery ? "PowerReadDCValueIndex" : "PowerReadACValueIndex");

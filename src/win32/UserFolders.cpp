@@ -4,30 +4,6 @@
 #include <shlobj.h>
 
 namespace acordina::win32 {
-namespace {
-
-constexpr GUID kLocalAppData{
-    0xf1b32785, 0x6fba, 0x4fcf, {0x9d, 0x55, 0x7b, 0x8e, 0x7f, 0x15, 0x70, 0x91}};
-
-// Windows Vista's way; nullopt where it is missing.
-std::optional<std::wstring> KnownLocalAppData() {
-    SystemLibrary shell32{L"shell32.dll"};
-    SystemLibrary ole32{L"ole32.dll"};
-    auto* known = shell32.Function<decltype(SHGetKnownFolderPath)>("SHGetKnownFolderPath");
-    auto* release = ole32.Function<decltype(CoTaskMemFree)>("CoTaskMemFree");
-    if (!known || !release) {
-        return std::nullopt;
-    }
-    wchar_t* path = nullptr;
-    std::optional<std::wstring> text;
-    if (SUCCEEDED(known(kLocalAppData, 0, nullptr, &path)) && path) {
-        text = path;
-    }
-    release(path);
-    return text;
-}
-
-} // namespace
 
 // A unique name, so two copies never meet over the same file.
 bool ExecutableFolder::Writable() const {
@@ -39,18 +15,31 @@ bool ExecutableFolder::Writable() const {
     return true;
 }
 
+// Vista's known folder; before it, the older shell call or the environment.
 std::wstring ExecutableFolder::LocalAppData() const {
-    if (auto known = KnownLocalAppData()) {
-        return *known;
-    }
+    // Not libuuid's copy: it would bring thousands of other identifiers along.
+    static constexpr KNOWNFOLDERID kLocalAppData{
+        0xf1b32785, 0x6fba, 0x4fcf, {0x9d, 0x55, 0x7b, 0x8e, 0x7f, 0x15, 0x70, 0x91}};
     SystemLibrary shell32{L"shell32.dll"};
+    SystemLibrary ole32{L"ole32.dll"};
+    auto* known = shell32.Function<decltype(SHGetKnownFolderPath)>("SHGetKnownFolderPath");
+    auto* release = ole32.Function<decltype(CoTaskMemFree)>("CoTaskMemFree");
+    wchar_t* found = nullptr;
+    if (known && release && SUCCEEDED(known(kLocalAppData, 0, nullptr, &found))) {
+        std::wstring path(found);
+        release(found);
+        return path;
+    }
+    if (release) {
+        release(found); // given back even after a failure
+    }
+    wchar_t path[MAX_PATH]{};
     auto* older = shell32.Function<decltype(SHGetFolderPathW)>("SHGetFolderPathW");
-    wchar_t path[MAX_PATH];
     if (older && SUCCEEDED(older(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, path))) {
         return path;
     }
     const DWORD n = GetEnvironmentVariableW(L"LOCALAPPDATA", path, MAX_PATH);
-    return n > 0 && n < MAX_PATH ? std::wstring(path, n) : std::wstring();
+    return n > 0 && n < MAX_PATH ? path : L"";
 }
 
 } // namespace acordina::win32
