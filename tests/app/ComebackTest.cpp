@@ -94,7 +94,7 @@ TEST_F(ComebackTest, YesAtTheSessionsEndKeepsTheAlarmForTheNextStart) {
     fakes.comeback.calls.clear();
     SendMessageW(Main().hwnd(), WM_QUERYENDSESSION, 0, 0); // answered Yes
     SendMessageW(Main().hwnd(), WM_ENDSESSION, TRUE, 0);
-    EXPECT_EQ(std::pair(fakes.process.exits, fakes.comeback.calls.size()), std::pair(1, 0u));
+    EXPECT_TRUE(fakes.process.exits == 1 && fakes.comeback.calls.empty());
     Start(true);
     EXPECT_TRUE(M().blnLigado && Record());
     EXPECT_EQ(fakes.comeback.calls, kTraces);
