@@ -1,18 +1,20 @@
 // Whether the program's folder takes files, and the user's own folder for when it does not.
+#include "win32/Paths.h"
 #include "win32/RealServices.h"
 
 #include <shlobj.h>
 
 namespace acordina::win32 {
 
-// A unique name, so two copies never meet over the same file.
+// A file made and gone again as its handle closes: GetTempFileNameW may report success for one
+// it could not make.
+// The name is this process's own, so two copies never meet over it.
 bool ExecutableFolder::Writable() const {
-    wchar_t probe[MAX_PATH];
-    if (!GetTempFileNameW(Path().c_str(), L"Aco", 0, probe)) {
-        return false;
-    }
-    DeleteFileW(probe);
-    return true;
+    const std::wstring probe =
+        InFolder(Path(), L"Acordina-" + std::to_wstring(GetCurrentProcessId()) + L".tmp");
+    return OwnFile(CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                               FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr)) !=
+           nullptr;
 }
 
 // Vista's known folder; before it, the older shell call or the environment.
