@@ -20,16 +20,15 @@ boxes() { wine "$out/locate.exe" 2>>"$log" | grep -c '^#32770' || true; } # mess
 
 target=$((($(date +%s) + 240 + 59) / 60 * 60)) # four minutes ahead: nothing rings meanwhile
 start "$program" Acordina.exe && arm_at $target xdotool key a Return && sleep 2
-say "armed from $program ($(ls "$program" | tr '\n' ' ')), boxes left open: $(boxes)"
+say "armed from $program ($(cd "$program" && echo *)), boxes left open: $(boxes)"
 say "in $own: $(cd "$own" && wc -c -- * | head -n -1 | tr -s ' \n' ' ')"
 [ "$(boxes)" = 0 ] && [ -s "$own/Config.inf" ] && [ ! -e "$program/Config.inf" ] &&
   grep -q "despertar $(date -d "@$target" +%H:%M)" "$own/Religar.inf" || fail "see $summary"
 command=$(run_value) && say "Run value: $command" && kill_program
 armed=$(grep armado "$own/Religar.inf") && exe=${command#\"} && start "$out" "${exe%%\"*}" /religar
 for _ in $(seq 60); do ! grep -q 'add text.*continua ligado' "$log" || break; sleep 0.5; done
-say "after /religar: $(grep -a 'add text L"O alarme' "$log" | sed 's/.*add text //'), boxes: $(boxes)"
-say "record: '$armed' became '$(grep armado "$own/Religar.inf")'"
-grep -q 'continua ligado' "$log" && [ "$(boxes)" = 0 ] && [ "$armed" != "$(grep armado "$own/Religar.inf")" ] ||
-  fail "see $summary"
+again=$(grep armado "$own/Religar.inf") balloon=$(grep -a 'add text L"O alarme' "$log" || true)
+say "after /religar: ${balloon#*add text }, boxes: $(boxes); record '$armed' became '$again'"
+[ -n "$balloon" ] && [ "$(boxes)" = 0 ] && [ "$armed" != "$again" ] || fail "see $summary"
 kill_program
 echo "record-readonly: kept in $own and armed again from there; see $out"

@@ -169,19 +169,17 @@ TEST(RestartRecord, WrittenAsFourLinesAndReadBackOnlyWhole) {
 TEST(ArmingWarning, TheFileGoesFirstThenTheVolumeThenTheSleepingComputer) {
     using enum ArmingWarning;
     constexpr std::optional<bool> unknown;
-    const std::tuple<bool, bool, std::optional<bool>, int, WakeTimerAnswer, ArmingWarning> rows[] =
-        {
-            {true, true, false, 1, {}, None},
-            {true, true, unknown, 9, {}, None},
-            {true, true, false, 3, {}, None}, // a value Windows does not name
-            {false, false, true, 1, {}, None},
-            {true, false, true, 0, {false, false}, UnreadableSound},
-            {true, true, true, 0, {false, false}, SilentOutput},
-            {false, false, true, 0, {}, NoWakeTimers},
-            {true, true, unknown, 2, {}, NoWakeTimers},
-            {true, true, false, 9, {false, true}, NoWakeTimers},
-            {true, true, false, 1, {true, false}, NoWakeTimers},
-        };
+    using Row = std::tuple<bool, bool, std::optional<bool>, int, WakeTimerAnswer, ArmingWarning>;
+    // clang-format off
+    const Row rows[] = {
+        {true, true, false, 1, {}, None}, {true, true, unknown, 9, {}, None},
+        {true, true, false, 3, {}, None} /* a value Windows does not name */,
+        {false, false, true, 1, {}, None}, {true, false, true, 0, {false, false}, UnreadableSound},
+        {true, true, true, 0, {false, false}, SilentOutput},
+        {false, false, true, 0, {}, NoWakeTimers}, {true, true, unknown, 2, {}, NoWakeTimers},
+        {true, true, false, 9, {false, true}, NoWakeTimers},
+        {true, true, false, 1, {true, false}, NoWakeTimers}};
+    // clang-format on
     for (const auto& [sound, readable, silent, allowed, timer, warning] : rows) {
         const auto setting = allowed == 9 ? std::nullopt : std::optional<std::uint32_t>(allowed);
         EXPECT_EQ(FirstArmingWarning({sound, readable, silent, setting, timer}), warning)
