@@ -20,10 +20,14 @@ alarm::WakeTimerAnswer SystemPower::SetWakeTimer(std::int64_t utcFileTime) {
     }
     LARGE_INTEGER due;
     due.QuadPart = utcFileTime; // positive: an absolute time
-    // Where the computer cannot be resumed by it, the timer is set all the same and says so.
+    // Where the computer cannot be resumed by it, the timer is set all the same and says so:
+    // ERROR_NOT_SUPPORTED as documented, or the kernel's own ERROR_TIMER_RESUME_IGNORED (722),
+    // which Wine passes on.
+    constexpr DWORD kResumeIgnored = 722;
     SetLastError(ERROR_SUCCESS);
     const bool set = timer_ && SetWaitableTimer(timer_.get(), &due, 0, nullptr, nullptr, TRUE);
-    return {set, set && GetLastError() != ERROR_NOT_SUPPORTED};
+    const DWORD said = GetLastError();
+    return {set, set && said != ERROR_NOT_SUPPORTED && said != kResumeIgnored};
 }
 
 void SystemPower::CancelWakeTimer() {
