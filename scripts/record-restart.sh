@@ -10,20 +10,12 @@ cd "$(dirname "$0")/.."
 log=$out/tooltips.log summary=$out/summary.txt
 export WINEDEBUG=-all,+tooltips
 : >"$log" && : >"$summary"
-say() { echo "$*" | tee -a "$summary"; }
-start() { (cd "$1" && shift && exec wine "$@" >/dev/null 2>>"$log" &); } # folder command...
-ours() { for p in $(pgrep -x Acordina.exe); do # the program's processes in this prefix
-  grep -qz "^WINEPREFIX=$WINEPREFIX$" "/proc/$p/environ" 2>/dev/null && echo "$p"; done || true; }
-kill_program() { kill -9 $(ours); for _ in $(seq 20); do [ -z "$(ours)" ] && return; sleep 0.5
-  done; fail "the program did not die"; }
 arm() { # with the sound, from a fresh Config.inf, for the full minute $1
   rm -f "$program/Config.inf" && start "$program" Acordina.exe
   arm_at "$1" xdotool key a Return
   awk "BEGIN { exit !($(now) < $1) }" &&
     grep -q "despertar $(date -d "@$1" +%H:%M)" "$program/Religar.inf" || fail "not armed in time"
 }
-run_value() { wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v Acordina \
-  2>>"$log" | tr -d '\r' | sed -n 's/.*REG_SZ[[:space:]]*//p'; }
 # Records the sink for $2 s into $1; prints when it first got louder than 0.01 (-1: never).
 loud_from() {
   timeout "$2" parecord --device=acordina.monitor --file-format=wav --channels=1 "$1" || true

@@ -1,6 +1,7 @@
-# Sourced by record-alarm.sh and record-restart.sh, their output folder in $1: sets out, program,
-# sound, fail, now, until_time; builds the program, starts a sound server with a null sink, readies
-# Wine, defines find_window, await, click, arm_at. Wine's messages go to $log if set.
+# Sourced by the record scripts, their output folder in $1: sets out, program, sound, fail, now,
+# until_time; builds the program, starts a sound server with a null sink, readies Wine, defines
+# find_window, await, click, arm_at and the program's start, processes and Run value. Wine's
+# messages go to $log if set; $on_exit runs first at the end.
 name=$(basename "$0" .sh)
 out=$(mkdir -p "${1:-build/$name}" && cd "${1:-build/$name}" && pwd)
 program=$out/program sound=alarme_classico.wav
@@ -8,8 +9,8 @@ fail() { echo "$name: $*" >&2 && exit 1; }
 now() { date +%s.%N; }
 until_time() { while awk "BEGIN { exit !($(now) < $1) }"; do sleep 0.05; done; }
 scripts/setup.sh
-extra=(pulseaudio pulseaudio-utils sox libpulse0:i386 xdotool)
-dpkg-query -W -f='${Status}\n' "${extra[@]}" 2>/dev/null | grep -c ' installed$' | grep -qx 5 ||
+extra=(pulseaudio pulseaudio-utils sox libpulse0:i386 xdotool unzip)
+dpkg-query -W -f='${Status}\n' "${extra[@]}" 2>/dev/null | grep -c ' installed$' | grep -qx 6 ||
   $([ "$(id -u)" = 0 ] || echo sudo) env DEBIAN_FRONTEND=noninteractive \
     apt-get install -y -q --no-install-recommends "${extra[@]}"
 cmake --preset windows >/dev/null
@@ -21,14 +22,14 @@ i686-w64-mingw32-g++-posix -std=c++20 -O2 -static -o "$out/locate.exe" scripts/r
 # A sound server of its own whose default output is a null sink.
 work=$(mktemp -d)
 export PULSE_RUNTIME_PATH=$work/pulse PULSE_SERVER=unix:$work/pulse/native
-trap 'set +e; timeout 30 wineserver -k; pulseaudio --kill; rm -rf "$work"' EXIT
+trap 'set +e; ${on_exit:-}; timeout 30 wineserver -k; pulseaudio --kill; rm -rf "$work"' EXIT
 mkdir -p "$PULSE_RUNTIME_PATH"
 env -u PULSE_SERVER pulseaudio --start -n --exit-idle-time=-1 --log-level=error \
   -L "module-native-protocol-unix socket=$work/pulse/native auth-anonymous=1" \
   -L "module-null-sink sink_name=acordina"
 pactl set-default-sink acordina
-# record-restart.sh's prefix is its own: the Run value the program writes stays in $out.
-[ "$name" != record-restart ] || export WINEPREFIX=${WINEPREFIX:-$out/wine}
+# A prefix of their own: the Run value and the user's folder the program writes stay in $out.
+case $name in record-restart | record-readonly) export WINEPREFIX=${WINEPREFIX:-$out/wine} ;; esac
 export WINEPREFIX=${WINEPREFIX:-${XDG_DATA_HOME:-$HOME/.local/share}/acordina/wine}
 . scripts/wine-env.sh
 prepare_wine_prefix
@@ -59,3 +60,11 @@ arm_at() { # instant, then the command that picks the sound in the opened list
   [ "$minute" = 0 ] || click ^scrollbar$ '' 2 '' 4 "$minute"
   click ^static$ 'Clique aqui' && click ^button$ '^OK$'
 }
+say() { echo "$*" | tee -a "$summary"; }
+start() { (cd "$1" && shift && exec wine "$@" >/dev/null 2>>"$log" &); } # folder command...
+ours() { for p in $(pgrep -x Acordina.exe); do # the program's processes in this prefix
+  grep -qz "^WINEPREFIX=$WINEPREFIX$" "/proc/$p/environ" 2>/dev/null && echo "$p"; done || true; }
+kill_program() { kill -9 $(ours); for _ in $(seq 20); do [ -z "$(ours)" ] && return; sleep 0.5
+  done; fail "the program did not die"; }
+run_value() { wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v Acordina \
+  2>>"$log" | tr -d '\r' | sed -n 's/.*REG_SZ[[:space:]]*//p'; }

@@ -22,7 +22,7 @@ std::wstring HoraMinuto(alarm::TimeOfDay t) {
 } // namespace
 
 std::wstring Program::RecordPath() const {
-    return win32::InFolder(services_.programFolder.Path(), alarm::kRecordFileName);
+    return win32::InFolder(dataFolder_, alarm::kRecordFileName);
 }
 
 void Program::Warn(const std::wstring& what, const win32::WriteResult& result,

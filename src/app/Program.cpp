@@ -3,6 +3,7 @@
 #include "about/frmSobre.h"
 #include "background/frmAcordina_.h"
 #include "mainwindow/frmAcordina.h"
+#include "win32/Paths.h"
 
 #include <cassert>
 
@@ -22,6 +23,7 @@ bool Program::Start(bool religar) {
     if (!OnlyCopy(religar)) {
         return false;
     }
+    ChooseDataFolder();
     background_ = std::make_unique<background::frmAcordina_>(services_, module1, *this);
     main_ = std::make_unique<mainwindow::frmAcordina>(services_, module1, *background_, *this);
     main_->Load();
@@ -64,6 +66,23 @@ bool Program::OnlyCopy(bool religar) {
     return false;
 }
 
+// The program's folder while a file can be made there; otherwise, as unzipped into a folder
+// only administrators may change, the user's own.
+void Program::ChooseDataFolder() {
+    const win32::ProgramFolder& folder = services_.programFolder;
+    dataFolder_ = folder.Path();
+    if (folder.Writable()) {
+        return;
+    }
+    const std::wstring local = folder.LocalAppData();
+    if (local.empty()) {
+        return;
+    }
+    dataFolder_ = win32::InFolder(local, L"Acordina");
+    // Already there, or refused: a write there names the reason.
+    CreateDirectoryW(dataFolder_.c_str(), nullptr);
+}
+
 background::frmAcordina_& Program::Background() {
     assert(background_ && "the program has started");
     return *background_;
@@ -89,7 +108,7 @@ void Program::EndProgram() {
     Leave();
 }
 
-void Program::EndUnasked() {
+void Program::EndWithWindows() {
     Leave();
 }
 

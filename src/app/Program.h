@@ -57,11 +57,12 @@ public:
     // ProgramRole.
     void ShowAbout() override;
     void EndProgram() override;
-    void EndUnasked() override;
+    void EndWithWindows() override;
     void GuardarAlarme(alarm::TimeOfDay despertar) override;
     void AlarmeTocou() override;
     void EsquecerAlarme() override;
     void EsquecerAlarmeCalado() override;
+    const std::wstring& DataFolder() const override { return dataFolder_; }
 
     // FailureHandler: an armed program that has run a while starts again; otherwise the user is
     // told. Either way it ends.
@@ -71,6 +72,7 @@ private:
     // True for the only copy in the session; a plain second start brings the first one's
     // window up.
     bool OnlyCopy(bool religar);
+    void ChooseDataFolder();
     // The record found at start; a damaged one is removed with the rest of the traces.
     std::optional<alarm::RestartRecord> FoundRecord(bool religar);
     void Religar(const alarm::RestartRecord& record, bool religar);
@@ -93,6 +95,7 @@ private:
     bool failing_ = false;
     // The alarm's record as last written, while it exists.
     std::optional<alarm::RestartRecord> record_;
+    std::wstring dataFolder_;
 };
 
 } // namespace acordina

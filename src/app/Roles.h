@@ -4,6 +4,8 @@
 
 #include "alarm/AlarmCheck.h"
 
+#include <string>
+
 namespace acordina {
 
 // What the background window asks of the main window.
@@ -47,9 +49,9 @@ public:
     virtual void ShowAbout() = 0;
     // The user's own ending: at once, leaving no icon and no trace of the alarm behind.
     virtual void EndProgram() = 0;
-    // An ending nobody asked the user about (a forced end of the Windows session): the armed
-    // alarm comes back with the next start.
-    virtual void EndUnasked() = 0;
+    // The end of the Windows session, agreed to or forced: the armed alarm comes back with the
+    // next start.
+    virtual void EndWithWindows() = 0;
     // The alarm was armed for this time: from now on it outlives the program.
     virtual void GuardarAlarme(alarm::TimeOfDay despertar) = 0;
     virtual void AlarmeTocou() = 0;
@@ -58,6 +60,8 @@ public:
     // Windows is shut down at the wake-up: the same, telling nobody. No box may hold the
     // shutdown, nobody may be there to answer it; the next start finds what is left.
     virtual void EsquecerAlarmeCalado() = 0;
+    // Where Config.inf and the alarm's record are kept, chosen once at start.
+    virtual const std::wstring& DataFolder() const = 0;
 
 protected:
     ~ProgramRole() = default;

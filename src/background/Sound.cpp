@@ -71,14 +71,15 @@ void Sound::Warn(bool reservePlaying) {
 }
 
 // Only read: the user's volume is the user's to change.
-std::optional<std::wstring> Sound::CheckAtArming(const std::wstring& path) {
-    if (!IsWave(path)) {
-        return Text(kUnreadable, path);
+void Sound::CheckAtArming(const std::wstring& path, alarm::ArmingFacts& facts) {
+    facts.soundReadable = IsWave(path);
+    if (facts.soundReadable) {
+        facts.outputSilent = services_.audio.Silent();
     }
-    if (services_.audio.Silent().value_or(false)) {
-        return Text(kSilent);
-    }
-    return std::nullopt;
+}
+
+std::wstring Sound::ArmingText(alarm::ArmingWarning warning, const std::wstring& path) {
+    return Text(warning == alarm::ArmingWarning::UnreadableSound ? kUnreadable : kSilent, path);
 }
 
 } // namespace acordina::background

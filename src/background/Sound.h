@@ -4,10 +4,10 @@
 // told in advance.
 
 #include "alarm/AlarmSound.h"
+#include "alarm/ArmingWarning.h"
 #include "win32/Services.h"
 
 #include <functional>
-#include <optional>
 #include <string>
 
 namespace acordina::background {
@@ -28,9 +28,11 @@ public:
     bool PlayWAVFile(const std::wstring& path);
     bool StopPlayingWAV();
     bool CanPlayWAVs();
-    // Why the file at `path` will not be heard, if it will not: it is no WAV, or the output is
-    // muted or at volume 0.
-    std::optional<std::wstring> CheckAtArming(const std::wstring& path);
+    // Whether the file at `path` will be heard: it is a WAV file, and then whether the output
+    // is muted or at volume 0.
+    void CheckAtArming(const std::wstring& path, alarm::ArmingFacts& facts);
+    // The text of an arming warning about the chosen file or the output.
+    static std::wstring ArmingText(alarm::ArmingWarning warning, const std::wstring& path);
 
     // The resource that holds the reserve sound.
     static constexpr wchar_t kReserve[] = L"RESERVA";

@@ -41,8 +41,8 @@ void WakeKeeper::Check(const Module1& m, const alarm::LocalTime& now,
 
 void WakeKeeper::Reschedule(const Module1& m, const alarm::LocalTime& now) {
     if (const auto next = engine_.Proximo(m, now)) {
-        power_.SetWakeTimer(ToUtcFileTime(next->when, timeZone_) -
-                            kWakeBeforeSeconds * kFileTimeSecond);
+        answer_ = power_.SetWakeTimer(ToUtcFileTime(next->when, timeZone_) -
+                                      kWakeBeforeSeconds * kFileTimeSecond);
     }
 }
 

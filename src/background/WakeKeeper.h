@@ -23,6 +23,8 @@ public:
 
     // While the sound rings, or is tried again, the computer stays awake.
     void SetSoundLooping(bool looping);
+    // What Windows answered when the timer was last set.
+    alarm::WakeTimerAnswer LastAnswer() const { return answer_; }
 
     // How long before a target the timer resumes the computer, and from when on it stays awake.
     static constexpr int kWakeBeforeSeconds = 30;
@@ -34,6 +36,7 @@ private:
     win32::Power& power_;
     win32::TimeZone& timeZone_;
     alarm::AlarmEngine engine_;
+    alarm::WakeTimerAnswer answer_;
     bool near_ = false;
     bool soundLooping_ = false;
     bool awake_ = false;

@@ -28,6 +28,9 @@ constexpr wchar_t kHiddenHint[] = L"Dê um clique simples ou um clique com o bot
 constexpr wchar_t kHiddenBalloon[] =
     L"O programa ACORDINA está oculto\r\ndê um clique simples ou um clique com o botão direto "
     L"do mouse para restaurá-lo ou fechá-lo.";
+constexpr wchar_t kNoWakeTimers[] =
+    L"O Windows não deixa o Acordina acordar o computador (Opções de energia › Permitir "
+    L"temporizadores de ativação): se ele entrar em suspensão, o alarme não tocará.";
 
 } // namespace
 
@@ -127,13 +130,24 @@ void frmAcordina_::AlertaProgramaOcultado() {
 }
 
 void frmAcordina_::AlertaArmado() {
-    const auto warning = module1_.blnDespSom ? sound_.CheckAtArming(SoundPath()) : std::nullopt;
-    if (!warning) {
+    alarm::ArmingFacts facts;
+    facts.soundTicked = module1_.blnDespSom;
+    if (facts.soundTicked) {
+        sound_.CheckAtArming(SoundPath(), facts);
+    }
+    win32::Power& power = services_.power;
+    facts.allowWakeTimers = power.AllowWakeTimers(power.OnBattery());
+    facts.wakeTimer = wakeKeeper_.LastAnswer();
+    const alarm::ArmingWarning warning = alarm::FirstArmingWarning(facts);
+    if (warning == alarm::ArmingWarning::None) {
         AlertaProgramaOcultado();
         return;
     }
     ShowHiddenHint();
-    objTray().PopupBalloon(*warning, L"Aviso", tray::NIIF_WARNING_);
+    objTray().PopupBalloon(warning == alarm::ArmingWarning::NoWakeTimers
+                               ? kNoWakeTimers
+                               : Sound::ArmingText(warning, SoundPath()),
+                           L"Aviso", tray::NIIF_WARNING_);
 }
 
 // Only the file inside the folder: a file beside it that merely starts with the folder's name

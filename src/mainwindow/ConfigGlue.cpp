@@ -17,8 +17,8 @@ using settings::LineKind;
 
 // Read from where it is written: the folder's name followed directly by "Config.inf" would be
 // another file beside the folder, not ours.
-std::wstring ConfigPath(const win32::Services& services) {
-    return win32::InFolder(services.programFolder.Path(), kConfigFileName);
+std::wstring ConfigPath(const std::wstring& folder) {
+    return win32::InFolder(folder, kConfigFileName);
 }
 
 // The controls behind the file's lines, in file order.
@@ -61,7 +61,7 @@ void frmAcordina::GravarConfig() {
             break;
         }
     }
-    const std::wstring path = ConfigPath(services_);
+    const std::wstring path = ConfigPath(program_.DataFolder());
     const win32::WriteResult written =
         win32::WriteDurably(path, settings::FormatConfig(values, services_.ansiCodePage));
 
@@ -88,7 +88,12 @@ void frmAcordina::GravarConfig() {
 }
 
 void frmAcordina::LerConfig() {
-    const auto bytes = win32::ReadBounded(ConfigPath(services_), settings::kMaxConfigBytes);
+    auto bytes = win32::ReadBounded(ConfigPath(program_.DataFolder()), settings::kMaxConfigBytes);
+    // Until the user's own is written, the defaults an administrator left beside the program.
+    if (const std::wstring beside = services_.programFolder.Path();
+        !bytes && program_.DataFolder() != beside) {
+        bytes = win32::ReadBounded(ConfigPath(beside), settings::kMaxConfigBytes);
+    }
     if (!bytes) {
         return;
     }

@@ -56,12 +56,11 @@ bool frmAcordina::Form_QueryEndSession(LPARAM reason) {
 }
 
 void frmAcordina::Form_EndSession(bool ending) {
-    // Also when another program refused the end after the user agreed to end this one.
-    if (endAgreed_) {
-        program_.EndProgram();
-    } else if (ending) {
-        // Not asked, or forced past a No: the armed alarm comes back with the session.
-        program_.EndUnasked();
+    // Yes here lets Windows end; it does not disarm. Also when another program refused the end
+    // after the user agreed; not asked, or forced past a No, the same: the armed alarm comes
+    // back with the next start.
+    if (endAgreed_ || ending) {
+        program_.EndWithWindows();
     }
 }
 

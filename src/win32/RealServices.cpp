@@ -115,25 +115,6 @@ std::uint32_t WinmmSound::midiOutGetNumDevs() {
     return count ? count() : 0;
 }
 
-void SystemPower::SetWakeTimer(std::int64_t utcFileTime) {
-    if (!timer_) {
-        timer_.reset(CreateWaitableTimerW(nullptr, TRUE, nullptr));
-    }
-    LARGE_INTEGER due;
-    due.QuadPart = utcFileTime; // positive: an absolute time
-    SetWaitableTimer(timer_.get(), &due, 0, nullptr, nullptr, TRUE);
-}
-
-void SystemPower::CancelWakeTimer() {
-    if (timer_) {
-        CancelWaitableTimer(timer_.get());
-    }
-}
-
-void SystemPower::SetThreadExecutionState(std::uint32_t flags) {
-    ::SetThreadExecutionState(flags);
-}
-
 TIME_ZONE_INFORMATION SystemTimeZone::ForYear(std::uint16_t year) {
     TIME_ZONE_INFORMATION rules{};
     if (!GetTimeZoneInformationForYear(year, nullptr, &rules)) {

@@ -45,6 +45,8 @@ public:
 class ExecutableFolder final : public ProgramFolder {
 public:
     std::wstring Path() const override;
+    bool Writable() const override;
+    std::wstring LocalAppData() const override;
 };
 
 class ExitProcessNow final : public Process {
@@ -59,12 +61,15 @@ public:
 
 class SystemPower final : public Power {
 public:
-    void SetWakeTimer(std::int64_t utcFileTime) override;
+    alarm::WakeTimerAnswer SetWakeTimer(std::int64_t utcFileTime) override;
     void CancelWakeTimer() override;
     void SetThreadExecutionState(std::uint32_t flags) override;
+    bool OnBattery() override;
+    std::optional<std::uint32_t> AllowWakeTimers(bool onBattery) override;
 
 private:
     UniqueHandle timer_;
+    SystemLibrary powrprof_{L"powrprof.dll"};
 };
 
 class SystemTimeZone final : public TimeZone {

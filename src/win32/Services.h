@@ -3,6 +3,7 @@
 // fills it with the real services, a test with fakes.
 
 #include "alarm/AlarmCheck.h"
+#include "alarm/ArmingWarning.h"
 #include "shutdown/clsExitWindows.h"
 #include "text/CodePage.h"
 #include "tray/cTrayBalloon.h"
@@ -47,6 +48,10 @@ public:
     virtual ~ProgramFolder() = default;
     // The folder of the executable: no trailing backslash except at a drive's root.
     virtual std::wstring Path() const = 0;
+    // A file can be made there: one is created and deleted again.
+    virtual bool Writable() const = 0;
+    // The user's own folder for local program data (%LOCALAPPDATA%); empty when not known.
+    virtual std::wstring LocalAppData() const = 0;
 };
 
 class Process {
@@ -63,15 +68,19 @@ public:
     virtual RECT WorkArea(HWND window) const = 0;
 };
 
-// The program's one waitable timer, which wakes a sleeping computer for the alarm, and the
-// request to keep the computer awake.
+// The program's one waitable timer, which wakes a sleeping computer for the alarm, the request
+// to keep the computer awake, and the power plan's word on wake timers.
 class Power {
 public:
     virtual ~Power() = default;
     // Due at an absolute UTC instant in FILETIME units, resuming the computer.
-    virtual void SetWakeTimer(std::int64_t utcFileTime) = 0;
+    virtual alarm::WakeTimerAnswer SetWakeTimer(std::int64_t utcFileTime) = 0;
     virtual void CancelWakeTimer() = 0;
     virtual void SetThreadExecutionState(std::uint32_t flags) = 0;
+    // Running on battery now.
+    virtual bool OnBattery() = 0;
+    // The active plan's "Allow wake timers" on battery or on mains; nullopt when unread.
+    virtual std::optional<std::uint32_t> AllowWakeTimers(bool onBattery) = 0;
 };
 
 class TimeZone {

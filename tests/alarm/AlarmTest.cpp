@@ -3,6 +3,7 @@
 #include "AllocationCounter.h"
 #include "ArmedAlarm.h"
 #include "alarm/AlarmSound.h"
+#include "alarm/ArmingWarning.h"
 #include "alarm/RestartRecord.h"
 
 #include <gtest/gtest.h>
@@ -192,6 +193,29 @@ TEST(AlarmSound, AWaveIsWholeUpToItsLastByte) {
         "data\2\0\0\0\x80\x80"s;
     EXPECT_TRUE(IsWholeWave(wave, 46));
     EXPECT_FALSE(IsWholeWave(wave.substr(0, 45), 45));
+}
+
+// Sound ticked, file readable, output silent, wake timers allowed (9: unread), timer set and
+// resuming, and the one warning arming gives.
+TEST(ArmingWarning, TheFileGoesFirstThenTheVolumeThenTheSleepingComputer) {
+    using enum ArmingWarning;
+    constexpr std::optional<bool> unknown;
+    using Row = std::tuple<bool, bool, std::optional<bool>, int, WakeTimerAnswer, ArmingWarning>;
+    // clang-format off
+    const Row rows[] = {
+        {true, true, false, 1, {}, None}, {true, true, unknown, 9, {}, None},
+        {true, true, false, 3, {}, None} /* a value Windows does not name */,
+        {false, false, true, 1, {}, None}, {true, false, true, 0, {false, false}, UnreadableSound},
+        {true, true, true, 0, {false, false}, SilentOutput},
+        {false, false, true, 0, {}, NoWakeTimers}, {true, true, unknown, 2, {}, NoWakeTimers},
+        {true, true, false, 9, {false, true}, NoWakeTimers},
+        {true, true, false, 1, {true, false}, NoWakeTimers}};
+    // clang-format on
+    for (const auto& [sound, readable, silent, allowed, timer, warning] : rows) {
+        const auto setting = allowed == 9 ? std::nullopt : std::optional<std::uint32_t>(allowed);
+        EXPECT_EQ(FirstArmingWarning({sound, readable, silent, setting, timer}), warning)
+            << sound << readable << silent.value_or(2) << allowed << timer.set << timer.resumes;
+    }
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "alarm/RestartRecord.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <new>
 #include <stdexcept>
 
@@ -89,6 +90,37 @@ TEST_F(ComebackTest, AStartWithTheRecordArmsAsTheArmingDidAndSaysSoOrThatTheAlar
         EXPECT_EQ(fakes.comeback.calls, kTracesGone);
         EXPECT_TRUE(IsWindowVisible(Main().hwnd()) && !M().blnLigado && !fakes.comeback.record);
     }
+}
+
+// Yes to the close question at Windows' end keeps every trace; the next start arms again.
+TEST_F(ComebackTest, YesAtTheSessionsEndKeepsTheAlarmForTheNextStart) {
+    ArmAtNight();
+    fakes.comeback.calls.clear();
+    SendMessageW(Main().hwnd(), WM_QUERYENDSESSION, 0, 0); // answered Yes
+    SendMessageW(Main().hwnd(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_TRUE(fakes.process.exits == 1 && fakes.comeback.calls.empty());
+    Start(true);
+    EXPECT_TRUE(M().blnLigado && Record());
+    EXPECT_EQ(fakes.comeback.calls, kTraces);
+}
+
+// Unzipped where only administrators write: the user's own folder keeps both files, no box.
+TEST_F(ComebackTest, AFolderThatTakesNoFileKeepsTheChoicesAndTheRecordInTheUsersOwnFolder) {
+    fakes.folder.writable = false;
+    fakes.folder.Write(L"Config.inf", " 0 \r\n-1 \r\n 0 \r\n 1 \r\nDo administrador\r\n");
+    const std::filesystem::path own = fakes.folder.local_ / L"Acordina";
+    Start();
+    EXPECT_EQ(Main().txt00min.Text(), L"Do administrador") << "defaults beside the program";
+    OpenPanel();
+    Type(Main().txt00min, L"Meu");
+    Click(Main().lblStatus);
+    EXPECT_EQ(fakes.comeback.recordPath, (own / L"Religar.inf").wstring());
+    EXPECT_TRUE(std::filesystem::exists(own / L"Config.inf"));
+    program.reset();
+    Start(true);
+    EXPECT_TRUE(M().blnLigado && Main().txt00min.Text() == L"Meu");
+    ASSERT_EQ(Boxes(), 1u);
+    EXPECT_EQ(LastBox().text, L"Programa ACORDIMA programado!");
 }
 
 TEST_F(ComebackTest, ASecondCopyBringsTheFirstOnesWindowUpOrWithReligarEndsSilently) {

@@ -372,6 +372,32 @@ TEST_F(AlertsTest, ArmingWarnsOfAnUnreadableFileOrASilentOutputInsteadOfTheHidde
     }
 }
 
+// The plan's setting for the power source in use, or Windows' answer to the timer.
+TEST_F(AlertsTest, ArmingWarnsWhenWindowsWillNotLetTheTimerWakeTheComputer) {
+    using Setting = std::optional<std::uint32_t>;
+    const std::string warning = Warning(
+        L"O Windows não deixa o Acordina acordar o computador (Opções de energia › Permitir "
+        L"temporizadores de ativação): se ele entrar em suspensão, o alarme não tocará.");
+    // On battery, the setting on mains and on battery, the timer set and resuming, warned.
+    // clang-format off
+    const std::tuple<bool, Setting, Setting, alarm::WakeTimerAnswer, bool> rows[] = {
+        {false, 0, 1, {}, true}, {false, 2, 1, {}, true}, {true, 1, 0, {}, true},
+        {true, 1, 2, {}, true}, {false, 1, 0, {}, false}, {true, 0, 1, {}, false},
+        {false, {}, {}, {}, false}, {true, {}, 0, {false, false}, true},
+        {false, 1, 1, {true, false}, true}};
+    // clang-format on
+    for (const auto& [battery, ac, dc, answer, warned] : rows) {
+        SCOPED_TRACE(::testing::Message()
+                     << battery << ac.value_or(9) << dc.value_or(9) << answer.set);
+        std::tie(fakes.power.onBattery, fakes.power.onAc, fakes.power.onDc, fakes.power.answer) =
+            std::tie(battery, ac, dc, answer);
+        Click(Main().lblStatus);
+        EXPECT_EQ(LastBalloon(), warned ? warning : "Aviso|1|" + win32::ToAnsi(kHiddenBalloon));
+        Restore();
+        Click(Main().lblStatus);
+    }
+}
+
 TEST_F(AlertsTest, SoundDevicesComingAndGoingEnableTheSoundOptionItsTickAndTheAlarmStay) {
     OpenPanel();
     SetTick(Main().chkDespSom, true);

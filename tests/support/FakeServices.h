@@ -149,13 +149,18 @@ struct TempProgramFolder final : win32::ProgramFolder {
         path_ = std::filesystem::temp_directory_path() /
                 ("acordina-test-" + std::to_string(GetCurrentProcessId()) + "-" +
                  std::to_string(++counter));
+        local_ = path_.native() + L"-local";
         std::filesystem::create_directories(path_);
+        std::filesystem::create_directories(local_);
     }
     ~TempProgramFolder() override {
         std::error_code ignored;
         std::filesystem::remove_all(path_, ignored);
+        std::filesystem::remove_all(local_, ignored);
     }
     std::wstring Path() const override { return path_.wstring(); }
+    bool Writable() const override { return writable; }
+    std::wstring LocalAppData() const override { return local_.wstring(); }
     void Write(const std::wstring& name, const std::string& bytes) const {
         std::ofstream(path_ / name, std::ios::binary) << bytes;
     }
@@ -165,6 +170,8 @@ struct TempProgramFolder final : win32::ProgramFolder {
                   : std::nullopt;
     }
     std::filesystem::path path_;
+    std::filesystem::path local_; // the user's own folder
+    bool writable = true;
 };
 
 struct FakeProcess final : win32::Process {
@@ -185,21 +192,27 @@ struct FakeMonitors final : win32::Monitors {
 
 // Records the wake timer ("timer" and its UTC instant, "cancel") and the execution states asked.
 struct FakePower final : win32::Power {
-    void SetWakeTimer(std::int64_t utcFileTime) override {
+    alarm::WakeTimerAnswer SetWakeTimer(std::int64_t utcFileTime) override {
         const FILETIME at{static_cast<DWORD>(utcFileTime), static_cast<DWORD>(utcFileTime >> 32)};
         SYSTEMTIME t{};
         FileTimeToSystemTime(&at, &t);
         Log("timer %04u-%02u-%02u %02u:%02u:%02u", t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute,
             t.wSecond);
+        return answer;
     }
     void CancelWakeTimer() override { calls.emplace_back("cancel"); }
     void SetThreadExecutionState(std::uint32_t flags) override { Log("state %08X", flags); }
+    bool OnBattery() override { return onBattery; }
+    std::optional<std::uint32_t> AllowWakeTimers(bool dc) override { return dc ? onDc : onAc; }
     template <typename... Numbers> void Log(const char* format, Numbers... numbers) {
         char text[40];
         std::snprintf(text, sizeof text, format, static_cast<unsigned>(numbers)...);
         calls.emplace_back(text);
     }
     std::vector<std::string> calls;
+    alarm::WakeTimerAnswer answer;
+    bool onBattery = false;
+    std::optional<std::uint32_t> onAc = 1, onDc = 1; // wake timers allowed
 };
 
 // The same rules for every year; at first three hours behind UTC, no summer time.
@@ -216,11 +229,14 @@ struct FakeComeback final : win32::Comeback {
         calls.push_back(std::move(call));
         return {ok, ok ? L"" : L"Acesso negado."};
     }
-    win32::WriteResult WriteRecord(const std::wstring&, std::string_view bytes) override {
+    win32::WriteResult WriteRecord(const std::wstring& path, std::string_view bytes) override {
         record = std::string(bytes);
+        recordPath = path;
         return Log(L"record");
     }
-    std::optional<std::string> ReadRecord(const std::wstring&) override { return record; }
+    std::optional<std::string> ReadRecord(const std::wstring& path) override {
+        return path == recordPath ? record : std::nullopt;
+    }
     win32::WriteResult RemoveRecord(const std::wstring&) override {
         record.reset();
         return Log(L"remove record");
@@ -236,6 +252,7 @@ struct FakeComeback final : win32::Comeback {
     std::wstring InstanceName() const override { return instanceName; }
 
     std::optional<std::string> record;
+    std::wstring recordPath; // where it was written
     std::vector<std::wstring> calls;
     std::wstring failing; // calls that begin so fail
     // Of this bundle only, unless a test shares it.
