@@ -1,15 +1,4 @@
-# Cross-compiling the 32-bit Windows program with MinGW-w64 (posix threads,
-# which GoogleTest's std::mutex needs); tests run through Wine.
-set(CMAKE_SYSTEM_NAME Windows)
+# The 32-bit Windows program, what ships; tests run through the 32-bit Wine.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 find_program(ACORDINA_WINE wine)
-if(ACORDINA_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${ACORDINA_WINE})
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

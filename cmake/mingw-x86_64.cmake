@@ -1,15 +1,5 @@
 # The same sources for 64-bit Windows: only for running the tests where the machine's kernel
 # runs no 32-bit programs, and so no 32-bit Wine. What ships is the 32-bit program.
-set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 find_program(ACORDINA_WINE wine64 PATHS /usr/lib/wine NO_DEFAULT_PATH)
-if(ACORDINA_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${ACORDINA_WINE})
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
