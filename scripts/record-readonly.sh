@@ -13,6 +13,7 @@ log=$out/tooltips.log summary=$out/summary.txt
 export WINEDEBUG=-all,+tooltips
 : >"$log" && : >"$summary"
 zip=$(scripts/package.sh) && rm -rf "$program" && mkdir "$program" && unzip -q "$zip" -d "$program"
+cp "$exe" "$program/" # the shipped one, or the build this machine's Wine runs
 chattr +i "$program" && on_exit="chattr -i $program"
 ! touch "$program/probe" 2>/dev/null || fail "the program's folder can be written"
 own=$(echo "$WINEPREFIX"/drive_c/users/*/AppData/Local)/Acordina && rm -rf "$own"

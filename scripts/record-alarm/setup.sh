@@ -1,5 +1,5 @@
 # Sourced by the record scripts, their output folder in $1: sets out, program, sound, fail, now,
-# until_time; builds the program, starts a sound server with a null sink, readies Wine, defines
+# until_time, exe; builds the program, starts a sound server with a null sink, readies Wine, defines
 # find_window, await, click, arm_at and the program's start, processes and Run value. Wine's
 # messages go to $log if set; $on_exit runs first at the end.
 name=$(basename "$0" .sh)
@@ -9,15 +9,23 @@ fail() { echo "$name: $*" >&2 && exit 1; }
 now() { date +%s.%N; }
 until_time() { while awk "BEGIN { exit !($(now) < $1) }"; do sleep 0.05; done; }
 scripts/setup.sh
-extra=(pulseaudio pulseaudio-utils sox libpulse0:i386 xdotool unzip)
+# A prefix of their own: the Run value and the user's folder the program writes stay in $out.
+case $name in record-restart | record-readonly) export WINEPREFIX=${WINEPREFIX:-$out/wine} ;; esac
+export WINEPREFIX=${WINEPREFIX:-${XDG_DATA_HOME:-$HOME/.local/share}/acordina/wine}
+. scripts/wine-env.sh
+# The 32-bit program, or where only the 64-bit Wine runs, the same program built for it.
+arch=i686 pulse=libpulse0:i386
+[ "$ACORDINA_PRESET" = windows ] || arch=x86_64 pulse=libpulse0
+extra=(pulseaudio pulseaudio-utils sox $pulse xdotool unzip)
 dpkg-query -W -f='${Status}\n' "${extra[@]}" 2>/dev/null | grep -c ' installed$' | grep -qx 6 ||
   $([ "$(id -u)" = 0 ] || echo sudo) env DEBIAN_FRONTEND=noninteractive \
     apt-get install -y -q --no-install-recommends "${extra[@]}"
-cmake --preset windows >/dev/null
-cmake --build --preset windows -j 2 --target Acordina
+cmake --preset "$ACORDINA_PRESET" >/dev/null
+cmake --build --preset "$ACORDINA_PRESET" -j 2 --target Acordina
+exe=$PWD/build/$ACORDINA_PRESET/Acordina.exe
 rm -rf "$program" "$out/recording.wav" && mkdir -p "$program"
-cp build/windows/Acordina.exe "resources/sounds/$sound" "$program/"
-i686-w64-mingw32-g++-posix -std=c++20 -O2 -static -o "$out/locate.exe" scripts/record-alarm/locate.cpp
+cp "$exe" "resources/sounds/$sound" "$program/"
+$arch-w64-mingw32-g++-posix -std=c++20 -O2 -static -o "$out/locate.exe" scripts/record-alarm/locate.cpp
 
 # A sound server of its own whose default output is a null sink.
 work=$(mktemp -d)
@@ -28,10 +36,6 @@ env -u PULSE_SERVER pulseaudio --start -n --exit-idle-time=-1 --log-level=error 
   -L "module-native-protocol-unix socket=$work/pulse/native auth-anonymous=1" \
   -L "module-null-sink sink_name=acordina"
 pactl set-default-sink acordina
-# A prefix of their own: the Run value and the user's folder the program writes stay in $out.
-case $name in record-restart | record-readonly) export WINEPREFIX=${WINEPREFIX:-$out/wine} ;; esac
-export WINEPREFIX=${WINEPREFIX:-${XDG_DATA_HOME:-$HOME/.local/share}/acordina/wine}
-. scripts/wine-env.sh
 prepare_wine_prefix
 
 # "left top right bottom<TAB>text" of the n-th window from the left whose class and text match.
