@@ -39,6 +39,9 @@ struct FlakyOutput final : SoundOutput {
     bool LoopReserve() override { return Start(); }
     void Silence() override { playing = false; }
     void Warn(bool) override { ++warnings; }
+    // A refused start stands for a missing output here.
+    std::uint32_t Outputs() override { return 1; }
+    std::optional<float> Peak() override { return std::nullopt; }
     bool Start() {
         ++tries;
         triedAt = now;
