@@ -44,7 +44,7 @@ void AlarmSound::Tick(const LocalTime& now) {
     if (!ringing_) {
         return;
     }
-    Count(now);
+    const bool newSecond = Count(now);
     if (!Present()) {
         return;
     }
@@ -54,9 +54,14 @@ void AlarmSound::Tick(const LocalTime& now) {
         if (!(now == lastTry_)) {
             Try(now);
         }
-    } else {
-        Listen(now);
+        return;
     }
+    // An accepted start tells nothing of the output it will reach: a loop that found none, or
+    // lost it, has ended and is begun again; one that plays goes on undisturbed.
+    if (newSecond) {
+        output_.Revive(path_, playing_ == Playing::Reserve);
+    }
+    Listen(now);
 }
 
 void AlarmSound::DefaultChanged(const LocalTime& now) {
@@ -76,11 +81,13 @@ void AlarmSound::Stop() {
     playing_ = Playing::Nothing;
 }
 
-void AlarmSound::Count(const LocalTime& now) {
-    if (!(now == second_)) {
-        second_ = now;
-        ++seconds_;
+bool AlarmSound::Count(const LocalTime& now) {
+    if (now == second_) {
+        return false;
     }
+    second_ = now;
+    ++seconds_;
+    return true;
 }
 
 bool AlarmSound::Present() {

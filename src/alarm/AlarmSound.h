@@ -24,6 +24,9 @@ public:
     // Starts looping; false when the sound system refused it.
     virtual bool Loop(const std::wstring& path) = 0;
     virtual bool LoopReserve() = 0;
+    // Starts the loop again only if it no longer plays (its output went away under it, or it
+    // never reached one); true when it did.
+    virtual bool Revive(const std::wstring& path, bool reserve) = 0;
     virtual void Silence() = 0;
     // The first failure of a wake-up: the reserve sound plays instead, or nothing does.
     virtual void Warn(bool reservePlaying) = 0;
@@ -51,8 +54,8 @@ public:
     void Ring(const std::wstring& path, const LocalTime& now);
     // Every tick of either timer, and whenever devices come or go: while it should ring, the
     // outputs are counted; nothing playing is tried once a second, or at once when an output
-    // came back; a playing sound is started again when the meter shows it silent. Allocates
-    // nothing.
+    // came back; a playing sound is revived once a second if its loop ended, and started again
+    // when the meter shows it silent. Allocates nothing.
     void Tick(const LocalTime& now);
     // The default output is another one: the sound follows it.
     void DefaultChanged(const LocalTime& now);
@@ -66,7 +69,8 @@ public:
     static constexpr std::int64_t kQuietSeconds = 5;
 
 private:
-    void Count(const LocalTime& now);
+    // True for a reading in another second than the last.
+    bool Count(const LocalTime& now);
     // False when there is no output: then nothing plays.
     bool Present();
     void Try(const LocalTime& now);

@@ -5,6 +5,8 @@
 #include "win32/Services.h"
 #include "win32/SystemLibrary.h"
 
+#include <memory>
+
 namespace acordina::win32 {
 
 class LocalClock final : public alarm::Clock {
@@ -78,10 +80,17 @@ std::wstring ExecutableFile();
 // Core Audio, reached through ole32 loaded at its first use.
 class CoreAudioOutput final : public AudioOutput {
 public:
+    CoreAudioOutput();
+    ~CoreAudioOutput() override;
     std::optional<bool> Silent() override;
+    void Watch(HWND window, UINT message) override;
+    void Unwatch() override;
+    std::optional<float> Peak() override;
 
 private:
+    struct Watching;
     SystemLibrary ole32_{L"ole32.dll"};
+    std::unique_ptr<Watching> watching_;
 };
 
 // "C:\Prog\Acordina.exe" -> "C:\Prog"; "C:\Acordina.exe" -> "C:\".

@@ -12,11 +12,16 @@
 namespace acordina::alarm {
 namespace {
 
-// Calls as "loop", "reserve", "warn 0|1", "silence"; the outputs and meter the test sets.
+// Calls as "loop", "reserve", "revive" (only one that started), "warn 0|1", "silence"; the
+// outputs, meter and loop's end the test sets.
 struct Output final : SoundOutput {
     bool IsWave(const std::wstring&) override { return wave; }
     bool Loop(const std::wstring&) override { return Log("loop "); }
     bool LoopReserve() override { return Log("reserve "); }
+    bool Revive(const std::wstring&, bool reserve) override {
+        revives += !ended;
+        return ended && Log(reserve ? "revive reserve " : "revive ");
+    }
     void Silence() override { Log("silence "); }
     void Warn(bool reserve) override { calls += reserve ? "warn 1 " : "warn 0 "; }
     std::uint32_t Outputs() override { return outputs; }
@@ -25,13 +30,15 @@ struct Output final : SoundOutput {
     bool wave = true;
     std::uint32_t outputs = 1;
     float peak = -1; // below 0: no meter
+    bool ended = false;
+    int revives = 0; // that found the loop playing
     std::string calls;
 };
 
-// Ring or Stop before a second's ticks, a default change (D) after them; then the outputs and the
-// meter through the second, and the calls in it.
+// Ring or Stop before a second's ticks, a default change (D) after them, the loop ended (E) before
+// them; then the outputs and the meter through the second, and the calls in it.
 struct Second {
-    char event; // R, S, D or '.'
+    char event; // R, S, D, E or '.'
     std::uint32_t outputs;
     float peak;
     const char* calls;
@@ -103,6 +110,8 @@ TEST(AlarmSound, StartsOnceAtEachReturnOrChangeOfOutputAndNeverAgainWhileHeard) 
             output.calls.clear();
             output.outputs = outputs;
             output.peak = peak;
+            output.ended = event == 'E';
+            output.revives = 0;
             if (event == 'R') {
                 sound.Ring(L"galo.wav", now);
             } else if (event == 'S') {
@@ -117,6 +126,7 @@ TEST(AlarmSound, StartsOnceAtEachReturnOrChangeOfOutputAndNeverAgainWhileHeard) 
                 sound.DefaultChanged(now);
             }
             EXPECT_EQ(output.calls, calls) << "second " << s;
+            EXPECT_LE(output.revives, 1) << "second " << s;
         }
     }
 }
