@@ -43,7 +43,7 @@ struct Second {
     float peak;
     const char* calls;
 };
-// `second` seconds as the last one, quiet.
+// `s`, then `seconds` more like `each`.
 std::vector<Second> Then(std::vector<Second> s, int seconds, Second each) {
     s.insert(s.end(), seconds, each);
     return s;
@@ -52,53 +52,34 @@ std::vector<Second> Then(std::vector<Second> s, int seconds, Second each) {
 TEST(AlarmSound, StartsOnceAtEachReturnOrChangeOfOutputAndNeverAgainWhileHeard) {
     const Second heard{'.', 1, 0.5f, ""}, unmetered{'.', 1, -1, ""}, still{'.', 1, 0, ""};
     const Second gone{'.', 0, 0, ""}, back{'.', 1, -1, "loop "}, again{'.', 1, 0, "loop "};
+    // clang-format off
     const std::tuple<const char*, bool, std::vector<Second>> cases[] = {
         {"heard, nothing changes", true, Then({{'R', 1, 0.5f, "loop "}}, 12, heard)},
         {"no meter", true, Then({{'R', 1, -1, "loop "}}, 12, unmetered)},
         {"a meter that never moves", true, Then({{'R', 1, 0, "loop "}}, 12, still)},
-        {"gone at the firing",
-         true,
+        {"gone at the firing", true,
          {{'R', 0, -1, "warn 0 "}, gone, gone, back, unmetered, {'D', 0, -1, ""}, back}},
-        {"the reserve, gone and back",
-         false,
-         {{'R', 1, -1, "reserve warn 1 "}, gone, gone, {'.', 1, -1, "reserve "}, unmetered}},
-        {"gone and back",
-         true,
+        {"the reserve, gone and back", false,
+         {{'R', 1, -1, "reserve warn 1 "}, gone, gone, {'.', 1, -1, "reserve "}, unmetered,
+          {'E', 1, -1, "revive reserve "}}},
+        {"a loop that ended unnoticed", true,
+         {{'R', 1, -1, "loop "}, unmetered, {'E', 1, -1, "revive "}, unmetered}},
+        {"gone and back", true,
          {{'R', 1, -1, "loop "}, {'.', 0, -1, "warn 0 "}, gone, back, unmetered}},
-        {"back, told twice",
-         true,
+        {"back, told twice", true,
          {{'R', 1, -1, "loop "}, {'.', 0, -1, "warn 0 "}, {'D', 1, -1, "loop "}, unmetered}},
-        {"default changed",
-         true,
+        {"default changed", true,
          {{'R', 1, -1, "loop "}, {'D', 1, -1, "loop "}, {'D', 2, 0.5, "loop "}, heard}},
-        {"meter silent",
-         true,
-         {{'R', 1, 0.5f, "loop "},
-          still,
-          still,
-          still,
-          still,
-          still,
-          again,
-          still,
-          still,
-          still,
-          still,
-          still,
-          again,
-          heard,
-          still,
-          still,
-          still,
-          still,
-          still,
-          again}},
-        {"disarmed while gone",
-         true,
+        // At most once each 5 s, counted again from a loud moment.
+        {"meter silent", true,
+         {{'R', 1, 0.5f, "loop "}, still, still, still, still, still, again, still, still, still,
+          still, still, again, heard, still, still, still, still, still, again}},
+        {"disarmed while gone", true,
          {{'R', 0, -1, "warn 0 "}, {'S', 0, -1, "silence "}, {'D', 1, -1, ""}, {'.', 1, -1, ""}}},
         {"disarmed while silent", true,
          Then({{'R', 1, 0.5f, "loop "}, {'S', 1, 0, "silence "}}, 7, {'D', 1, 0, ""})},
     };
+    // clang-format on
     for (const auto& [name, wave, seconds] : cases) {
         SCOPED_TRACE(name);
         Output output;
