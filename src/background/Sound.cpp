@@ -36,11 +36,11 @@ std::wstring Text(Warning warning, std::wstring_view path = {}) {
 Sound::Sound(win32::Services& services, std::function<void(const std::wstring&)> warn)
     : services_(services), warn_(std::move(warn)) {}
 
-bool Sound::Play(const std::wstring& path, std::uint32_t flags) {
+bool Sound::Play(const wchar_t* path, std::uint32_t flags) {
     flags |= SND_ASYNC | SND_LOOP;
     // No SND_FILENAME: a registered sound name still plays.
-    if (!path.empty()) {
-        return services_.sound.PlaySoundW(path.c_str(), 0, flags);
+    if (path) {
+        return services_.sound.PlaySoundW(path, 0, flags);
     }
     return services_.sound.PlaySoundW(kReserve,
                                       reinterpret_cast<std::uintptr_t>(win32::ThisModule()),
@@ -48,7 +48,7 @@ bool Sound::Play(const std::wstring& path, std::uint32_t flags) {
 }
 
 bool Sound::PlayWAVFile(const std::wstring& path) {
-    return Play(path, 0);
+    return Play(path.c_str(), 0);
 }
 
 bool Sound::StopPlayingWAV() {
@@ -61,12 +61,12 @@ bool Sound::CanPlayWAVs() {
 }
 
 bool Sound::LoopReserve() {
-    return Play({}, 0);
+    return Play(nullptr, 0);
 }
 
 // SND_NOSTOP yields to a sound of this program that still plays.
 bool Sound::Revive(const std::wstring& path, bool reserve) {
-    return Play(reserve ? std::wstring() : path, SND_NOSTOP);
+    return Play(reserve ? nullptr : path.c_str(), SND_NOSTOP);
 }
 
 bool Sound::IsWave(const std::wstring& path) {

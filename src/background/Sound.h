@@ -46,8 +46,8 @@ private:
     std::uint32_t Outputs() override { return services_.sound.waveOutGetNumDevs(); }
     std::optional<float> Peak() override { return services_.audio.Peak(); }
 
-    // `path` or, when empty, the reserve sound, looping.
-    bool Play(const std::wstring& path, std::uint32_t flags);
+    // `path` or, when none, the reserve sound, looping.
+    bool Play(const wchar_t* path, std::uint32_t flags);
 
     win32::Services& services_;
     std::function<void(const std::wstring&)> warn_;
