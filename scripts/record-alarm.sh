@@ -40,14 +40,14 @@ arm_at $target click ^combolbox$ '' 1 '' '(b - t) - 5' # the last entry, the one
 
 # --device-gone: the sound card goes 3 s after the arming and comes back 10 s after the wake-up
 # time, when the recording starts: the sound is due then.
-due=$target quiet=5
+due=$target before=5
 if [ $gone = 1 ]; then
   until_time "$(now) + 3"
   pactl unload-module "$(pactl list short modules | awk '$2 == "module-null-sink" { print $1 }')"
   until_time $((target + 10))
   pactl load-module module-null-sink sink_name=acordina >/dev/null
   pactl set-default-sink acordina
-  due=$(now) quiet=0
+  due=$(now) before=0
 else
   until_time $((target - 15))
 fi
@@ -79,7 +79,7 @@ envelope "$reference" >"$work/file"
 envelope "$out/recording.wav" >"$work/recording"
 skew=$(awk "BEGIN { print $stopped - $started - $(soxi -D "$out/recording.wav") }")
 awk -v start="$started" -v skew="$skew" -v target=$target -v due="$due" -v off="$off" \
-  -v late=$((freeze || gone ? 3 : 5)) -v quiet="$quiet" '
+  -v late=$((freeze || gone ? 3 : 5)) -v before="$before" '
   NR == FNR { f[nf++] = $1; next }
   { r[n++] = $1 }
   function at(t) { return int((t - start - skew) * 100) }
@@ -105,7 +105,7 @@ awk -v start="$started" -v skew="$skew" -v target=$target -v due="$due" -v off="
     printf "RMS before %.4f, ringing %.4f (%d quiet half-seconds), after %.4f\n", rms(0, on),
       rms(on, end), quiet, rms(end + 10, n)
     printf "first two loops against the file: correlation %.3f, from %.2f s into it\n", best, lost
-    if (rms(0, on) >= 0.001 || on < quiet * 100) print "FAIL: no silence before the sound"
+    if (rms(0, on) >= 0.001 || on < before * 100) print "FAIL: no silence before the sound"
     if (on < at(due) - 50 || on > at(due) + late * 100) print "FAIL: the sound did not start when due"
     if (best < 0.9) print "FAIL: the sound did not start cleanly"
     if (rms(on, end) <= 0.05 || end - on <= 2 * nf || quiet) print "FAIL: the sound did not keep looping"
