@@ -90,8 +90,7 @@ TEST(AlarmSound, StartsOnceAtEachReturnOrChangeOfOutputAndNeverAgainWhileHeard) 
             const LocalTime now{2024, 3, 31, {7, 5, s}};
             output.at = &seconds[s];
             output.ended = event == 'E';
-            output.calls.clear();
-            output.revives = 0;
+            output.revives = 0, output.calls.clear();
             event == 'R' ? sound.Ring(L"galo.wav", now) : event == 'S' ? sound.Stop() : void();
             const long long allocations = HeapAllocations();
             for (int tick = 0; tick < 20; ++tick) {
