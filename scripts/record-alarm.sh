@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Hears the real program ring under Wine, driven like a user (see README), on a virtual screen.
-#   scripts/record-alarm.sh [--freeze | --cyrillic | --text-wav] [OUTPUT_FOLDER]
+#   scripts/record-alarm.sh [--freeze | --device-gone | --cyrillic | --text-wav] [OUTPUT_FOLDER]
 # (default: build/record-alarm); leaves recording.wav, summary.txt and the program folder there.
 set -euo pipefail
 [ -n "${RECORD_ALARM_SCREEN:-}" ] ||
   exec env RECORD_ALARM_SCREEN=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 cd "$(dirname "$0")/.."
-freeze=0 run=plain
+freeze=0 gone=0 run=plain
 case "${1:-}" in
 --freeze) freeze=1 && shift ;;
+--device-gone) gone=1 && shift ;;
 --cyrillic | --text-wav) run=${1#--} && shift ;;
 esac
 . scripts/record-alarm/setup.sh
@@ -37,11 +38,22 @@ arm_at $target click ^combolbox$ '' 1 '' '(b - t) - 5' # the last entry, the one
 [ $run != cyrillic ] || tail -c 30 "$program/Config.inf" | grep -q 'Будильник.wav' ||
   fail "Config.inf does not name the sound"
 
-until_time $((target - 15))
+# --device-gone: the sound card goes 3 s after the arming and comes back 10 s after the wake-up
+# time, when the recording starts: the sound is due then.
+due=$target before=5
+if [ $gone = 1 ]; then
+  until_time "$(now) + 3"
+  pactl unload-module "$(pactl list short modules | awk '$2 == "module-null-sink" { print $1 }')"
+  until_time $((target + 10))
+  pactl load-module module-null-sink sink_name=acordina >/dev/null
+  pactl set-default-sink acordina
+  due=$(now) before=0
+else
+  until_time $((target - 15))
+fi
 parecord --device=acordina.monitor --file-format=wav --rate=44100 --channels=1 "$out/recording.wav" &
 recorder=$!
 started=$(now)
-due=$target
 if [ $freeze = 1 ]; then
   until_time $((target - 3)) && kill -STOP "$pid"
   until_time $((target + 2)) && kill -CONT "$pid"
@@ -67,7 +79,7 @@ envelope "$reference" >"$work/file"
 envelope "$out/recording.wav" >"$work/recording"
 skew=$(awk "BEGIN { print $stopped - $started - $(soxi -D "$out/recording.wav") }")
 awk -v start="$started" -v skew="$skew" -v target=$target -v due="$due" -v off="$off" \
-  -v late=$((freeze ? 3 : 5)) '
+  -v late=$((freeze || gone ? 3 : 5)) -v before="$before" '
   NR == FNR { f[nf++] = $1; next }
   { r[n++] = $1 }
   function at(t) { return int((t - start - skew) * 100) }
@@ -93,7 +105,7 @@ awk -v start="$started" -v skew="$skew" -v target=$target -v due="$due" -v off="
     printf "RMS before %.4f, ringing %.4f (%d quiet half-seconds), after %.4f\n", rms(0, on),
       rms(on, end), quiet, rms(end + 10, n)
     printf "first two loops against the file: correlation %.3f, from %.2f s into it\n", best, lost
-    if (rms(0, on) >= 0.001 || on < 500) print "FAIL: no silence before the sound"
+    if (rms(0, on) >= 0.001 || on < before * 100) print "FAIL: no silence before the sound"
     if (on < at(due) - 50 || on > at(due) + late * 100) print "FAIL: the sound did not start when due"
     if (best < 0.9) print "FAIL: the sound did not start cleanly"
     if (rms(on, end) <= 0.05 || end - on <= 2 * nf || quiet) print "FAIL: the sound did not keep looping"

@@ -34,12 +34,43 @@ void AlarmSound::Ring(const std::wstring& path, const LocalTime& now) {
     }
     ringing_ = true;
     warned_ = false;
-    Try(now);
+    Count(now);
+    if (Present()) {
+        Try(now);
+    }
 }
 
 void AlarmSound::Tick(const LocalTime& now) {
-    // Any other second, the clock set back included, is the next try's.
-    if (ringing_ && playing_ == Playing::Nothing && !(now == lastTry_)) {
+    if (!ringing_) {
+        return;
+    }
+    const bool newSecond = Count(now);
+    if (!Present()) {
+        return;
+    }
+    // Any other second, the clock set back included, is the next try's; an output that came
+    // back after a second without any is there at once.
+    if (playing_ == Playing::Nothing) {
+        if (!(now == lastTry_)) {
+            Try(now);
+        }
+        return;
+    }
+    // An accepted start tells nothing of the output it will reach: a loop that found none, or
+    // lost it, has ended and is begun again; one that plays goes on undisturbed.
+    if (newSecond) {
+        output_.Revive(path_, playing_ == Playing::Reserve);
+    }
+    Listen(now);
+}
+
+void AlarmSound::DefaultChanged(const LocalTime& now) {
+    if (!ringing_) {
+        return;
+    }
+    Count(now);
+    // A sound started this second already plays on the output that is there now.
+    if (Present() && !(playing_ != Playing::Nothing && now == lastTry_)) {
         Try(now);
     }
 }
@@ -50,8 +81,41 @@ void AlarmSound::Stop() {
     playing_ = Playing::Nothing;
 }
 
+bool AlarmSound::Count(const LocalTime& now) {
+    if (now == second_) {
+        return false;
+    }
+    second_ = now;
+    ++seconds_;
+    return true;
+}
+
+bool AlarmSound::Present() {
+    if (output_.Outputs() != 0) {
+        return true;
+    }
+    // A loop dies with its output.
+    playing_ = Playing::Nothing;
+    WarnOnce(false);
+    return false;
+}
+
+void AlarmSound::Listen(const LocalTime& now) {
+    const std::optional<float> peak = output_.Peak();
+    if (!peak) {
+        return;
+    }
+    if (*peak > 0.0f) {
+        meterMoves_ = true;
+        loudAt_ = seconds_;
+    } else if (meterMoves_ && seconds_ - loudAt_ > kQuietSeconds) {
+        Try(now);
+    }
+}
+
 void AlarmSound::Try(const LocalTime& now) {
     lastTry_ = now;
+    loudAt_ = seconds_;
     // The header first: a file that is no WAV would make the system play its own short
     // chime, or nothing, and still count as accepted.
     if (output_.IsWave(path_) && output_.Loop(path_)) {
@@ -59,9 +123,13 @@ void AlarmSound::Try(const LocalTime& now) {
         return;
     }
     playing_ = output_.LoopReserve() ? Playing::Reserve : Playing::Nothing;
+    WarnOnce(playing_ == Playing::Reserve);
+}
+
+void AlarmSound::WarnOnce(bool reservePlaying) {
     if (!warned_) {
         warned_ = true;
-        output_.Warn(playing_ == Playing::Reserve);
+        output_.Warn(reservePlaying);
     }
 }
 

@@ -36,9 +36,19 @@ std::wstring Text(Warning warning, std::wstring_view path = {}) {
 Sound::Sound(win32::Services& services, std::function<void(const std::wstring&)> warn)
     : services_(services), warn_(std::move(warn)) {}
 
-bool Sound::PlayWAVFile(const std::wstring& path) {
+bool Sound::Play(const wchar_t* path, std::uint32_t flags) {
+    flags |= SND_ASYNC | SND_LOOP;
     // No SND_FILENAME: a registered sound name still plays.
-    return services_.sound.PlaySoundW(path.c_str(), 0, SND_ASYNC | SND_LOOP);
+    if (path) {
+        return services_.sound.PlaySoundW(path, 0, flags);
+    }
+    return services_.sound.PlaySoundW(kReserve,
+                                      reinterpret_cast<std::uintptr_t>(win32::ThisModule()),
+                                      flags | SND_RESOURCE | SND_NODEFAULT);
+}
+
+bool Sound::PlayWAVFile(const std::wstring& path) {
+    return Play(path.c_str(), 0);
 }
 
 bool Sound::StopPlayingWAV() {
@@ -51,9 +61,12 @@ bool Sound::CanPlayWAVs() {
 }
 
 bool Sound::LoopReserve() {
-    return services_.sound.PlaySoundW(kReserve,
-                                      reinterpret_cast<std::uintptr_t>(win32::ThisModule()),
-                                      SND_RESOURCE | SND_ASYNC | SND_LOOP | SND_NODEFAULT);
+    return Play(nullptr, 0);
+}
+
+// SND_NOSTOP yields to a sound of this program that still plays.
+bool Sound::Revive(const std::wstring& path, bool reserve) {
+    return Play(reserve ? nullptr : path.c_str(), SND_NOSTOP);
 }
 
 bool Sound::IsWave(const std::wstring& path) {

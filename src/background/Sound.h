@@ -19,6 +19,7 @@ public:
 
     void Ring(const std::wstring& path, const alarm::LocalTime& now) { logic_.Ring(path, now); }
     void Tick(const alarm::LocalTime& now) { logic_.Tick(now); }
+    void DefaultChanged(const alarm::LocalTime& now) { logic_.DefaultChanged(now); }
     void Stop() { logic_.Stop(); }
     bool Ringing() const { return logic_.Ringing(); }
     alarm::Playing Plays() const { return logic_.Plays(); }
@@ -41,8 +42,14 @@ private:
     bool IsWave(const std::wstring& path) override;
     bool Loop(const std::wstring& path) override { return PlayWAVFile(path); }
     bool LoopReserve() override;
+    bool Revive(const std::wstring& path, bool reserve) override;
     void Silence() override { StopPlayingWAV(); }
     void Warn(bool reservePlaying) override;
+    std::uint32_t Outputs() override { return services_.sound.waveOutGetNumDevs(); }
+    std::optional<float> Peak() override { return services_.audio.Peak(); }
+
+    // `path` or, when none, the reserve sound, looping.
+    bool Play(const wchar_t* path, std::uint32_t flags);
 
     win32::Services& services_;
     std::function<void(const std::wstring&)> warn_;

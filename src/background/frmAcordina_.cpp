@@ -184,6 +184,9 @@ void frmAcordina_::Despertou() {
 void frmAcordina_::AlarmeArmado() {
     alerts_.Forget();
     wakeKeeper_.Armed(module1_, services_.clock.Now());
+    if (module1_.blnDespSom) {
+        services_.audio.Watch(hwnd(), kOutputsMessage);
+    }
 }
 
 void frmAcordina_::AlarmeDesarmado() {
@@ -194,6 +197,7 @@ void frmAcordina_::AlarmeDesarmado() {
         sound_.Stop();
     }
     wakeKeeper_.Disarmed();
+    services_.audio.Unwatch();
 }
 
 void frmAcordina_::Form_MouseMove(float X) {
@@ -288,11 +292,18 @@ LRESULT frmAcordina_::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     }
     case WM_DEVICECHANGE:
-        // Speakers plugged in or out: the sound option follows; an armed alarm is left as it is.
+        // Speakers plugged in or out: the sound option follows, and a ringing alarm's sound.
         if (wp == DBT_DEVNODES_CHANGED && main_) {
             main_->HabilitarSom(CanPlayWAVs());
         }
+        if (wp == DBT_DEVNODES_CHANGED || wp == DBT_DEVICEARRIVAL ||
+            wp == DBT_DEVICEREMOVECOMPLETE) {
+            sound_.Tick(services_.clock.Now());
+        }
         return TRUE;
+    case kOutputsMessage:
+        wp ? sound_.DefaultChanged(services_.clock.Now()) : sound_.Tick(services_.clock.Now());
+        return 0;
     case WM_TIMECHANGE:
         wakeKeeper_.Reschedule(module1_, services_.clock.Now());
         return 0;

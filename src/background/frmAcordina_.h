@@ -75,6 +75,9 @@ public:
     static constexpr UINT_PTR kSingleClickTimer = 2;
     static constexpr UINT kMnuRestaurar = 101;
     static constexpr UINT kMnuFechar = 102;
+    // Posted while armed with sound when the default output changes (wParam 1) or an output
+    // comes or goes (0).
+    static constexpr UINT kOutputsMessage = WM_APP + 1;
     // The window is found by its class and the title of the copy's instance name; this
     // registered message asks it to restore the main window.
     static constexpr wchar_t kClassName[] = L"AcordinaBackground";

@@ -5,6 +5,8 @@
 #include "win32/Services.h"
 #include "win32/SystemLibrary.h"
 
+#include <memory>
+
 namespace acordina::win32 {
 
 class LocalClock final : public alarm::Clock {
@@ -83,10 +85,17 @@ std::wstring ExecutableFile();
 // Core Audio, reached through ole32 loaded at its first use.
 class CoreAudioOutput final : public AudioOutput {
 public:
+    CoreAudioOutput();
+    ~CoreAudioOutput() override;
     std::optional<bool> Silent() override;
+    void Watch(HWND window, UINT message) override;
+    void Unwatch() override;
+    std::optional<float> Peak() override;
 
 private:
+    struct Watching;
     SystemLibrary ole32_{L"ole32.dll"};
+    std::unique_ptr<Watching> watching_;
 };
 
 // From libraries loaded at their first use: the state is Vista's, and wtsapi32 is not

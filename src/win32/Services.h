@@ -127,12 +127,20 @@ public:
     virtual void SetRole(HWND control, long role) = 0;
 };
 
-// The volume of the default sound output, as the user set it.
+// The default sound output: its volume as the user set it, its changes and its meter.
 class AudioOutput {
 public:
     virtual ~AudioOutput() = default;
     // Muted or at volume 0; nullopt where the system cannot tell.
     virtual std::optional<bool> Silent() = 0;
+    // Until Unwatch, `message` is posted to `window` when the default output becomes another
+    // (wParam 1) or an output comes, goes or there is no default any more (wParam 0). Nothing
+    // where the system cannot tell.
+    virtual void Watch(HWND window, UINT message) = 0;
+    virtual void Unwatch() = 0;
+    // While watched: the default output's loudest sample of the moment, from 0 to 1; nullopt
+    // where it has no meter.
+    virtual std::optional<float> Peak() = 0;
 };
 
 // Whether a balloon reaches the user now, and word of the unlocking that may change it.

@@ -37,8 +37,12 @@ struct FlakyOutput final : SoundOutput {
     bool IsWave(const std::wstring&) override { return fileGood || !(firstFailed = true); }
     bool Loop(const std::wstring&) override { return Start() || !(firstFailed = true); }
     bool LoopReserve() override { return Start(); }
+    bool Revive(const std::wstring&, bool) override { return false; }
     void Silence() override { playing = false; }
     void Warn(bool) override { ++warnings; }
+    // A refused start stands for a missing output here.
+    std::uint32_t Outputs() override { return 1; }
+    std::optional<float> Peak() override { return std::nullopt; }
     bool Start() {
         ++tries;
         triedAt = now;

@@ -4,6 +4,7 @@
 #include "ProgramFixture.h"
 
 #include <commctrl.h>
+#include <dbt.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -416,6 +417,54 @@ TEST_F(AlertsTest, SoundDevicesComingAndGoingEnableTheSoundOptionItsTickAndTheAl
     SendMessageW(Background().hwnd(), WM_DEVICECHANGE, 0x0007, 0);
     EXPECT_TRUE(M().blnLigado && M().blnDespSom);
     EXPECT_EQ(Played(), Sounds{});
+}
+
+// Armed with sound, ringing: outputs gone and back, or another default, start it once each; a loop
+// that ended, the next second; the meter, once it moved, after 5 s of silence; disarmed, nothing.
+// Watched only while armed.
+TEST_F(AlertsTest, ARingingSoundStartsOnceOnEachReturnOrChangeOfOutputAndNotOnceDisarmed) {
+    OpenPanel();
+    SetTick(Main().chkDespVisual, false); // the sound's warning is then the last balloon
+    SetTick(Main().chkDespSom, true);
+    Choose(Main().cboSom, 1);
+    Click(Main().lblStatus);
+    EXPECT_EQ(fakes.audio.watching, std::pair(Background().hwnd(), UINT(WM_APP + 1)));
+    // The second's ticks, then the devices there and what tells of them.
+    const auto second = [&](int s, std::uint32_t devices, WPARAM event = 0) {
+        fakes.clock.Set(7, 5, s, 31);
+        TickInTurn(20);
+        fakes.sound.waveDevices = devices;
+        event == 1 ? SendMessageW(Background().hwnd(), WM_APP + 1, 1, 0)
+                   : SendMessageW(Background().hwnd(), WM_DEVICECHANGE, event, 0);
+        return Played();
+    };
+    const Sounds one{Play(In(L"galo.wav"))}, none;
+    EXPECT_EQ(second(0, 1), one);
+    fakes.audio.peak = 0.5f;
+    const std::tuple<std::uint32_t, WPARAM, Sounds> rows[] = {
+        {0, DBT_DEVNODES_CHANGED, none},
+        {0, DBT_DEVICEREMOVECOMPLETE, none},
+        {1, DBT_DEVICEARRIVAL, one},
+        {1, 1, one}, // the default output changed
+        {1, DBT_DEVNODES_CHANGED, none}};
+    for (int s = 1; const auto& [devices, event, sounds] : rows) {
+        EXPECT_EQ(second(s++, devices, event), sounds) << event;
+    }
+    fakes.sound.loopEnded = true; // it reached no output: begun again the next second
+    EXPECT_EQ(second(6, 1), (Sounds{{In(L"galo.wav"), 0, SND_ASYNC | SND_LOOP | SND_NOSTOP}}));
+    fakes.audio.peak = 0.0f;
+    for (int s = 7; s < 13; ++s) {
+        EXPECT_EQ(second(s, 1), s == 12 ? one : none) << s;
+    }
+    EXPECT_EQ(LastBalloon(),
+              Warning(L"O som do alarme não pôde tocar. O Acordina continua tentando."));
+    second(13, 0, DBT_DEVNODES_CHANGED);
+    Restore();
+    Click(Main().lblStatus);
+    EXPECT_EQ(Played(), Sounds{kPurge});
+    EXPECT_EQ(fakes.audio.watching, (std::pair<HWND, UINT>{}));
+    EXPECT_EQ(second(14, 1, DBT_DEVNODES_CHANGED), none);
+    EXPECT_EQ(second(15, 1, 1), none);
 }
 
 // Windows-1252 has no Cyrillic: the name goes to PlaySoundW as it is, and comes back by name.

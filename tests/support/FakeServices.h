@@ -5,6 +5,8 @@
 #include "win32/Services.h"
 #include "win32/WindowsCodePage.h"
 
+#include <mmsystem.h>
+
 #include <cstdio>
 #include <cstring>
 #include <deque>
@@ -15,6 +17,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace acordina::testing {
@@ -114,6 +117,10 @@ struct SoundCall {
 
 struct FakeSound final : win32::SoundSystem {
     bool PlaySoundW(const wchar_t* name, std::uintptr_t module, std::uint32_t flags) override {
+        // SND_NOSTOP starts nothing while the last sound loops.
+        if (flags & SND_NOSTOP && !std::exchange(loopEnded, false)) {
+            return false;
+        }
         calls.push_back({name ? std::optional<std::wstring>(name) : std::nullopt, module, flags});
         return !accepts || accepts(calls.back());
     }
@@ -129,6 +136,7 @@ struct FakeSound final : win32::SoundSystem {
     std::function<bool(const SoundCall&)> accepts; // none: every call is accepted
     std::function<void()> onCount;
     std::uint32_t waveDevices = 1, midiDevices = 1;
+    bool loopEnded = false; // the last sound no longer plays, unnoticed
 };
 
 // Posts a Tab key press to the focused window, as the real keystroke would arrive.
@@ -269,7 +277,12 @@ struct FakeAccessibility final : win32::Accessibility {
 
 struct FakeAudio final : win32::AudioOutput {
     std::optional<bool> Silent() override { return silent; }
+    void Watch(HWND window, UINT message) override { watching = {window, message}; }
+    void Unwatch() override { watching = {}; }
+    std::optional<float> Peak() override { return peak; }
     std::optional<bool> silent = false;
+    std::pair<HWND, UINT> watching{};
+    std::optional<float> peak;
 };
 
 // The notification state a test sets, and the windows that hear of the session.
