@@ -8,10 +8,9 @@
 # A benchmark, not a test: it reports, and never fails because a machine is slow.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-root=$PWD
 scripts/setup.sh
 
-export WINEPREFIX=$root/build/bench/wineprefix
+export WINEPREFIX=$PWD/build/bench/wineprefix
 # shellcheck source=scripts/wine-env.sh
 . scripts/wine-env.sh
 # Sizes are the shipped 32-bit build's; times are taken from the build this Wine runs.
@@ -55,9 +54,7 @@ read -r start_product start_reference <"$work/startup"
 size_product=$(stat -c %s build/windows/Acordina.exe)
 size_reference=$(stat -c %s build/windows/bench/bench_reference.exe)
 
-row() { # name product reference ratio target met
-  printf '%-22s %10s %10s %7s  %-24s %s\n' "$@"
-}
+row() { printf '%-22s %10s %10s %7s  %-24s %s\n' "$@"; } # name product reference ratio target met
 verdict() { awk "BEGIN { print ($1) ? \"yes\" : \"no\" }"; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }'; }
 row measure product reference ratio target met

@@ -109,7 +109,6 @@ TEST_F(MainWindowTest, ControlsHaveTheirPlaceClassStyleTextAndFont) {
                       std::tuple(std::wstring(r.face), r.height, r.weight));
         }
     }
-    // Every control answers to its identifier in its parent.
     for (const win32::Control* c : f.Controls()) {
         EXPECT_EQ(GetDlgItem(GetParent(c->hwnd()), GetDlgCtrlID(c->hwnd())), c->hwnd())
             << c->Name();
@@ -372,7 +371,6 @@ TEST_F(ArmingTest, EachArmingPublishesTheBoxesAsTheyAreAndDisarmingGoesByThemToo
     EXPECT_FALSE(M().blnLigado);
 }
 
-// One night with the alarm, from the spinners to the silenced sound.
 TEST_F(ArmingTest, SetArmPreAlertWakeRestoreAndSilence) {
     fakes.clock.Set(22, 30, 0); // the evening: the wake timers are set from the arming's clock
     auto& f = Main();
@@ -413,7 +411,6 @@ TEST_F(ArmingTest, SetArmPreAlertWakeRestoreAndSilence) {
     EXPECT_EQ(LastBalloon(), "Aviso|1|TRRRIIIMMM!!! Despertando...");
     EXPECT_TRUE(M().blnLigado && fakes.shutdown.calls.empty());
 
-    // Back on screen, the label disarms and silences.
     Restore();
     Click(f.lblStatus);
     EXPECT_EQ(fakes.sound.calls, (std::vector<SoundCall>{galo, kPurge}));

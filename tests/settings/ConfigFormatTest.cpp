@@ -10,6 +10,7 @@ namespace acordina::settings {
 namespace {
 
 using namespace samples;
+using Values = std::vector<std::optional<LineValue>>;
 
 // Each row changes one line of the example; the rest of the file must stay.
 TEST(FormatConfig, WritesTheTypicalArmingByteForByteAndEachLineExactly) {
@@ -98,10 +99,9 @@ TEST(ParseConfig, TakesEveryLineEndAndStopsWhereTheFileOrTheSixteenthLineEnds) {
         {" 1 \r\r\n 0 \r\n", 3}, {" 1 \n\n 0 \r\n", 3}};
     // clang-format on
     for (const auto& [bytes, count] : files) {
-        auto expected = Prefix(ExampleValues(), count);
-        if (count == 3) {
-            expected = {1, std::nullopt, 0}; // the empty line is no index
-        }
+        // The empty line is no index.
+        const auto expected =
+            count == 3 ? Values{1, std::nullopt, 0} : Prefix(ExampleValues(), count);
         EXPECT_EQ(ParseConfig(bytes, Sounds(), kCp1252), expected) << testing::PrintToString(bytes);
     }
 }
@@ -156,9 +156,8 @@ TEST(ParseConfig, ReadsUtf16AfterItsMark) {
             const char high = static_cast<char>(c >> 8), low = static_cast<char>(c);
             (bytes += bigEndian ? high : low) += bigEndian ? low : high;
         }
-        const std::vector<std::optional<LineValue>> values{1, 2, 0, 1,
-                                                           L"Подъём! Будильник звонит 😀"};
-        EXPECT_EQ(ParseConfig(bytes, Sounds(), kCp1252), values);
+        EXPECT_EQ(ParseConfig(bytes, Sounds(), kCp1252),
+                  (Values{1, 2, 0, 1, L"Подъём! Будильник звонит 😀"}));
     }
 }
 

@@ -69,7 +69,6 @@ protected:
     std::size_t Boxes() const { return fakes.messageBoxes.shown.size(); }
     const ShownBox& LastBox() const { return fakes.messageBoxes.shown.back(); }
     std::size_t Balloons() const { return fakes.shell.Balloons().size(); }
-    // Title, icon kind and text of the last balloon.
     std::string LastBalloon() const {
         const ShellCall& b = *fakes.shell.Balloons().back();
         return b.InfoTitle() + "|" + std::to_string(b.InfoFlags()) + "|" + b.Info();

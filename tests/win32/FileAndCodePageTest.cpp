@@ -75,7 +75,6 @@ TEST(WindowsCodePage, WhatTheCodePageLacksBecomesQuestionMarksAndTheFileUtf8) {
     }
 }
 
-// The sound and tray functions are loaded from the system folder when first used.
 TEST(SystemLibraryTest, FindsTheSoundAndTrayFunctionsAndNothingElse) {
     const std::tuple<const wchar_t*, const char*, bool> rows[] = {
         {L"winmm.dll", "PlaySoundW", true},        {L"winmm.dll", "waveOutGetNumDevs", true},
@@ -86,12 +85,11 @@ TEST(SystemLibraryTest, FindsTheSoundAndTrayFunctionsAndNothingElse) {
     }
 }
 
-// The program's folder and the files in it; a drive's root keeps its one backslash.
 TEST(ProgramFolder, FilesAreJoinedToTheFolderWithOneBackslash) {
-    EXPECT_EQ(FolderOfFile(L"C:\\Prog\\Acordina.exe"), L"C:\\Prog");
-    EXPECT_EQ(FolderOfFile(L"C:\\Acordina.exe"), L"C:\\");
-    EXPECT_EQ(InFolder(L"C:\\Prog", L"galo.wav"), L"C:\\Prog\\galo.wav");
-    EXPECT_EQ(InFolder(L"C:\\", L"galo.wav"), L"C:\\galo.wav");
+    EXPECT_EQ(FolderOfFile(L"C:\\Prog\\Acordina.exe") + L"|" + FolderOfFile(L"C:\\Acordina.exe"),
+              L"C:\\Prog|C:\\");
+    EXPECT_EQ(InFolder(L"C:\\Prog", L"galo.wav") + L"|" + InFolder(L"C:\\", L"galo.wav"),
+              L"C:\\Prog\\galo.wav|C:\\galo.wav");
 }
 
 } // namespace
