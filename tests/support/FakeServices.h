@@ -63,7 +63,6 @@ struct ShellCall {
         std::memcpy(&v, record.data() + offset, sizeof v);
         return v;
     }
-    // A text field up to its NUL, as the ANSI bytes the shell got.
     std::string Text(std::size_t offset, std::size_t size) const {
         const char* begin = reinterpret_cast<const char*>(record.data() + offset);
         return std::string(begin, strnlen(begin, size));
@@ -201,9 +200,8 @@ struct FakeMonitors final : win32::Monitors {
 // Records the wake timer ("timer" and its UTC instant, "cancel") and the execution states asked.
 struct FakePower final : win32::Power {
     alarm::WakeTimerAnswer SetWakeTimer(std::int64_t utcFileTime) override {
-        const FILETIME at{static_cast<DWORD>(utcFileTime), static_cast<DWORD>(utcFileTime >> 32)};
         SYSTEMTIME t{};
-        FileTimeToSystemTime(&at, &t);
+        FileTimeToSystemTime(reinterpret_cast<const FILETIME*>(&utcFileTime), &t);
         Log("timer %04u-%02u-%02u %02u:%02u:%02u", t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute,
             t.wSecond);
         return answer;
@@ -251,8 +249,8 @@ struct FakeComeback final : win32::Comeback {
     }
     win32::WriteResult SetRunCommand(const std::wstring& c) override { return Log(L"run " + c); }
     win32::WriteResult RemoveRunCommand() override { return Log(L"remove run"); }
-    win32::WriteResult RegisterRestart(const std::wstring& args) override {
-        return Log(L"restart " + args);
+    win32::WriteResult RegisterRestart(const std::wstring& a) override {
+        return Log(L"restart " + a);
     }
     std::wstring ExecutablePath() const override { return L"C:\\Prog\\Acordina.exe"; }
     bool StartCopy(const std::wstring& args) override { return Log(L"copy " + args).ok; }
@@ -267,7 +265,6 @@ struct FakeComeback final : win32::Comeback {
     std::wstring instanceName = L"Local\\Acordina-" + std::to_wstring(std::uintptr_t(this));
 };
 
-// The last name, value and role given to each control.
 struct FakeAccessibility final : win32::Accessibility {
     void SetName(HWND c, const wchar_t* s) override { last[{c, "name"}] = s; }
     void SetValue(HWND c, const wchar_t* s) override { last[{c, "value"}] = s; }
@@ -285,7 +282,6 @@ struct FakeAudio final : win32::AudioOutput {
     std::optional<float> peak;
 };
 
-// The notification state a test sets, and the windows that hear of the session.
 struct FakeNotifications final : win32::Notifications {
     int State() override { return state; }
     void Watch(HWND w) override { watched.push_back(w); }

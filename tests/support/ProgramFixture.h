@@ -11,8 +11,6 @@
 
 #include <memory>
 #include <tuple>
-#include <utility>
-#include <vector>
 
 namespace acordina::testing {
 
@@ -112,7 +110,6 @@ protected:
         "RIFF\46\0\0\0WAVEfmt "
         "\20\0\0\0\1\0\1\0\x40\x1F\0\0\x40\x1F\0\0\1\0\x08\0data\2\0\0\0\x80\x80",
         46};
-    // The two timers' ticks in turn, as they come, the main window's first.
     void TickInTurn(int ticks) {
         for (int i = 0; i < ticks; ++i) {
             i % 2 ? TickBackground() : TickMain();
@@ -124,7 +121,7 @@ protected:
     static void Click(const win32::Control& c) {
         Command(c, c.Row()->kind == win32::Kind::Button ? BN_CLICKED : STN_CLICKED);
     }
-    // A real left click in the middle of a window, as the user makes it.
+    // A real left click in the middle of a window.
     static void RealClick(HWND hwnd) {
         const RECT rc = RectIn(hwnd);
         SetCursorPos((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
@@ -152,11 +149,10 @@ protected:
     }
     // Clicks on a spinner's upper (SB_LINEUP) or lower (SB_LINEDOWN) arrow, or another scroll code.
     static void Spin(const win32::VScrollBar& bar, WORD code, int times = 1) {
-        for (int i = 0; i < times; ++i) {
-            for (const WORD step : {code, WORD{SB_ENDSCROLL}}) {
-                SendMessageW(GetParent(bar.hwnd()), WM_VSCROLL, MAKEWPARAM(step, 0),
-                             reinterpret_cast<LPARAM>(bar.hwnd()));
-            }
+        for (int i = 0; i < 2 * times; ++i) { // each followed by its SB_ENDSCROLL
+            SendMessageW(GetParent(bar.hwnd()), WM_VSCROLL,
+                         MAKEWPARAM(i % 2 ? SB_ENDSCROLL : code, 0),
+                         reinterpret_cast<LPARAM>(bar.hwnd()));
         }
         Pump();
     }
