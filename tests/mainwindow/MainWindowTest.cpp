@@ -67,6 +67,14 @@ protected:
         CreateDirectoryW((fakes.folder.Path() + L"\\pasta.wav").c_str(), nullptr);
         Start();
     }
+    // Both timers tick, interleaved, as often as they do in two seconds (of the next day).
+    void Ticks(int h, int m, int s, int day = 31) {
+        for (const int second : {s, s + 1}) {
+            fakes.clock.Set(h, m, second, day);
+            TickInTurn(20);
+        }
+        Pump();
+    }
 };
 
 // One control of each kind, inside each container: place, class, style, text and font.
@@ -82,9 +90,9 @@ TEST_F(MainWindowTest, ControlsHaveTheirPlaceClassStyleTextAndFont) {
     } rows[] = {
         // clang-format off
         {&f.txtHora, {16, 24, 273, 83}, L"Edit", L"12:00:00", L"Arial", ES_CENTER | ES_RIGHT | ES_READONLY, ES_CENTER | ES_READONLY, -64, FW_BOLD},
-        {&f.vsMM, {169, 144, 17, 26}, L"ScrollBar", L"", nullptr, SBS_VERT, SBS_VERT, 0, 0},
+        {&f.vsMM, {169, 144, 17, 26}, L"ScrollBar", L"", L"", SBS_VERT, SBS_VERT, 0, 0},
         {&f.lblStatus, {16, 180, 265, 40}, L"Static", kDisarmed, L"MS Sans Serif", SS_TYPEMASK, SS_LEFT, -11, FW_BOLD},
-        {&f.picLigado, {24, 192, 16, 16}, L"Static", L"", nullptr, SS_TYPEMASK, SS_ICON, 0, 0},
+        {&f.picLigado, {24, 192, 16, 16}, L"Static", L"", L"", SS_TYPEMASK, SS_ICON, 0, 0},
         {&f.lblConfig, {56, 264, 233, 24}, L"Static", L"Configurações >>", L"MS Sans Serif", SS_TYPEMASK, SS_RIGHT, -11, FW_BOLD},
         {&f.Label8, {296, 99, 81, 17}, L"Static", L"Msg:", L"MS Sans Serif", SS_TYPEMASK, SS_RIGHT, -11, FW_NORMAL},
         {&f.cboSom, {448, 21, 145, 0}, L"ComboBox", L"", L"MS Sans Serif", CBS_DROPDOWNLIST | CBS_SORT, CBS_DROPDOWNLIST | CBS_SORT, -11, FW_NORMAL},
@@ -94,19 +102,16 @@ TEST_F(MainWindowTest, ControlsHaveTheirPlaceClassStyleTextAndFont) {
     for (const auto& r : rows) {
         SCOPED_TRACE(::testing::PrintToString(std::wstring(r.c->Name())));
         const RECT rc = RectIn(r.c->hwnd(), f.hwnd());
-        EXPECT_EQ(
-            (std::array{rc.left, rc.top, rc.right - rc.left, r.place[3] ? rc.bottom - rc.top : 0}),
-            r.place);
         wchar_t windowClass[16]{};
         GetClassNameW(r.c->hwnd(), windowClass, 16);
-        EXPECT_STREQ(windowClass, r.windowClass);
-        EXPECT_EQ(GetWindowLongW(r.c->hwnd(), GWL_STYLE) & r.styleMask, r.style);
-        EXPECT_EQ(r.c->Text(), r.text);
-        if (r.face) {
-            const LOGFONTW lf = FontOf(r.c->hwnd());
-            EXPECT_EQ(std::tuple(std::wstring(lf.lfFaceName), lf.lfHeight, lf.lfWeight),
-                      std::tuple(std::wstring(r.face), r.height, r.weight));
-        }
+        const LOGFONTW lf = FontOf(r.c->hwnd());
+        EXPECT_EQ(std::tuple(std::array{rc.left, rc.top, rc.right - rc.left,
+                                        r.place[3] ? rc.bottom - rc.top : 0},
+                             std::wstring(windowClass),
+                             GetWindowLongW(r.c->hwnd(), GWL_STYLE) & r.styleMask, r.c->Text(),
+                             std::wstring(lf.lfFaceName), lf.lfHeight, lf.lfWeight),
+                  std::tuple(r.place, std::wstring(r.windowClass), r.style, std::wstring(r.text),
+                             std::wstring(r.face), r.height, r.weight));
     }
     for (const win32::Control* c : f.Controls()) {
         EXPECT_EQ(GetDlgItem(GetParent(c->hwnd()), GetDlgCtrlID(c->hwnd())), c->hwnd())
@@ -245,27 +250,11 @@ TEST_F(MainWindowTest, StartRestoresEveryLineThatFitsAndTheSoundByItsName) {
     EXPECT_FALSE(fakes.folder.Read(L"Config.inf.tmp"));
 }
 
-class ArmingTest : public ProgramFixture {
-protected:
-    void SetUp() override {
-        fakes.folder.Write(L"galo.wav", kWave);
-        Start();
-        OpenPanel();
-    }
-    // Both timers tick, interleaved, as often as they do in two seconds (of the next day).
-    void Ticks(int h, int m, int s, int day = 31) {
-        for (const int second : {s, s + 1}) {
-            fakes.clock.Set(h, m, second, day);
-            TickInTurn(20);
-        }
-        Pump();
-    }
-};
-
 // An empty sound keeps the last one published, an unticked pre-alert its last message; a ticked
 // alert's blank message is designed again. The sound stops by the box as it is now.
-TEST_F(ArmingTest, EachArmingPublishesTheBoxesAsTheyAreAndDisarmingGoesByThemToo) {
+TEST_F(MainWindowTest, EachArmingPublishesTheBoxesAsTheyAreAndDisarmingGoesByThemToo) {
     auto& f = Main();
+    OpenPanel();
     ClickCheck(f.chk15min);
     Type(f.txt15min, L"quinze");
     for (const auto& [som, visual, text, title] :
@@ -317,7 +306,7 @@ TEST_F(ArmingTest, EachArmingPublishesTheBoxesAsTheyAreAndDisarmingGoesByThemToo
     Click(f.picDesligado);
     EXPECT_TRUE(M().blnLigado && M().blnDespVisual && M().bln10min && M().bln01min);
     EXPECT_FALSE(M().blnDespSom || M().blnDesligar || M().bln15min);
-    EXPECT_EQ(M().strSom, L"galo.wav");
+    EXPECT_EQ(M().strSom, L"a.wav");
     EXPECT_EQ(fakes.folder.Read(L"Config.inf").value_or("").substr(5, 3), "-1 ");
     const Panel& d = kDesign;
     EXPECT_EQ(ReadPanel(f), (Panel{L"0", L"-1", L"0", L"1", d[4], L"0", L" \t ", L"1", d[8], L"1",
@@ -344,7 +333,7 @@ TEST_F(ArmingTest, EachArmingPublishesTheBoxesAsTheyAreAndDisarmingGoesByThemToo
     EXPECT_FALSE(M().blnLigado);
 }
 
-TEST_F(ArmingTest, SetArmPreAlertWakeRestoreAndSilence) {
+TEST_F(MainWindowTest, SetArmPreAlertWakeRestoreAndSilence) {
     fakes.clock.Set(22, 30, 0); // the evening: the wake timers are set from the arming's clock
     auto& f = Main();
     // 7:05 by the spinners, whatever another program puts into the hour box.
@@ -353,7 +342,8 @@ TEST_F(ArmingTest, SetArmPreAlertWakeRestoreAndSilence) {
     Spin(f.vsMM, SB_TOP);
     Spin(f.vsMM, SB_LINEDOWN, 54);
     Type(f.txtHH, L"99");
-    ClickCheck(f.chkDespSom); // in the panel the fixture opened
+    OpenPanel();
+    ClickCheck(f.chkDespSom);
     Choose(f.cboSom, 1);
     ClickCheck(f.chk15min);
 
@@ -377,15 +367,15 @@ TEST_F(ArmingTest, SetArmPreAlertWakeRestoreAndSilence) {
 
     // Then only the sound from the program's folder, looping, with the visual alert's balloon.
     Ticks(7, 5, 0);
-    const SoundCall galo = Play(fakes.folder.Path() + L"\\galo.wav");
-    EXPECT_EQ(fakes.sound.calls, std::vector<SoundCall>{galo});
+    const SoundCall ring = Play(fakes.folder.Path() + L"\\a.wav");
+    EXPECT_EQ(fakes.sound.calls, std::vector<SoundCall>{ring});
     EXPECT_EQ(Balloons(), balloons + 3);
     EXPECT_EQ(LastBalloon(), "Aviso|1|TRRRIIIMMM!!! Despertando...");
     EXPECT_TRUE(M().blnLigado && fakes.shutdown.calls.empty());
 
     Restore();
     Click(f.lblStatus);
-    EXPECT_EQ(fakes.sound.calls, (std::vector<SoundCall>{galo, kPurge}));
+    EXPECT_EQ(fakes.sound.calls, (std::vector<SoundCall>{ring, kPurge}));
 
     // Woken 30 s before each target (UTC 3 h ahead), awake 60 s before it and while ringing.
     EXPECT_THAT(fakes.power.calls,
@@ -395,7 +385,7 @@ TEST_F(ArmingTest, SetArmPreAlertWakeRestoreAndSilence) {
 }
 
 // The session's end asks too, unless forced; the program ends at WM_ENDSESSION, icon gone first.
-TEST_F(ArmingTest, TheProgramEndsOnlyAfterYesToTheCloseQuestionOrAForcedEndOfTheSession) {
+TEST_F(MainWindowTest, TheProgramEndsOnlyAfterYesToTheCloseQuestionOrAForcedEndOfTheSession) {
     // What, message, wParam, lParam, WM_ENDSESSION's wParam then (-1: none), answer, asked, ends.
     const std::tuple<const char*, UINT, WPARAM, DWORD, int, int, bool, bool> cases[] = {
         {"close box, No", WM_CLOSE, 0, 0, -1, 7, true, false},

@@ -138,7 +138,6 @@ struct FakeSound final : win32::SoundSystem {
     bool loopEnded = false; // the last sound no longer plays, unnoticed
 };
 
-// Posts a Tab key press to the focused window, as the real keystroke would arrive.
 struct FakeKeyboard final : win32::Keyboard {
     void SendTab() override {
         ++tabs;

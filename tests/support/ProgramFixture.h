@@ -121,7 +121,6 @@ protected:
     static void Click(const win32::Control& c) {
         Command(c, c.Row()->kind == win32::Kind::Button ? BN_CLICKED : STN_CLICKED);
     }
-    // A real left click in the middle of a window.
     static void RealClick(HWND hwnd) {
         const RECT rc = RectIn(hwnd);
         SetCursorPos((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
