@@ -62,10 +62,6 @@ protected:
         }
         return names;
     }
-    static std::array<LONG, 4> Place(HWND hwnd) {
-        const RECT rc = RectIn(hwnd);
-        return {rc.left, rc.top, rc.right, rc.bottom};
-    }
     static void ChangeDpi(HWND hwnd, int dpi, RECT to) {
         SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&to));
         Pump();
@@ -189,11 +185,13 @@ TEST_F(AccessTest, TheWindowsFollowTheDpiAndLookAsTheirPictures) {
     auto& f = Main();
     const auto check = [this](const win32::Form& form, const std::wstring& name) {
         const Rows designed = Layout(form);
-        const auto at = Place(form.hwnd());
-        const LONG w = at[2] - at[0], h = at[3] - at[1];
+        const RECT at = RectIn(form.hwnd());
+        const LONG w = at.right - at.left, h = at.bottom - at.top;
         EXPECT_EQ(Differs(form.hwnd(), name + L"-96"), 0);
         ChangeDpi(form.hwnd(), 144, {0, 0, w * 3 / 2, h * 3 / 2});
-        EXPECT_EQ(Place(form.hwnd()), (std::array{0L, 0L, w * 3 / 2, h * 3 / 2}));
+        const RECT now = RectIn(form.hwnd());
+        EXPECT_EQ((std::array{now.left, now.top, now.right, now.bottom}),
+                  (std::array{0L, 0L, w * 3 / 2, h * 3 / 2}));
         const Rows at144 = Layout(form);
         for (std::size_t i = 0; i < designed.size() * 5; ++i) {
             EXPECT_NEAR(at144[i / 5][i % 5], designed[i / 5][i % 5] * 1.5, 1.0)

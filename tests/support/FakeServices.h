@@ -175,8 +175,7 @@ struct TempProgramFolder final : win32::ProgramFolder {
         return in ? std::optional(std::string(std::istreambuf_iterator<char>(in), {}))
                   : std::nullopt;
     }
-    std::filesystem::path path_;
-    std::filesystem::path local_; // the user's own folder
+    std::filesystem::path path_, local_; // local_: the user's own folder
     bool writable = true;
 };
 
@@ -196,7 +195,6 @@ struct FakeMonitors final : win32::Monitors {
     RECT workArea{0, 0, 0x7FFF, 0x7FFF}; // no window moves unless a test makes it smaller
 };
 
-// Records the wake timer ("timer" and its UTC instant, "cancel") and the execution states asked.
 struct FakePower final : win32::Power {
     alarm::WakeTimerAnswer SetWakeTimer(std::int64_t utcFileTime) override {
         SYSTEMTIME t{};
@@ -226,8 +224,6 @@ struct FakeTimeZone final : win32::TimeZone {
     TIME_ZONE_INFORMATION rules{180, {}, {}, 0, {}, {}, 0};
 };
 
-// The record in memory, and each call in order: "record", "run <command>", "restart <args>",
-// "remove record", "remove run", "copy <args>", "exit failed".
 struct FakeComeback final : win32::Comeback {
     win32::WriteResult Log(std::wstring call) {
         const bool ok = failing.empty() || !call.starts_with(failing);

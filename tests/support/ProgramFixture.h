@@ -71,8 +71,7 @@ protected:
         const ShellCall& b = *fakes.shell.Balloons().back();
         return b.InfoTitle() + "|" + std::to_string(b.InfoFlags()) + "|" + b.Info();
     }
-    // What the user sees and what is kept: armed, status, lamps on and off, window shown, panel
-    // caption, window width, Config.inf written, balloons shown.
+    // Armed, status, lamps on and off, window shown, panel caption, width, Config.inf, balloons.
     auto Snapshot() {
         const auto& f = Main();
         const RECT rc = RectIn(f.hwnd());
@@ -99,11 +98,11 @@ protected:
     void TickBackground() {
         SendMessageW(Background().hwnd(), WM_TIMER, background::frmAcordina_::kTimer1, 0);
     }
-    // A stop of whatever plays, and a file played asynchronously and looping.
-    static inline const SoundCall kPurge{std::nullopt, 0, 0x40};
-    static SoundCall Play(const std::wstring& path) { return {path, 0, 9}; }
+    static inline const SoundCall kPurge{std::nullopt, 0, SND_PURGE};
+    static SoundCall Play(const std::wstring& path) { return {path, 0, SND_ASYNC | SND_LOOP}; }
     static SoundCall Reserve() {
-        return {L"RESERVA", reinterpret_cast<std::uintptr_t>(win32::ThisModule()), 0x4000F};
+        return {L"RESERVA", reinterpret_cast<std::uintptr_t>(win32::ThisModule()),
+                SND_RESOURCE | SND_NODEFAULT | SND_ASYNC | SND_LOOP};
     }
     // A WAV file of two silent 8-bit samples.
     static inline const std::string kWave{
