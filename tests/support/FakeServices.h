@@ -244,8 +244,8 @@ struct FakeComeback final : win32::Comeback {
     }
     win32::WriteResult SetRunCommand(const std::wstring& c) override { return Log(L"run " + c); }
     win32::WriteResult RemoveRunCommand() override { return Log(L"remove run"); }
-    win32::WriteResult RegisterRestart(const std::wstring& a) override {
-        return Log(L"restart " + a);
+    win32::WriteResult RegisterRestart(const std::wstring& args) override {
+        return Log(L"restart " + args);
     }
     std::wstring ExecutablePath() const override { return L"C:\\Prog\\Acordina.exe"; }
     bool StartCopy(const std::wstring& args) override { return Log(L"copy " + args).ok; }
