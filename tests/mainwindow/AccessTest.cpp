@@ -33,22 +33,6 @@ Rows Layout(const win32::Form& form) {
     return rows;
 }
 
-// The client area as drawn, from the window's own surface (the screen's copy follows later).
-std::unique_ptr<Gdiplus::Bitmap> Capture(HWND hwnd) {
-    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    RECT rc;
-    GetClientRect(hwnd, &rc);
-    HDC dc = GetDC(hwnd);
-    HDC memory = CreateCompatibleDC(dc);
-    const win32::UniqueBitmap bitmap(CreateCompatibleBitmap(dc, rc.right, rc.bottom));
-    HGDIOBJ old = SelectObject(memory, bitmap.get());
-    BitBlt(memory, 0, 0, rc.right, rc.bottom, dc, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    DeleteDC(memory);
-    ReleaseDC(hwnd, dc);
-    return std::make_unique<Gdiplus::Bitmap>(bitmap.get(), nullptr);
-}
-
 class AccessTest : public ProgramFixture {
 protected:
     void SetUp() override {
@@ -78,18 +62,25 @@ protected:
         }
         return names;
     }
-    static std::array<LONG, 4> Place(HWND hwnd) {
-        const RECT rc = RectIn(hwnd);
-        return {rc.left, rc.top, rc.right, rc.bottom};
-    }
-    static void ChangeDpi(HWND hwnd, int dpi, std::array<LONG, 4> to) {
-        RECT rc{to[0], to[1], to[2], to[3]};
-        SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&rc));
+    static void ChangeDpi(HWND hwnd, int dpi, RECT to) {
+        SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&to));
         Pump();
     }
-    // The pixels of the window that differ from its reference; -1: the size differs.
+    // The pixels of the client area as drawn, from the window's own surface (the screen's copy
+    // follows later), that differ from its reference; -1: the size differs.
     static long Differs(HWND hwnd, const std::wstring& name) {
-        const auto now = Capture(hwnd);
+        RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        RECT rc;
+        GetClientRect(hwnd, &rc);
+        HDC dc = GetDC(hwnd);
+        HDC memory = CreateCompatibleDC(dc);
+        const win32::UniqueBitmap bitmap(CreateCompatibleBitmap(dc, rc.right, rc.bottom));
+        HGDIOBJ old = SelectObject(memory, bitmap.get());
+        BitBlt(memory, 0, 0, rc.right, rc.bottom, dc, 0, 0, SRCCOPY);
+        SelectObject(memory, old);
+        DeleteDC(memory);
+        ReleaseDC(hwnd, dc);
+        const auto now = std::make_unique<Gdiplus::Bitmap>(bitmap.get(), nullptr);
         const std::wstring reference = ACORDINA_PICTURES L"/" + name + L".png";
         if (std::getenv("ACORDINA_NEW_PICTURES")) {
             return now->Save(reference.c_str(), &kPngEncoder, nullptr) == Gdiplus::Ok ? 0 : -2;
@@ -194,18 +185,20 @@ TEST_F(AccessTest, TheWindowsFollowTheDpiAndLookAsTheirPictures) {
     auto& f = Main();
     const auto check = [this](const win32::Form& form, const std::wstring& name) {
         const Rows designed = Layout(form);
-        const auto at = Place(form.hwnd());
-        const std::array suggested{0L, 0L, (at[2] - at[0]) * 3 / 2, (at[3] - at[1]) * 3 / 2};
+        const RECT at = RectIn(form.hwnd());
+        const LONG w = at.right - at.left, h = at.bottom - at.top;
         EXPECT_EQ(Differs(form.hwnd(), name + L"-96"), 0);
-        ChangeDpi(form.hwnd(), 144, suggested);
-        EXPECT_EQ(Place(form.hwnd()), suggested);
+        ChangeDpi(form.hwnd(), 144, {0, 0, w * 3 / 2, h * 3 / 2});
+        const RECT now = RectIn(form.hwnd());
+        EXPECT_EQ((std::array{now.left, now.top, now.right, now.bottom}),
+                  (std::array{0L, 0L, w * 3 / 2, h * 3 / 2}));
         const Rows at144 = Layout(form);
         for (std::size_t i = 0; i < designed.size() * 5; ++i) {
             EXPECT_NEAR(at144[i / 5][i % 5], designed[i / 5][i % 5] * 1.5, 1.0)
                 << form.Controls()[i / 5]->Name() << " " << i % 5;
         }
         EXPECT_EQ(Differs(form.hwnd(), name + L"-144"), 0);
-        ChangeDpi(form.hwnd(), 96, {0, 0, at[2] - at[0], at[3] - at[1]});
+        ChangeDpi(form.hwnd(), 96, {0, 0, w, h});
         EXPECT_EQ(Layout(form), designed);
     };
     SetFocus(f.lblStatus.hwnd());
@@ -219,7 +212,7 @@ TEST_F(AccessTest, TheWindowsFollowTheDpiAndLookAsTheirPictures) {
     ASSERT_NE(program->About(), nullptr);
     check(*program->About(), L"about");
     // The notification area's icon takes the icon size of the new DPI.
-    ChangeDpi(Background().hwnd(), 144, Place(Background().hwnd()));
+    ChangeDpi(Background().hwnd(), 144, RectIn(Background().hwnd()));
     ICONINFO info{};
     GetIconInfo(reinterpret_cast<HICON>(std::uintptr_t{fakes.shell.calls.back().Field(20)}), &info);
     const win32::UniqueBitmap color(info.hbmColor), mask(info.hbmMask);

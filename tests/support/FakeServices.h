@@ -63,7 +63,6 @@ struct ShellCall {
         std::memcpy(&v, record.data() + offset, sizeof v);
         return v;
     }
-    // A text field up to its NUL, as the ANSI bytes the shell got.
     std::string Text(std::size_t offset, std::size_t size) const {
         const char* begin = reinterpret_cast<const char*>(record.data() + offset);
         return std::string(begin, strnlen(begin, size));
@@ -139,7 +138,6 @@ struct FakeSound final : win32::SoundSystem {
     bool loopEnded = false; // the last sound no longer plays, unnoticed
 };
 
-// Posts a Tab key press to the focused window, as the real keystroke would arrive.
 struct FakeKeyboard final : win32::Keyboard {
     void SendTab() override {
         ++tabs;
@@ -177,8 +175,7 @@ struct TempProgramFolder final : win32::ProgramFolder {
         return in ? std::optional(std::string(std::istreambuf_iterator<char>(in), {}))
                   : std::nullopt;
     }
-    std::filesystem::path path_;
-    std::filesystem::path local_; // the user's own folder
+    std::filesystem::path path_, local_; // local_: the user's own folder
     bool writable = true;
 };
 
@@ -198,12 +195,10 @@ struct FakeMonitors final : win32::Monitors {
     RECT workArea{0, 0, 0x7FFF, 0x7FFF}; // no window moves unless a test makes it smaller
 };
 
-// Records the wake timer ("timer" and its UTC instant, "cancel") and the execution states asked.
 struct FakePower final : win32::Power {
     alarm::WakeTimerAnswer SetWakeTimer(std::int64_t utcFileTime) override {
-        const FILETIME at{static_cast<DWORD>(utcFileTime), static_cast<DWORD>(utcFileTime >> 32)};
         SYSTEMTIME t{};
-        FileTimeToSystemTime(&at, &t);
+        FileTimeToSystemTime(reinterpret_cast<const FILETIME*>(&utcFileTime), &t);
         Log("timer %04u-%02u-%02u %02u:%02u:%02u", t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute,
             t.wSecond);
         return answer;
@@ -229,8 +224,6 @@ struct FakeTimeZone final : win32::TimeZone {
     TIME_ZONE_INFORMATION rules{180, {}, {}, 0, {}, {}, 0};
 };
 
-// The record in memory, and each call in order: "record", "run <command>", "restart <args>",
-// "remove record", "remove run", "copy <args>", "exit failed".
 struct FakeComeback final : win32::Comeback {
     win32::WriteResult Log(std::wstring call) {
         const bool ok = failing.empty() || !call.starts_with(failing);
@@ -267,7 +260,6 @@ struct FakeComeback final : win32::Comeback {
     std::wstring instanceName = L"Local\\Acordina-" + std::to_wstring(std::uintptr_t(this));
 };
 
-// The last name, value and role given to each control.
 struct FakeAccessibility final : win32::Accessibility {
     void SetName(HWND c, const wchar_t* s) override { last[{c, "name"}] = s; }
     void SetValue(HWND c, const wchar_t* s) override { last[{c, "value"}] = s; }
@@ -285,7 +277,6 @@ struct FakeAudio final : win32::AudioOutput {
     std::optional<float> peak;
 };
 
-// The notification state a test sets, and the windows that hear of the session.
 struct FakeNotifications final : win32::Notifications {
     int State() override { return state; }
     void Watch(HWND w) override { watched.push_back(w); }

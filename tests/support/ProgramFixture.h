@@ -11,8 +11,6 @@
 
 #include <memory>
 #include <tuple>
-#include <utility>
-#include <vector>
 
 namespace acordina::testing {
 
@@ -73,8 +71,7 @@ protected:
         const ShellCall& b = *fakes.shell.Balloons().back();
         return b.InfoTitle() + "|" + std::to_string(b.InfoFlags()) + "|" + b.Info();
     }
-    // What the user sees and what is kept: armed, status, lamps on and off, window shown, panel
-    // caption, window width, Config.inf written, balloons shown.
+    // Armed, status, lamps on and off, window shown, panel caption, width, Config.inf, balloons.
     auto Snapshot() {
         const auto& f = Main();
         const RECT rc = RectIn(f.hwnd());
@@ -101,18 +98,17 @@ protected:
     void TickBackground() {
         SendMessageW(Background().hwnd(), WM_TIMER, background::frmAcordina_::kTimer1, 0);
     }
-    // A stop of whatever plays, and a file played asynchronously and looping.
-    static inline const SoundCall kPurge{std::nullopt, 0, 0x40};
-    static SoundCall Play(const std::wstring& path) { return {path, 0, 9}; }
+    static inline const SoundCall kPurge{std::nullopt, 0, SND_PURGE};
+    static SoundCall Play(const std::wstring& path) { return {path, 0, SND_ASYNC | SND_LOOP}; }
     static SoundCall Reserve() {
-        return {L"RESERVA", reinterpret_cast<std::uintptr_t>(win32::ThisModule()), 0x4000F};
+        return {L"RESERVA", reinterpret_cast<std::uintptr_t>(win32::ThisModule()),
+                SND_RESOURCE | SND_NODEFAULT | SND_ASYNC | SND_LOOP};
     }
     // A WAV file of two silent 8-bit samples.
     static inline const std::string kWave{
         "RIFF\46\0\0\0WAVEfmt "
         "\20\0\0\0\1\0\1\0\x40\x1F\0\0\x40\x1F\0\0\1\0\x08\0data\2\0\0\0\x80\x80",
         46};
-    // The two timers' ticks in turn, as they come, the main window's first.
     void TickInTurn(int ticks) {
         for (int i = 0; i < ticks; ++i) {
             i % 2 ? TickBackground() : TickMain();
@@ -124,7 +120,6 @@ protected:
     static void Click(const win32::Control& c) {
         Command(c, c.Row()->kind == win32::Kind::Button ? BN_CLICKED : STN_CLICKED);
     }
-    // A real left click in the middle of a window, as the user makes it.
     static void RealClick(HWND hwnd) {
         const RECT rc = RectIn(hwnd);
         SetCursorPos((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
@@ -152,11 +147,10 @@ protected:
     }
     // Clicks on a spinner's upper (SB_LINEUP) or lower (SB_LINEDOWN) arrow, or another scroll code.
     static void Spin(const win32::VScrollBar& bar, WORD code, int times = 1) {
-        for (int i = 0; i < times; ++i) {
-            for (const WORD step : {code, WORD{SB_ENDSCROLL}}) {
-                SendMessageW(GetParent(bar.hwnd()), WM_VSCROLL, MAKEWPARAM(step, 0),
-                             reinterpret_cast<LPARAM>(bar.hwnd()));
-            }
+        for (int i = 0; i < 2 * times; ++i) { // each followed by its SB_ENDSCROLL
+            SendMessageW(GetParent(bar.hwnd()), WM_VSCROLL,
+                         MAKEWPARAM(i % 2 ? SB_ENDSCROLL : code, 0),
+                         reinterpret_cast<LPARAM>(bar.hwnd()));
         }
         Pump();
     }
