@@ -1,7 +1,7 @@
 #include "about/JpegPicture.h"
 
-#include "win32/SystemLibrary.h"
-#include "win32/Window.h"
+#include "platform/SystemLibrary.h"
+#include "ui/Window.h"
 
 #include <ocidl.h>
 #include <olectl.h>

@@ -2,9 +2,9 @@
 // The About window: the system's name and version, the maker's logo and its
 // rights, contact and place-and-date lines. Static: nothing to do but close.
 
-#include "win32/Controls.h"
-#include "win32/Form.h"
-#include "win32/Handles.h"
+#include "platform/Handles.h"
+#include "ui/Form.h"
+#include "ui/controls/Controls.h"
 
 namespace acordina::about {
 

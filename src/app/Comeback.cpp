@@ -3,7 +3,7 @@
 #include "app/Program.h"
 #include "background/frmAcordina_.h"
 #include "mainwindow/frmAcordina.h"
-#include "win32/Paths.h"
+#include "platform/Paths.h"
 
 namespace acordina {
 namespace {

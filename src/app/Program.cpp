@@ -3,7 +3,7 @@
 #include "about/frmSobre.h"
 #include "background/frmAcordina_.h"
 #include "mainwindow/frmAcordina.h"
-#include "win32/Paths.h"
+#include "platform/Paths.h"
 
 #include <cassert>
 

@@ -5,10 +5,10 @@
 
 #include "alarm/Module1.h"
 #include "alarm/RestartRecord.h"
-#include "app/Roles.h"
-#include "win32/Failure.h"
-#include "win32/Handles.h"
-#include "win32/Services.h"
+#include "platform/Failure.h"
+#include "platform/Handles.h"
+#include "roles/Roles.h"
+#include "services/Services.h"
 
 #include <memory>
 #include <optional>

@@ -1,9 +1,10 @@
 #include "background/frmAcordina_.h"
 
+#include "platform/AnsiText.h"
+#include "platform/Dpi.h"
+#include "platform/Failure.h"
+#include "platform/Paths.h"
 #include "resource_ids.h"
-#include "win32/Failure.h"
-#include "win32/Paths.h"
-#include "win32/Twips.h"
 
 #include <dbt.h>
 #include <shellapi.h>

@@ -6,14 +6,14 @@
 #include "alarm/AlarmCheck.h"
 #include "alarm/Module1.h"
 #include "alarm/SeenAlerts.h"
-#include "app/Roles.h"
 #include "background/Sound.h"
 #include "background/WakeKeeper.h"
+#include "platform/Handles.h"
+#include "roles/Roles.h"
+#include "services/Services.h"
 #include "tray/cTrayBalloon.h"
-#include "win32/Controls.h"
-#include "win32/Form.h"
-#include "win32/Handles.h"
-#include "win32/Services.h"
+#include "ui/Form.h"
+#include "ui/controls/Controls.h"
 
 #include <cstdint>
 #include <memory>

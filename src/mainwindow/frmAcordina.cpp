@@ -1,8 +1,8 @@
 #include "mainwindow/frmAcordina.h"
 
 #include "alarm/AlarmCheck.h"
-#include "win32/Failure.h"
-#include "win32/Paths.h"
+#include "platform/Failure.h"
+#include "platform/Paths.h"
 
 #include <algorithm>
 #include <cwctype>

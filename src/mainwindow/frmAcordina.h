@@ -4,12 +4,12 @@
 
 #include "alarm/ArmingTimes.h"
 #include "alarm/Module1.h"
-#include "app/Roles.h"
+#include "platform/Handles.h"
 #include "resource_ids.h"
-#include "win32/Controls.h"
-#include "win32/Form.h"
-#include "win32/Handles.h"
-#include "win32/Services.h"
+#include "roles/Roles.h"
+#include "services/Services.h"
+#include "ui/Form.h"
+#include "ui/controls/Controls.h"
 
 #include <array>
 #include <string>

@@ -2,8 +2,9 @@
 // Recording stand-ins for every service the windows use: no real sound, box, shutdown or clock.
 
 #include "RecordingShutdownApi.h"
-#include "win32/Services.h"
-#include "win32/WindowsCodePage.h"
+#include "platform/AnsiText.h"
+#include "services/Services.h"
+#include "services/real/WindowsCodePage.h"
 
 #include <mmsystem.h>
 

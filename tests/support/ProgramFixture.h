@@ -5,7 +5,7 @@
 #include "app/Program.h"
 #include "background/frmAcordina_.h"
 #include "mainwindow/frmAcordina.h"
-#include "win32/MessageLoop.h"
+#include "ui/MessageLoop.h"
 
 #include <gtest/gtest.h>
 
