@@ -71,6 +71,12 @@ void ReportFailure(const std::wstring& reason) noexcept {
     handler->Falhou(reason);
 }
 
+void Trace(const wchar_t* doing, DWORD error) noexcept {
+    wchar_t line[160];
+    std::swprintf(line, std::size(line), L"Acordina: %ls: erro %lu\n", doing, error);
+    OutputDebugStringW(line);
+}
+
 std::wstring Describe(std::exception_ptr failure) {
     try {
         std::rethrow_exception(failure);

@@ -1,7 +1,22 @@
 #pragma once
-// Failures that would end the program silently: an exception that reaches a window procedure
-// or the program's entry, std::terminate, and a structured exception nobody handles. While a
-// FailureScope lives, each goes to its handler, which tells the user or starts the program again.
+// How the program meets a failure. Every Windows result is handled, reported or traced; one
+// ignored on purpose says why in a line beside the call.
+//
+// - Fatal: what leaves the program unable to ring at the wake-up time or to be reached (a
+//   window, a required timer, an exception out of a window procedure or a subclassed control,
+//   std::terminate, a structured exception). It goes to the failure boundary: thrown as a
+//   SystemFailure, or ReportFailure / ReportCurrentException. The boundary starts an armed
+//   program again or tells the user, and the program ends.
+// - Told: what the user asked for and did not get, or what will keep the alarm from being seen
+//   or heard. At the user's own action, with the window shown, a message box; while the program
+//   waits hidden in the notification area, a balloon. In the user's words, with the system's
+//   reason (SystemReason, WriteResult).
+// - Traced: what the user can neither see nor act on (a best-effort clean-up, a cosmetic call,
+//   a system feature that is missing or refused and has a fallback): Trace, and nothing more.
+//
+// While a FailureScope lives, the fatal paths that would end the program silently (an exception
+// at a window procedure or the program's entry, std::terminate, a structured exception nobody
+// handles) reach its handler.
 
 #include <windows.h>
 
@@ -41,6 +56,10 @@ void ReportCurrentException() noexcept;
 // A failure the program cannot go on with, already in the user's words, to the scope's
 // handler. With no scope, the program ends as it would have.
 void ReportFailure(const std::wstring& reason) noexcept;
+
+// For the debugger only: "Acordina: <doing>: erro <code>", once per call. `doing` is a place or
+// an English phrase; nobody but a developer reads it.
+void Trace(const wchar_t* doing, DWORD error = GetLastError()) noexcept;
 
 // A Windows call that failed: what the program was doing ("criar uma janela") and the
 // system's error code, whose text the system gives in the user's language.
