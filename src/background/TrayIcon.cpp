@@ -182,8 +182,8 @@ void TrayIcon::OpenTrayMenu() {
     // 0: closed with nothing chosen, or not opened at all; nothing to do either way.
     const UINT chosen = static_cast<UINT>(TrackPopupMenuEx(
         mnuFile_.get(), TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y, window_, nullptr));
-    // Lets the menu close properly when the user clicks elsewhere; lost, it closes at the next
-    // message, as it would have without.
+    // Lets the menu close properly when the user clicks elsewhere. Not posted (a full queue),
+    // the next menu may close as it opens: the user clicks once more.
     PostMessageW(window_, WM_NULL, 0, 0);
     if (chosen == kMnuRestaurar) {
         owner_.mnuRestaurar_Click();
