@@ -40,7 +40,7 @@ void frmAcordina_::ShowAlert(alarm::AlertKind kind, alarm::Balloon balloon) {
 }
 
 void frmAcordina_::Popup(const alarm::Balloon& balloon) {
-    objTray().PopupBalloon(balloon.message, L"Aviso", balloon.icon);
+    tray_.PopupBalloon(balloon.message, L"Aviso", balloon.icon);
 }
 
 void frmAcordina_::PopupIfAny(const std::optional<alarm::Balloon>& balloon) {

@@ -473,7 +473,7 @@ protected:
     void Minimise() { SendMessageW(Main().hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0); }
     // Stops the single-click timer; true when it was still waiting.
     bool SingleClickWaiting() {
-        return KillTimer(Bg(), background::frmAcordina_::kSingleClickTimer) != FALSE;
+        return KillTimer(Bg(), background::TrayIcon::kSingleClickTimer) != FALSE;
     }
     void LeftClick() {
         Tray(WM_LBUTTONDOWN);
@@ -562,7 +562,7 @@ TEST_F(TrayTest, StartDrawsTheMainWindowThenShowsTheIconAndWelcomeWithTheSoundOp
               WS_EX_TOOLWINDOW);
     const RECT rc = RectIn(Bg());
     EXPECT_LE(rc.right - rc.left + rc.bottom - rc.top, 2);
-    const HMENU menu = Background().mnuFile();
+    const HMENU menu = Background().tray().mnuFile();
     wchar_t first[16]{}, last[16]{};
     GetMenuStringW(menu, 0, first, 16, MF_BYPOSITION);
     GetMenuStringW(menu, 2, last, 16, MF_BYPOSITION);
@@ -657,7 +657,7 @@ TEST_F(TrayTest, TheMenuOpensAtTheMouseAndItsItemsRestoreOrEnd) {
         }
         if (timeUp) {
             EXPECT_TRUE(menus.empty());
-            SendMessageW(Bg(), WM_TIMER, background::frmAcordina_::kSingleClickTimer, 0);
+            SendMessageW(Bg(), WM_TIMER, background::TrayIcon::kSingleClickTimer, 0);
         }
         EXPECT_FALSE(SingleClickWaiting());
         EXPECT_EQ(Normal(), rowKeys == restaurar);

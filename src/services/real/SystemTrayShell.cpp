@@ -1,9 +1,11 @@
 #include "services/real/SystemTrayShell.h"
 
 #include "platform/Dpi.h"
+#include "platform/Failure.h"
 #include "tray/NotifyLayout.h"
 
 #include <shellapi.h>
+
 #include <algorithm>
 #include <cstring>
 
@@ -48,7 +50,12 @@ bool SystemTrayShell::NotifyIcon(std::uint32_t message, const tray::NotifyRecord
     CopyText(data.szInfoTitle, record, at::kSzInfoTitle);
     data.dwInfoFlags = U32At(record, at::kDwInfoFlags);
     auto* notify = shell32_.Function<decltype(Shell_NotifyIconA)>("Shell_NotifyIconA");
-    return notify && notify(message, &data) != FALSE;
+    if (notify && notify(message, &data)) {
+        return true;
+    }
+    // The component acts on a refused add or balloon; the rest it can only leave.
+    Trace(L"Shell_NotifyIconA");
+    return false;
 }
 
 std::int32_t SystemTrayShell::SetForegroundWindow(std::uint32_t windowHandle) {
