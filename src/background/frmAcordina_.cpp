@@ -66,7 +66,7 @@ void frmAcordina_::CreateTheWindow() {
     LoadIcon(dpi);
     // No border, no caption, no task-bar button; never shown. Made at 1 x 1 twip, the size its
     // load step shrinks the designed 4800 x 3600 to, since nothing of it is ever seen.
-    const std::wstring title = services_.comeback.InstanceName();
+    const std::wstring title = services_.singleInstance.Name();
     CreateWindowOfClass(kClassName, WS_EX_TOOLWINDOW, WS_POPUP, title.c_str(), CW_USEDEFAULT,
                         CW_USEDEFAULT, dpi.PixelsX(1), dpi.PixelsY(1), nullptr, icon_.get());
     SetIcons(icon_.get(), icon_.get());
