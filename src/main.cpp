@@ -1,6 +1,7 @@
 // Acordina: a desktop alarm clock that waits in the notification area.
 #include "alarm/CommandLine.h"
 #include "app/Program.h"
+#include "platform/Failure.h"
 #include "services/real/AccessibilityAnnotations.h"
 #include "services/real/CoreAudioOutput.h"
 #include "services/real/ExecutableFolder.h"
@@ -28,7 +29,10 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
+    // Refused, the first control that cannot be made ends the program with its reason.
+    if (!InitCommonControlsEx(&controls)) {
+        acordina::win32::Trace(L"InitCommonControlsEx");
+    }
 
     using namespace acordina::win32;
     LocalClock clock;
