@@ -35,7 +35,7 @@ void frmAcordina_::CreateTheWindow() {
     const HICON icon = tray_.LoadIcon(dpi);
     // No border, no caption, no task-bar button; never shown. Made at 1 x 1 twip, the size its
     // load step shrinks the designed 4800 x 3600 to, since nothing of it is ever seen.
-    const std::wstring title = services_.comeback.InstanceName();
+    const std::wstring title = services_.singleInstance.Name();
     CreateWindowOfClass(kClassName, WS_EX_TOOLWINDOW, WS_POPUP, title.c_str(), CW_USEDEFAULT,
                         CW_USEDEFAULT, dpi.PixelsX(1), dpi.PixelsY(1), nullptr, icon);
     // Before the timers: a failure to start them takes the icon away.

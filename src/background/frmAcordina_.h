@@ -50,6 +50,7 @@ public:
     // The icon's tip tells how to bring the hidden window back.
     void ShowHiddenHint();
     void AlertaArmado() override;
+    void AlertaReligado(const alarm::Balloon& aviso, bool oculto) override;
     void Remove_Systray() override;
     void Stop_() override;
 

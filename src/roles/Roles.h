@@ -3,6 +3,7 @@
 // operations of the others, never their controls.
 
 #include "alarm/AlarmCheck.h"
+#include "alarm/SeenAlerts.h"
 
 #include <string>
 
@@ -35,6 +36,9 @@ public:
     virtual void AlertaProgramaOcultado() = 0;
     // After arming: where the program hides, or why the alarm's sound will not be heard.
     virtual void AlertaArmado() = 0;
+    // An alarm armed again at a start: this balloon; hidden, the icon's tip also tells how to
+    // bring the window back.
+    virtual void AlertaReligado(const alarm::Balloon& aviso, bool oculto) = 0;
     virtual void Stop_() = 0;
     virtual void Remove_Systray() = 0;
 

@@ -90,9 +90,9 @@ public:
     virtual TIME_ZONE_INFORMATION ForYear(std::uint16_t year) = 0;
 };
 
-// What lets an armed alarm outlive the program: its record beside Config.inf, the value that
-// starts the program when the user logs on, the registration that restarts it after an update,
-// and a new copy of the program in place of a failed one.
+// What lets an armed alarm outlive the program (AlarmComeback decides when): its record beside
+// Config.inf, the value that starts the program when the user logs on, the registration that
+// restarts it after an update, and a new copy of the program in place of a failed one.
 class Comeback {
 public:
     virtual ~Comeback() = default;
@@ -111,8 +111,24 @@ public:
     virtual bool StartCopy(const std::wstring& arguments) = 0;
     // Ends the program at once with a non-zero exit code; the real one does not return.
     virtual void ExitFailed() = 0;
-    // The named mutex that tells whether a copy already runs in this session.
-    virtual std::wstring InstanceName() const = 0;
+};
+
+// One copy of the program per user session: a named mutex held by the first copy, whose
+// background window bears the same name as its title, so that a later start can reach it.
+class SingleInstance {
+public:
+    enum class Claim { First, Second, Unknown };
+    virtual const wchar_t* Name() const = 0;
+    // Takes the mutex until Release; Unknown when it could not be made.
+    virtual Claim Take() = 0;
+    virtual void Release() = 0;
+    // Posts the registered message to the first copy's window of that class, letting it take the
+    // foreground; waits for the window a few seconds at most, answering messages meanwhile.
+    virtual void WakeFirst(const wchar_t* windowClass, const wchar_t* message) = 0;
+
+protected:
+    // Never deleted through the interface: no destructor in the executable's tables.
+    ~SingleInstance() = default;
 };
 
 // What screen readers are told of a control beyond what it says of itself: its name, its role
@@ -181,6 +197,7 @@ struct Services {
     AudioOutput& audio;
     Notifications& notifications;
     Timers& timers;
+    SingleInstance& singleInstance;
 };
 
 // A timer the program cannot run without: Windows' refusal goes to the failure handler.

@@ -251,14 +251,24 @@ struct FakeComeback final : win32::Comeback {
     std::wstring ExecutablePath() const override { return L"C:\\Prog\\Acordina.exe"; }
     bool StartCopy(const std::wstring& args) override { return Log(L"copy " + args).ok; }
     void ExitFailed() override { Log(L"exit failed"); }
-    std::wstring InstanceName() const override { return instanceName; }
 
     std::optional<std::string> record;
     std::wstring recordPath; // where it was written
     std::vector<std::wstring> calls;
     std::wstring failing; // calls that begin so fail
-    // Of this bundle only, unless a test shares it.
-    std::wstring instanceName = L"Local\\Acordina-" + std::to_wstring(std::uintptr_t(this));
+};
+
+struct FakeSingleInstance final : win32::SingleInstance {
+    const wchar_t* Name() const override { return name.c_str(); }
+    Claim Take() override { return calls.emplace_back(L"take"), claim; }
+    void Release() override { calls.emplace_back(L"release"); }
+    void WakeFirst(const wchar_t* windowClass, const wchar_t* message) override {
+        calls.push_back(L"wake " + std::wstring(windowClass) + L" " + message);
+    }
+    std::vector<std::wstring> calls;
+    Claim claim = Claim::First;
+    // Of this bundle only: its background window's title.
+    std::wstring name = L"Local\\Acordina-" + std::to_wstring(std::uintptr_t(this));
 };
 
 struct FakeAccessibility final : win32::Accessibility {
@@ -315,9 +325,10 @@ struct FakeServices {
     FakeAudio audio;
     FakeNotifications notifications;
     FakeTimers timers;
+    FakeSingleInstance instance;
     win32::Services services{clock,    messageBoxes,  shell,    sound,         shutdown, keyboard,
                              folder,   process,       monitors, codePage,      power,    timeZone,
-                             comeback, accessibility, audio,    notifications, timers};
+                             comeback, accessibility, audio,    notifications, timers,   instance};
 };
 
 } // namespace acordina::testing

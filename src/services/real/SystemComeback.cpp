@@ -1,5 +1,6 @@
 #include "services/real/SystemComeback.h"
 
+#include "alarm/CommandLine.h"
 #include "platform/Handles.h"
 #include "services/real/ExecutableFolder.h"
 
@@ -58,7 +59,7 @@ std::wstring SystemComeback::ExecutablePath() const {
 }
 
 bool SystemComeback::StartCopy(const std::wstring& arguments) {
-    std::wstring commandLine = L"\"" + ExecutablePath() + L"\" " + arguments;
+    std::wstring commandLine = alarm::CommandLine(ExecutablePath(), arguments);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
@@ -73,11 +74,6 @@ bool SystemComeback::StartCopy(const std::wstring& arguments) {
 
 void SystemComeback::ExitFailed() {
     ExitProcess(1);
-}
-
-// One copy per user session: another user's session has its own.
-std::wstring SystemComeback::InstanceName() const {
-    return L"Local\\Acordina";
 }
 
 } // namespace acordina::win32

@@ -16,7 +16,6 @@ public:
     std::wstring ExecutablePath() const override;
     bool StartCopy(const std::wstring& arguments) override;
     void ExitFailed() override;
-    std::wstring InstanceName() const override;
 };
 
 } // namespace acordina::win32
