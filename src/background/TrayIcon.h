@@ -56,7 +56,6 @@ public:
     std::optional<LRESULT> OnMessage(UINT msg, WPARAM wp, LPARAM lp);
 
     HMENU mnuFile() const { return mnuFile_.get(); }
-    tray::cTrayBalloon& objTray() { return objTray_; }
 
     // On the window, beside its own timers.
     static constexpr UINT_PTR kSingleClickTimer = 2;

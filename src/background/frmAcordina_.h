@@ -47,8 +47,6 @@ public:
     void Avisa(std::uint8_t varOQue) override;
     void AvisaNaoTocou(alarm::TimeOfDay despertar) override;
     void AlertaProgramaOcultado() override;
-    // The icon's tip tells how to bring the hidden window back.
-    void ShowHiddenHint();
     void AlertaArmado() override;
     void AlertaReligado(const alarm::Balloon& aviso, bool oculto) override;
     void Remove_Systray() override;
@@ -66,7 +64,6 @@ public:
 
     const std::wstring& strArquivoSom() const { return sound_.Path(); }
     const Sound& sound() const { return sound_; }
-    tray::cTrayBalloon& objTray() { return tray_.objTray(); }
     const TrayIcon& tray() const { return tray_; }
 
     // Beside the icon's own timer on this window.
@@ -84,6 +81,8 @@ protected:
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
+    // The icon's tip tells how to bring the hidden window back.
+    void ShowHiddenHint();
     // TrayIconOwner: what the icon's clicks, menu and balloons ask for.
     bool MainWindowShown() const override;
     void mnuRestaurar_Click() override;
