@@ -36,6 +36,10 @@ void GiveWayTo(HWND lower, HWND upper) {
 
 } // namespace
 
+int FontHeight(const FontSpec& f, int dpiY) {
+    return -MulDiv(f.hundredthsOfPoint, dpiY, 7200);
+}
+
 Form::Form() : dpi_(Dpi::Screen()) {}
 
 int Form::Adopt(Control& control) {
