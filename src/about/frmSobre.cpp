@@ -14,7 +14,7 @@ constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 
 } // namespace
 
-frmSobre::frmSobre() {
+frmSobre::frmSobre(const win32::Monitors& monitors) : monitors_(monitors) {
     icon_.reset(static_cast<HICON>(
         LoadImageW(ThisModule(), MAKEINTRESOURCEW(IDI_TAVU), IMAGE_ICON, 32, 32, 0)));
 }
@@ -28,12 +28,12 @@ frmSobre::~frmSobre() {
 void frmSobre::ShowModalOver(HWND owner) {
     owner_ = owner;
     const SIZE size = OuterSize(kClientWidth, kClientHeight, kStyle, kExStyle);
-    const POINT at = Centred(size);
+    const POINT at = Centred(size, monitors_.WorkArea(owner));
     CreateWindowOfClass(L"AcordinaSobre", kExStyle, kStyle, L"Sobre", at.x, at.y, size.cx, size.cy,
                         owner, icon_.get());
     SetIcons(icon_.get(), icon_.get());
     CreateControls();
-    FitMonitor();
+    FitMonitor(monitors_);
     // The picture sits in a sunken border and the control is sized to it.
     picture_ = LoadJpegResource(IDR_SOBRE_JPG);
     SetWindowLongW(Picture1.hwnd(), GWL_STYLE,

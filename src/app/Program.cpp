@@ -85,7 +85,7 @@ mainwindow::frmAcordina& Program::Main() {
 
 void Program::ShowAbout() {
     about_.reset();
-    about_ = std::make_unique<about::frmSobre>();
+    about_ = std::make_unique<about::frmSobre>(services_.monitors);
     about_->ShowModalOver(Main().hwnd());
 }
 

@@ -9,7 +9,13 @@
 #include "roles/Roles.h"
 #include "services/Services.h"
 #include "ui/Form.h"
-#include "ui/controls/Controls.h"
+#include "ui/controls/CheckBox.h"
+#include "ui/controls/ComboBox.h"
+#include "ui/controls/Frame.h"
+#include "ui/controls/Label.h"
+#include "ui/controls/Picture.h"
+#include "ui/controls/TextBox.h"
+#include "ui/controls/VScrollBar.h"
 
 #include <array>
 #include <string>

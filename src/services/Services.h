@@ -2,12 +2,9 @@
 // Everything the windows ask of the outside world, in one bundle: main.cpp
 // fills it with the real services, a test with fakes.
 
-#include "alarm/AlarmCheck.h"
-#include "alarm/ArmingWarning.h"
+#include "alarm/WakeTimerAnswer.h"
 #include "platform/DurableFile.h"
-#include "shutdown/clsExitWindows.h"
-#include "text/CodePage.h"
-#include "tray/cTrayBalloon.h"
+#include "ui/Monitors.h"
 
 #include <windows.h>
 
@@ -15,6 +12,20 @@
 #include <optional>
 #include <string>
 #include <string_view>
+
+// Named here only by reference: the windows that call them include their headers.
+namespace acordina::alarm {
+class Clock;
+}
+namespace acordina::shutdown {
+class ShutdownApi;
+}
+namespace acordina::text {
+class CodePage;
+}
+namespace acordina::tray {
+class TrayShell;
+}
 
 namespace acordina::win32 {
 
@@ -26,14 +37,13 @@ public:
                      unsigned style) = 0;
 };
 
-// PlaySoundW and the device counts of winmm.
+// PlaySoundW and the count of winmm's wave outputs.
 class SoundSystem {
 public:
     virtual ~SoundSystem() = default;
     // name == nullptr asks for no sound (used with SND_PURGE).
     virtual bool PlaySoundW(const wchar_t* name, std::uintptr_t module, std::uint32_t flags) = 0;
     virtual std::uint32_t waveOutGetNumDevs() = 0;
-    virtual std::uint32_t midiOutGetNumDevs() = 0;
 };
 
 class Keyboard {
@@ -59,13 +69,6 @@ public:
     virtual ~Process() = default;
     // Ends the program at once; the real one does not return.
     virtual void ExitNow() = 0;
-};
-
-class Monitors {
-public:
-    virtual ~Monitors() = default;
-    // The work area (the screen without the task bar) of the monitor the window is on.
-    virtual RECT WorkArea(HWND window) const = 0;
 };
 
 // The program's one waitable timer, which wakes a sleeping computer for the alarm, the request

@@ -36,6 +36,10 @@ void GiveWayTo(HWND lower, HWND upper) {
 
 } // namespace
 
+int FontHeight(const FontSpec& f, int dpiY) {
+    return -MulDiv(f.hundredthsOfPoint, dpiY, 7200);
+}
+
 Form::Form() : dpi_(Dpi::Screen()) {}
 
 int Form::Adopt(Control& control) {
@@ -150,7 +154,7 @@ void Form::ChangeDpi(Dpi dpi) {
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
-void Form::FitMonitor() {
+void Form::FitMonitor(const Monitors& monitors) {
     SendMessageW(hwnd(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, 0), 0);
     const Dpi now = Dpi::OfWindow(hwnd());
     if (now.x == dpi_.x && now.y == dpi_.y) {
@@ -161,7 +165,7 @@ void Form::FitMonitor() {
     const SIZE size{MulDiv(rc.right - rc.left, now.x, dpi_.x),
                     MulDiv(rc.bottom - rc.top, now.y, dpi_.y)};
     ChangeDpi(now);
-    const POINT at = Centred(size);
+    const POINT at = Centred(size, monitors.WorkArea(hwnd()));
     SetWindowPos(hwnd(), nullptr, at.x, at.y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -191,9 +195,7 @@ SIZE Form::OuterSize(int clientWidthTwips, int clientHeightTwips, DWORD style,
     return {rc.right - rc.left, rc.bottom - rc.top};
 }
 
-POINT Form::Centred(SIZE size) {
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+POINT Form::Centred(SIZE size, const RECT& work) {
     return {work.left + (work.right - work.left - size.cx) / 2,
             work.top + (work.bottom - work.top - size.cy) / 2};
 }

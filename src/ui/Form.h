@@ -6,8 +6,10 @@
 
 #include "platform/Dpi.h"
 #include "ui/Layout.h"
+#include "ui/Monitors.h"
 #include "ui/Window.h"
-#include "ui/controls/Controls.h"
+#include "ui/controls/Control.h"
+#include "ui/controls/Frame.h"
 
 #include <span>
 #include <vector>
@@ -32,8 +34,9 @@ protected:
     void CreateControls(const Frame* later = nullptr);
     void CreateContents(const Frame& frame);
     // A window made on a monitor whose DPI is not the system's is laid out at the monitor's,
-    // and centred again at its new size. The keyboard cues start as the user's setting says.
-    void FitMonitor();
+    // and centred again at its new size on that monitor. The keyboard cues start as the user's
+    // setting says.
+    void FitMonitor(const Monitors& monitors);
     void UseHandCursor(HCURSOR hand) { hand_ = hand; }
     HFONT FontFor(const FontSpec& font);
     // Where the focus goes when the window is first active: the first stop in the tab order.
@@ -41,8 +44,8 @@ protected:
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     // Outer size for a client area in twips, for the window's styles.
     SIZE OuterSize(int clientWidthTwips, int clientHeightTwips, DWORD style, DWORD exStyle) const;
-    // Top-left corner that centres a window of this size on the screen's work area.
-    static POINT Centred(SIZE size);
+    // Top-left corner that centres a window of this size on a work area.
+    static POINT Centred(SIZE size, const RECT& work);
 
 private:
     // The controls inside `frame` (inside) or all the others.

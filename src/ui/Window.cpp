@@ -1,7 +1,7 @@
 #include "ui/Window.h"
 
 #include "platform/Failure.h"
-#include "ui/controls/Controls.h"
+#include "ui/controls/Control.h"
 
 namespace acordina::win32 {
 namespace {

@@ -2,9 +2,11 @@
 // Recording stand-ins for every service the windows use: no real sound, box, shutdown or clock.
 
 #include "RecordingShutdownApi.h"
+#include "alarm/AlarmCheck.h"
 #include "platform/AnsiText.h"
 #include "services/Services.h"
 #include "services/real/WindowsCodePage.h"
+#include "tray/cTrayBalloon.h"
 
 #include <mmsystem.h>
 
@@ -130,12 +132,11 @@ struct FakeSound final : win32::SoundSystem {
         }
         return waveDevices;
     }
-    std::uint32_t midiOutGetNumDevs() override { return midiDevices; }
 
     std::vector<SoundCall> calls;
     std::function<bool(const SoundCall&)> accepts; // none: every call is accepted
     std::function<void()> onCount;
-    std::uint32_t waveDevices = 1, midiDevices = 1;
+    std::uint32_t waveDevices = 1;
     bool loopEnded = false; // the last sound no longer plays, unnoticed
 };
 
@@ -191,9 +192,14 @@ struct FakeProcess final : win32::Process {
     std::function<void()> onExit;
 };
 
+// The primary monitor's work area for every window, unless a test gives another.
 struct FakeMonitors final : win32::Monitors {
     RECT WorkArea(HWND) const override { return workArea; }
-    RECT workArea{0, 0, 0x7FFF, 0x7FFF}; // no window moves unless a test makes it smaller
+    RECT workArea = [] {
+        RECT rc{};
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &rc, 0);
+        return rc;
+    }();
 };
 
 struct FakePower final : win32::Power {

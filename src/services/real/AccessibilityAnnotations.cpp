@@ -1,5 +1,7 @@
 #include "services/real/AccessibilityAnnotations.h"
 
+#include "platform/Failure.h"
+
 namespace acordina::win32 {
 namespace {
 
@@ -10,33 +12,12 @@ constexpr IID kIAccPropServices{
 
 } // namespace
 
-AccessibilityAnnotations::~AccessibilityAnnotations() {
-    props_.reset();
-    if (comStarted_) {
-        if (auto* uninit = ole32_.Function<decltype(CoUninitialize)>("CoUninitialize")) {
-            uninit();
-        }
-    }
-}
-
 IAccPropServices* AccessibilityAnnotations::Props() {
-    if (tried_) {
-        return props_.get();
+    if (!tried_) {
+        tried_ = true;
+        com_.emplace();
+        props_ = CreateComObject<IAccPropServices>(kAccPropServices, kIAccPropServices);
     }
-    tried_ = true;
-    auto* init = ole32_.Function<decltype(CoInitializeEx)>("CoInitializeEx");
-    auto* create = ole32_.Function<decltype(CoCreateInstance)>("CoCreateInstance");
-    if (!init || !create) {
-        Check(E_NOINTERFACE, L"Acordina: no ole32\n");
-        return nullptr;
-    }
-    // S_FALSE: already started on this thread, and still to be balanced.
-    const HRESULT started = init(nullptr, COINIT_APARTMENTTHREADED);
-    comStarted_ = SUCCEEDED(started);
-    void* props = nullptr;
-    Check(create(kAccPropServices, nullptr, CLSCTX_INPROC_SERVER, kIAccPropServices, &props),
-          L"Acordina: no AccPropServices\n");
-    props_.reset(static_cast<IAccPropServices*>(props));
     return props_.get();
 }
 
@@ -44,7 +25,7 @@ void AccessibilityAnnotations::Check(HRESULT result, const wchar_t* what) {
     // A screen reader then reads what the control says of itself; said once for the debugger.
     if (FAILED(result) && !reported_) {
         reported_ = true;
-        OutputDebugStringW(what);
+        Trace(what, static_cast<DWORD>(result));
     }
 }
 
@@ -52,7 +33,7 @@ void AccessibilityAnnotations::SetText(HWND control, const MSAAPROPID& property,
                                        const wchar_t* text, DWORD changed) {
     if (IAccPropServices* props = Props()) {
         Check(props->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, property, text),
-              L"Acordina: SetHwndPropStr failed\n");
+              L"SetHwndPropStr");
     }
     NotifyWinEvent(changed, control, OBJID_CLIENT, CHILDID_SELF);
 }
@@ -71,7 +52,7 @@ void AccessibilityAnnotations::SetRole(HWND control, long role) {
         v.vt = VT_I4;
         v.lVal = role;
         Check(props->SetHwndProp(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_ROLE, v),
-              L"Acordina: SetHwndProp failed\n");
+              L"SetHwndProp");
     }
 }
 

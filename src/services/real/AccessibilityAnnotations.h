@@ -2,19 +2,18 @@
 // The screen readers' names, roles and values through IAccPropServices, made at its first use:
 // COM and the accessibility library are loaded then, not when the program starts.
 
-#include "platform/SystemLibrary.h"
+#include "platform/Com.h"
 #include "services/Services.h"
 
 #include <oleacc.h>
 
-#include <memory>
+#include <optional>
 
 namespace acordina::win32 {
 
 class AccessibilityAnnotations final : public Accessibility {
 public:
     AccessibilityAnnotations() = default;
-    ~AccessibilityAnnotations() override;
     AccessibilityAnnotations(const AccessibilityAnnotations&) = delete;
     AccessibilityAnnotations& operator=(const AccessibilityAnnotations&) = delete;
 
@@ -29,14 +28,11 @@ private:
     // A text property, and the event that tells screen readers it changed.
     void SetText(HWND control, const MSAAPROPID& property, const wchar_t* text, DWORD changed);
 
-    struct Releaser {
-        void operator()(IUnknown* p) const noexcept { p->Release(); }
-    };
-    SystemLibrary ole32_{L"ole32.dll"};
     bool tried_ = false;
-    bool comStarted_ = false;
     bool reported_ = false;
-    std::unique_ptr<IAccPropServices, Releaser> props_;
+    // The service goes before the apartment it was made in.
+    std::optional<ComApartment> com_;
+    ComPtr<IAccPropServices> props_;
 };
 
 } // namespace acordina::win32

@@ -2,11 +2,13 @@
 // user's volume is the user's), its changes and its peak meter.
 #include "services/real/CoreAudioOutput.h"
 
+#include "platform/Com.h"
+#include "platform/Failure.h"
+
 #include <endpointvolume.h>
 #include <mmdeviceapi.h>
 
 #include <atomic>
-#include <memory>
 
 // MinGW's headers only name it; as Windows declares it.
 MIDL_INTERFACE("c02216f6-8c67-4b5b-9d00-d008e73e0064")
@@ -22,41 +24,11 @@ __CRT_UUID_DECL(IAudioMeterInformation, 0xc02216f6, 0x8c67, 0x4b5b, 0x9d, 0x00, 
 namespace acordina::win32 {
 namespace {
 
-struct Releaser {
-    void operator()(IUnknown* p) const noexcept { p->Release(); }
-};
-template <typename T> using ComPtr = std::unique_ptr<T, Releaser>;
-
-// Ends what CoInitializeEx began, after the objects declared later are released.
-struct ComScope {
-    decltype(CoUninitialize)* uninitialize = nullptr;
-    ~ComScope() {
-        if (uninitialize) {
-            uninitialize();
-        }
-    }
-};
-
-// COM on this thread, for as long as `scope` lasts, and Core Audio's devices; none where
-// Core Audio is missing.
-ComPtr<IMMDeviceEnumerator> OpenDevices(SystemLibrary& ole32, ComScope& scope) {
-    auto* initialize = ole32.Function<decltype(CoInitializeEx)>("CoInitializeEx");
-    auto* uninitialize = ole32.Function<decltype(CoUninitialize)>("CoUninitialize");
-    auto* create = ole32.Function<decltype(CoCreateInstance)>("CoCreateInstance");
-    // Windows XP's ole32 has these, but no Core Audio: CoCreateInstance fails there.
-    if (!initialize || !uninitialize || !create) {
-        return nullptr;
-    }
-    // S_FALSE (already initialised) also needs its CoUninitialize; a thread in another
-    // apartment model answers RPC_E_CHANGED_MODE and may still create the objects.
-    const HRESULT com = initialize(nullptr, COINIT_APARTMENTTHREADED);
-    scope.uninitialize = SUCCEEDED(com) ? uninitialize : nullptr;
-    void* raw = nullptr;
-    if (FAILED(create(__uuidof(MMDeviceEnumerator), nullptr, CLSCTX_INPROC_SERVER,
-                      __uuidof(IMMDeviceEnumerator), &raw))) {
-        return nullptr;
-    }
-    return ComPtr<IMMDeviceEnumerator>(static_cast<IMMDeviceEnumerator*>(raw));
+// Core Audio's devices, in an apartment the caller holds; none where Core Audio is missing
+// (Windows XP's ole32 has COM, but not these).
+ComPtr<IMMDeviceEnumerator> OpenDevices() {
+    return CreateComObject<IMMDeviceEnumerator>(__uuidof(MMDeviceEnumerator),
+                                                __uuidof(IMMDeviceEnumerator));
 }
 
 // The default output's interface T; none when there is no default output.
@@ -73,7 +45,10 @@ template <typename T> ComPtr<T> OfDefaultOutput(IMMDeviceEnumerator& devices) {
     return ComPtr<T>(static_cast<T*>(raw));
 }
 
-// Core Audio calls it on a thread of its own: it only posts to the window.
+} // namespace
+
+// Core Audio calls it on a thread of its own: it only posts to the window. Not in the unnamed
+// namespace: the class's own Watching holds one.
 class OutputNotices final : public IMMNotificationClient {
 public:
     OutputNotices(HWND window, UINT message) : window_(window), message_(message) {}
@@ -123,18 +98,20 @@ private:
     UINT message_;
 };
 
-} // namespace
-
 // Released in reverse: the meter and the notices, the devices, then COM.
 struct CoreAudioOutput::Watching {
-    ComScope scope;
+    ComApartment com;
     ComPtr<IMMDeviceEnumerator> devices;
     ComPtr<OutputNotices> notices; // registered
     ComPtr<IAudioMeterInformation> meter;
     bool meterAsked = false;
     ~Watching() {
-        if (notices) {
-            devices->UnregisterEndpointNotificationCallback(notices.get());
+        if (!notices) {
+            return;
+        }
+        if (const HRESULT gone = devices->UnregisterEndpointNotificationCallback(notices.get());
+            FAILED(gone)) {
+            Trace(L"UnregisterEndpointNotificationCallback", static_cast<DWORD>(gone));
         }
     }
 };
@@ -143,8 +120,8 @@ CoreAudioOutput::CoreAudioOutput() = default;
 CoreAudioOutput::~CoreAudioOutput() = default;
 
 std::optional<bool> CoreAudioOutput::Silent() {
-    ComScope scope;
-    const auto devices = OpenDevices(ole32_, scope);
+    const ComApartment com;
+    const auto devices = OpenDevices();
     const auto volume = devices ? OfDefaultOutput<IAudioEndpointVolume>(*devices) : nullptr;
     BOOL muted = FALSE;
     float level = 0.0f;
@@ -158,13 +135,18 @@ std::optional<bool> CoreAudioOutput::Silent() {
 void CoreAudioOutput::Watch(HWND window, UINT message) {
     watching_.reset();
     auto watching = std::make_unique<Watching>();
-    watching->devices = OpenDevices(ole32_, watching->scope);
+    watching->devices = OpenDevices();
     if (!watching->devices) {
         return;
     }
     ComPtr<OutputNotices> notices(new OutputNotices(window, message));
-    if (SUCCEEDED(watching->devices->RegisterEndpointNotificationCallback(notices.get()))) {
+    // Without the notices the meter stays with the output it began with.
+    if (const HRESULT registered =
+            watching->devices->RegisterEndpointNotificationCallback(notices.get());
+        SUCCEEDED(registered)) {
         watching->notices = std::move(notices);
+    } else {
+        Trace(L"RegisterEndpointNotificationCallback", static_cast<DWORD>(registered));
     }
     watching_ = std::move(watching);
 }

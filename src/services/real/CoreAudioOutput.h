@@ -1,13 +1,12 @@
 #pragma once
 
-#include "platform/SystemLibrary.h"
 #include "services/Services.h"
 
 #include <memory>
 
 namespace acordina::win32 {
 
-// Core Audio, reached through ole32 loaded at its first use.
+// Core Audio, reached through the program's ole32, loaded at its first use.
 class CoreAudioOutput final : public AudioOutput {
 public:
     CoreAudioOutput();
@@ -19,7 +18,6 @@ public:
 
 private:
     struct Watching;
-    SystemLibrary ole32_{L"ole32.dll"};
     std::unique_ptr<Watching> watching_;
 };
 

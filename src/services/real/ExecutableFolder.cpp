@@ -1,11 +1,14 @@
 // The program's folder, whether it takes files, and the user's own folder for when it does not.
 #include "services/real/ExecutableFolder.h"
 
+#include "platform/Com.h"
 #include "platform/Handles.h"
 #include "platform/Paths.h"
 #include "platform/SystemLibrary.h"
 
 #include <shlobj.h>
+
+#include <memory>
 
 namespace acordina::win32 {
 
@@ -54,17 +57,13 @@ std::wstring ExecutableFolder::LocalAppData() const {
     static constexpr KNOWNFOLDERID kLocalAppData{
         0xf1b32785, 0x6fba, 0x4fcf, {0x9d, 0x55, 0x7b, 0x8e, 0x7f, 0x15, 0x70, 0x91}};
     SystemLibrary shell32{L"shell32.dll"};
-    SystemLibrary ole32{L"ole32.dll"};
     auto* known = shell32.Function<decltype(SHGetKnownFolderPath)>("SHGetKnownFolderPath");
-    auto* release = ole32.Function<decltype(CoTaskMemFree)>("CoTaskMemFree");
     wchar_t* found = nullptr;
-    if (known && release && SUCCEEDED(known(kLocalAppData, 0, nullptr, &found))) {
-        std::wstring path(found);
-        release(found);
-        return path;
-    }
-    if (release) {
-        release(found); // given back even after a failure
+    const HRESULT result = known ? known(kLocalAppData, 0, nullptr, &found) : E_NOTIMPL;
+    // Given back even after a failure.
+    const std::unique_ptr<wchar_t, CoTaskMemFreer> owned(found);
+    if (SUCCEEDED(result)) {
+        return found;
     }
     wchar_t path[MAX_PATH]{};
     auto* older = shell32.Function<decltype(SHGetFolderPathW)>("SHGetFolderPathW");

@@ -1,5 +1,7 @@
 #include "services/real/SendInputKeyboard.h"
 
+#include "platform/Failure.h"
+
 namespace acordina::win32 {
 
 void SendInputKeyboard::SendTab() {
@@ -8,7 +10,10 @@ void SendInputKeyboard::SendTab() {
     keys[0].ki.wVk = VK_TAB;
     keys[1] = keys[0];
     keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, keys, sizeof(INPUT));
+    // Input blocked for the desktop refuses it; the focus then stays where it is.
+    if (SendInput(2, keys, sizeof(INPUT)) != 2) {
+        Trace(L"SendInput");
+    }
 }
 
 } // namespace acordina::win32

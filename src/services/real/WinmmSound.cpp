@@ -42,9 +42,5 @@ std::uint32_t WinmmSound::waveOutGetNumDevs() {
     auto* count = winmm_.Function<decltype(::waveOutGetNumDevs)>("waveOutGetNumDevs");
     return count ? count() : 0;
 }
-std::uint32_t WinmmSound::midiOutGetNumDevs() {
-    auto* count = winmm_.Function<decltype(::midiOutGetNumDevs)>("midiOutGetNumDevs");
-    return count ? count() : 0;
-}
 
 } // namespace acordina::win32

@@ -9,7 +9,6 @@ class WinmmSound final : public SoundSystem {
 public:
     bool PlaySoundW(const wchar_t* name, std::uintptr_t module, std::uint32_t flags) override;
     std::uint32_t waveOutGetNumDevs() override;
-    std::uint32_t midiOutGetNumDevs() override;
 
 private:
     SystemLibrary winmm_{L"winmm.dll"};

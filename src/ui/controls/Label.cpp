@@ -1,13 +1,9 @@
-#include "ui/controls/Pressable.h"
+#include "ui/controls/Label.h"
 
 #include "platform/Handles.h"
 
-#include <commctrl.h>
-
 namespace acordina::win32 {
 namespace {
-
-constexpr UINT_PTR kPressableSubclass = 2;
 
 bool FocusShown(HWND hwnd) {
     return GetFocus() == hwnd && !(SendMessageW(hwnd, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
@@ -78,8 +74,9 @@ void DrawFocus(HWND hwnd) {
     SelectObject(dc, old);
 }
 
-LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
-                      DWORD_PTR press) noexcept {
+} // namespace
+
+LRESULT Pressable::OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_GETDLGCODE: {
         // Enter comes to the control instead of the window's default button.
@@ -92,14 +89,14 @@ LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
     case WM_KEYDOWN:
         // A held key presses once.
         if ((wp == VK_SPACE || wp == VK_RETURN) && !(lp & (1 << 30))) {
-            if (const auto& handler = *reinterpret_cast<const std::function<void()>*>(press)) {
-                handler();
+            if (press_) {
+                press_();
             }
             return 0;
         }
         break;
     case WM_PAINT: {
-        const LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
+        const LRESULT result = Default(hwnd, msg, wp, lp);
         if (FocusShown(hwnd)) {
             DrawFocus(hwnd);
         }
@@ -110,23 +107,35 @@ LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
     case WM_UPDATEUISTATE:
         InvalidateRect(hwnd, nullptr, TRUE);
         break;
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(hwnd, &Proc, kPressableSubclass);
-        break;
     default:
         break;
     }
-    return DefSubclassProc(hwnd, msg, wp, lp);
+    return Default(hwnd, msg, wp, lp);
 }
 
-} // namespace
-
-void MakePressable(HWND hwnd, const std::function<void()>* press) {
-    SetWindowSubclass(hwnd, &Proc, kPressableSubclass, reinterpret_cast<DWORD_PTR>(press));
+DWORD Label::Style(const ControlSpec& row) const {
+    DWORD style = SS_NOTIFY;
+    if (row.flags & kRightAligned) {
+        style |= SS_RIGHT;
+    } else if (row.flags & kCentered) {
+        style |= SS_CENTER;
+    } else {
+        style |= SS_LEFT;
+    }
+    return style;
 }
 
-void StopPressable(HWND hwnd) {
-    RemoveWindowSubclass(hwnd, &Proc, kPressableSubclass);
+void Label::Create(HWND parent, const Dpi& dpi, HFONT font) {
+    Control::Create(parent, dpi, font);
+    if (Row()->flags & kPressable) {
+        pressable_.Attach(hwnd());
+    }
+}
+
+void Label::OnCommand(WORD code) {
+    if (code == STN_CLICKED && Click) {
+        Click();
+    }
 }
 
 } // namespace acordina::win32
