@@ -1,6 +1,7 @@
 #include "about/frmSobre.h"
 
 #include "about/JpegPicture.h"
+#include "platform/Failure.h"
 #include "resource_ids.h"
 
 namespace acordina::about {
@@ -17,6 +18,9 @@ constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 frmSobre::frmSobre(const win32::Monitors& monitors) : monitors_(monitors) {
     icon_.reset(static_cast<HICON>(
         LoadImageW(ThisModule(), MAKEINTRESOURCEW(IDI_TAVU), IMAGE_ICON, 32, 32, 0)));
+    if (!icon_) {
+        win32::Trace(L"LoadImageW About"); // the window's default icon stands in
+    }
 }
 
 frmSobre::~frmSobre() {
@@ -53,7 +57,9 @@ void frmSobre::Close() {
         EnableWindow(owner_, TRUE);
         owner_ = nullptr;
     }
-    DestroyWindow(hwnd());
+    if (!DestroyWindow(hwnd())) {
+        win32::Trace(L"DestroyWindow About"); // it still goes with its object
+    }
 }
 
 LRESULT frmSobre::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {

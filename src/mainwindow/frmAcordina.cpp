@@ -55,6 +55,8 @@ void frmAcordina::SetOuterWidth(int twips) {
 void frmAcordina::Mostrar() {
     MostrarHora();
     ShowWindow(hwnd(), SW_SHOWNORMAL);
+    // Windows may refuse the foreground to a program the user is not using; the window still
+    // shows, flashing on the task bar.
     SetForegroundWindow(hwnd());
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }

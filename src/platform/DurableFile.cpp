@@ -31,6 +31,8 @@ DWORD WriteAndFlush(const std::wstring& path, std::string_view bytes) {
     }
     out.reset();
     if (error != 0) {
+        // The write's own error is the one to report; a leftover temporary is overwritten next
+        // time.
         DeleteFileW(path.c_str());
     }
     return error;
@@ -46,7 +48,7 @@ WriteResult WriteDurably(const std::wstring& path, std::string_view bytes) {
     if (!MoveFileExW(temporary.c_str(), path.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         const DWORD error = GetLastError();
-        DeleteFileW(temporary.c_str());
+        DeleteFileW(temporary.c_str()); // as above: the move's error is the one that counts
         return Failed(error);
     }
     return {};

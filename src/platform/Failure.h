@@ -13,6 +13,10 @@
 //   reason (SystemReason, WriteResult).
 // - Traced: what the user can neither see nor act on (a best-effort clean-up, a cosmetic call,
 //   a system feature that is missing or refused and has a fallback): Trace, and nothing more.
+// - Not checked, as a kind: calls on the program's own live windows and controls that can fail
+//   only once the window is gone (SetWindowPos, SetWindowTextW, InvalidateRect, KillTimer of its
+//   own timer, messages sent to its controls), and those whose answer is a previous state, not
+//   a failure (ShowWindow, EnableWindow, SelectObject putting the old object back).
 //
 // While a FailureScope lives, the fatal paths that would end the program silently (an exception
 // at a window procedure or the program's entry, std::terminate, a structured exception nobody

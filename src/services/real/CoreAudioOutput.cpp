@@ -75,12 +75,12 @@ public:
                                                      LPCWSTR id) override {
         if (flow == eRender && role == eConsole) {
             stale = true;
-            PostMessageW(window_, message_, id != nullptr, 0);
+            Post(id != nullptr);
         }
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE OnDeviceStateChanged(LPCWSTR, DWORD) override {
-        PostMessageW(window_, message_, 0, 0);
+        Post(false);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE OnDeviceAdded(LPCWSTR) override { return S_OK; }
@@ -93,6 +93,13 @@ public:
     std::atomic<bool> stale{false};
 
 private:
+    // Lost only with the window or a full queue; the next tick's check of the sound follows up.
+    void Post(bool defaultChanged) const {
+        if (!PostMessageW(window_, message_, defaultChanged, 0)) {
+            Trace(L"PostMessageW audio notice");
+        }
+    }
+
     std::atomic<ULONG> references_{1};
     HWND window_;
     UINT message_;

@@ -1,6 +1,8 @@
 // The wake timer, the stay-awake request and the power plan's wake-timer setting.
 #include "services/real/SystemPower.h"
 
+#include "platform/Failure.h"
+
 #include <powrprof.h>
 
 #include <memory>
@@ -32,12 +34,18 @@ alarm::WakeTimerAnswer SystemPower::SetWakeTimer(std::int64_t utcFileTime) {
 
 void SystemPower::CancelWakeTimer() {
     if (timer_) {
-        CancelWaitableTimer(timer_.get());
+        if (!CancelWaitableTimer(timer_.get())) {
+            Trace(L"CancelWaitableTimer");
+        }
     }
 }
 
 void SystemPower::SetThreadExecutionState(std::uint32_t flags) {
-    ::SetThreadExecutionState(flags);
+    // The previous state, or 0 when refused: the computer may then sleep through a ringing
+    // alarm, and the wake timer is what is left to wake it.
+    if (::SetThreadExecutionState(flags) == 0) {
+        Trace(L"SetThreadExecutionState");
+    }
 }
 
 // A computer that cannot tell counts as on mains, as a desktop is.

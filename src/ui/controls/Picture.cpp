@@ -1,5 +1,6 @@
 #include "ui/controls/Picture.h"
 
+#include "platform/Failure.h"
 #include "ui/Window.h"
 
 namespace acordina::win32 {
@@ -29,6 +30,9 @@ void Picture::LoadIcon(const Dpi& dpi) {
         // The old icon goes only once the control shows the new one.
         UniqueIcon icon(static_cast<HICON>(
             LoadImageW(ThisModule(), MAKEINTRESOURCEW(row.resource), IMAGE_ICON, w, h, 0)));
+        if (!icon) {
+            Trace(L"LoadImageW Picture"); // the control stays blank, its click still works
+        }
         SendMessageW(hwnd(), STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
         icon_ = std::move(icon);
         SetWindowPos(hwnd(), nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
