@@ -29,8 +29,9 @@ bool Program::Start(bool religar) {
     ChooseDataFolder();
     background_ = std::make_unique<background::frmAcordina_>(services_, module1, *this);
     main_ = std::make_unique<mainwindow::frmAcordina>(services_, module1, *background_, *this);
-    main_->Load();
+    // Before the main window loads: anything it does may already forget the alarm.
     comeback_.emplace(services_, module1, dataFolder_, *main_, *background_);
+    main_->Load();
     const std::optional<alarm::RestartRecord> record = comeback_->Found(religar);
     // Started by Windows to bring the alarm back, nobody is there to look at the window.
     background_->Load(*main_, !(religar && record));
