@@ -1,39 +1,38 @@
 // Acordina: a desktop alarm clock that waits in the notification area.
+#include "alarm/CommandLine.h"
 #include "app/Program.h"
+#include "platform/Failure.h"
+#include "services/real/AccessibilityAnnotations.h"
+#include "services/real/CoreAudioOutput.h"
+#include "services/real/ExecutableFolder.h"
+#include "services/real/ExitProcessNow.h"
+#include "services/real/LocalClock.h"
+#include "services/real/SendInputKeyboard.h"
+#include "services/real/ShellNotifications.h"
+#include "services/real/ShutdownApiWin32.h"
+#include "services/real/SystemComeback.h"
+#include "services/real/SystemMessageBoxes.h"
+#include "services/real/SystemMonitors.h"
+#include "services/real/SystemPower.h"
+#include "services/real/SystemSingleInstance.h"
+#include "services/real/SystemTimeZone.h"
+#include "services/real/SystemTrayShell.h"
+#include "services/real/WindowTimers.h"
+#include "services/real/WindowsCodePage.h"
+#include "services/real/WinmmSound.h"
 #include "shutdown/clsExitWindows.h"
-#include "win32/AccessibilityAnnotations.h"
-#include "win32/MessageLoop.h"
-#include "win32/RealServices.h"
-#include "win32/ShutdownApiWin32.h"
-#include "win32/SystemComeback.h"
-#include "win32/WindowsCodePage.h"
+#include "ui/MessageLoop.h"
 
 #include <windows.h>
 
 #include <commctrl.h>
 
-#include <cwctype>
-#include <string_view>
-
-namespace {
-
-// The command line's arguments hold the word that Windows starts the program with, or nothing.
-bool StartedToReligar(std::wstring_view arguments) {
-    while (!arguments.empty() && std::iswspace(arguments.back())) {
-        arguments.remove_suffix(1);
-    }
-    while (!arguments.empty() && std::iswspace(arguments.front())) {
-        arguments.remove_prefix(1);
-    }
-    const std::wstring word(arguments);
-    return lstrcmpiW(word.c_str(), acordina::Program::kReligar) == 0;
-}
-
-} // namespace
-
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
+    // Refused, the first control that cannot be made ends the program with its reason.
+    if (!InitCommonControlsEx(&controls)) {
+        acordina::win32::Trace(L"InitCommonControlsEx");
+    }
 
     using namespace acordina::win32;
     LocalClock clock;
@@ -53,13 +52,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int) {
     CoreAudioOutput audio;
     ShellNotifications notifications;
     WindowTimers timers;
+    SystemSingleInstance singleInstance;
     Services services{clock,    messageBoxes,  shell,    sound,         shutdown, keyboard,
                       folder,   process,       monitors, ansiCodePage,  power,    timeZone,
-                      comeback, accessibility, audio,    notifications, timers};
+                      comeback, accessibility, audio,    notifications, timers,   singleInstance};
 
     acordina::Program program(services);
     try {
-        if (!program.Start(StartedToReligar(arguments ? arguments : L""))) {
+        if (!program.Start(acordina::alarm::StartedToReligar(arguments ? arguments : L""))) {
             return 0;
         }
         // The program ends through its own exits (the close confirmation, the tray menu);

@@ -1,7 +1,7 @@
 #include "about/JpegPicture.h"
 
-#include "win32/SystemLibrary.h"
-#include "win32/Window.h"
+#include "platform/Com.h"
+#include "ui/Window.h"
 
 #include <ocidl.h>
 #include <olectl.h>
@@ -12,9 +12,6 @@
 namespace acordina::about {
 namespace {
 
-struct Releaser {
-    void operator()(IUnknown* p) const noexcept { p->Release(); }
-};
 struct GlobalFreer {
     void operator()(void* h) const noexcept { GlobalFree(h); }
 };
@@ -22,11 +19,11 @@ struct GlobalFreer {
 } // namespace
 
 win32::UniqueBitmap LoadJpegResource(int resourceId) {
-    // The picture loader's libraries are big and only the About window needs them: loaded
-    // here, not at the program's start. Declared first, they outlive the objects they make.
-    win32::SystemLibrary ole32(L"ole32.dll");
+    // The picture loader's library is big and only the About window needs it: loaded here, not
+    // at the program's start. Declared first, it outlives the objects it makes.
     win32::SystemLibrary oleaut32(L"oleaut32.dll");
-    auto* createStream = ole32.Function<decltype(CreateStreamOnHGlobal)>("CreateStreamOnHGlobal");
+    auto* createStream =
+        win32::Ole32().Function<decltype(CreateStreamOnHGlobal)>("CreateStreamOnHGlobal");
     auto* loadPicture = oleaut32.Function<decltype(OleLoadPicture)>("OleLoadPicture");
     if (!createStream || !loadPicture) {
         return nullptr;
@@ -54,15 +51,17 @@ win32::UniqueBitmap LoadJpegResource(int resourceId) {
     if (FAILED(createStream(memory.get(), FALSE, &rawStream))) {
         return nullptr;
     }
-    std::unique_ptr<IStream, Releaser> stream(rawStream);
+    const win32::ComPtr<IStream> stream(rawStream);
     IPicture* rawPicture = nullptr;
     if (FAILED(loadPicture(stream.get(), static_cast<LONG>(size), FALSE, IID_IPicture,
                            reinterpret_cast<void**>(&rawPicture)))) {
         return nullptr;
     }
-    std::unique_ptr<IPicture, Releaser> picture(rawPicture);
+    const win32::ComPtr<IPicture> picture(rawPicture);
     OLE_HANDLE handle = 0;
-    picture->get_Handle(&handle);
+    if (FAILED(picture->get_Handle(&handle))) {
+        return nullptr;
+    }
     // A copy of our own: the picture object frees its bitmap when released.
     return win32::UniqueBitmap(static_cast<HBITMAP>(
         CopyImage(reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(handle)), IMAGE_BITMAP, 0, 0,

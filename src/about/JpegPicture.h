@@ -2,7 +2,7 @@
 // The About picture is a JPEG kept in the program's resources; the system's
 // picture loader decodes it into a bitmap the window owns.
 
-#include "win32/Handles.h"
+#include "platform/Handles.h"
 
 namespace acordina::about {
 

@@ -1,6 +1,7 @@
 #include "about/frmSobre.h"
 
 #include "about/JpegPicture.h"
+#include "platform/Failure.h"
 #include "resource_ids.h"
 
 namespace acordina::about {
@@ -14,9 +15,12 @@ constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 
 } // namespace
 
-frmSobre::frmSobre() {
+frmSobre::frmSobre(const win32::Monitors& monitors) : monitors_(monitors) {
     icon_.reset(static_cast<HICON>(
         LoadImageW(ThisModule(), MAKEINTRESOURCEW(IDI_TAVU), IMAGE_ICON, 32, 32, 0)));
+    if (!icon_) {
+        win32::Trace(L"LoadImageW About"); // the window's default icon stands in
+    }
 }
 
 frmSobre::~frmSobre() {
@@ -28,12 +32,12 @@ frmSobre::~frmSobre() {
 void frmSobre::ShowModalOver(HWND owner) {
     owner_ = owner;
     const SIZE size = OuterSize(kClientWidth, kClientHeight, kStyle, kExStyle);
-    const POINT at = Centred(size);
+    const POINT at = Centred(size, monitors_.WorkArea(owner));
     CreateWindowOfClass(L"AcordinaSobre", kExStyle, kStyle, L"Sobre", at.x, at.y, size.cx, size.cy,
                         owner, icon_.get());
     SetIcons(icon_.get(), icon_.get());
     CreateControls();
-    FitMonitor();
+    FitMonitor(monitors_);
     // The picture sits in a sunken border and the control is sized to it.
     picture_ = LoadJpegResource(IDR_SOBRE_JPG);
     SetWindowLongW(Picture1.hwnd(), GWL_STYLE,
@@ -53,7 +57,9 @@ void frmSobre::Close() {
         EnableWindow(owner_, TRUE);
         owner_ = nullptr;
     }
-    DestroyWindow(hwnd());
+    if (!DestroyWindow(hwnd())) {
+        win32::Trace(L"DestroyWindow About"); // it still goes with its object
+    }
 }
 
 LRESULT frmSobre::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {

@@ -2,9 +2,12 @@
 // The About window: the system's name and version, the maker's logo and its
 // rights, contact and place-and-date lines. Static: nothing to do but close.
 
-#include "win32/Controls.h"
-#include "win32/Form.h"
-#include "win32/Handles.h"
+#include "platform/Handles.h"
+#include "ui/Form.h"
+#include "ui/Monitors.h"
+#include "ui/controls/Frame.h"
+#include "ui/controls/Label.h"
+#include "ui/controls/Picture.h"
 
 namespace acordina::about {
 
@@ -14,7 +17,7 @@ inline constexpr win32::FontSpec kTitle{L"MS Sans Serif", 975, true};
 
 class frmSobre final : public win32::Form {
 public:
-    frmSobre();
+    explicit frmSobre(const win32::Monitors& monitors);
     ~frmSobre() override;
 
     // Shows the window with owner taking no input until it is closed.
@@ -37,6 +40,7 @@ protected:
 private:
     void Close();
 
+    const win32::Monitors& monitors_;
     HWND owner_ = nullptr;
     win32::UniqueIcon icon_;
     win32::UniqueBitmap picture_;

@@ -3,16 +3,12 @@
 // warning at most, the one about the nearest cause. A file that cannot be read leaves the volume
 // unasked; either sound warning goes before the sleeping computer's.
 
+#include "alarm/WakeTimerAnswer.h"
+
 #include <cstdint>
 #include <optional>
 
 namespace acordina::alarm {
-
-// What Windows answered to the wake timer: set, and able to resume the computer.
-struct WakeTimerAnswer {
-    bool set = true;
-    bool resumes = true;
-};
 
 // The power plan's "Allow wake timers" values.
 inline constexpr std::uint32_t kWakeTimersOff = 0;

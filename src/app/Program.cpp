@@ -1,9 +1,10 @@
 #include "app/Program.h"
 
 #include "about/frmSobre.h"
+#include "alarm/CommandLine.h"
 #include "background/frmAcordina_.h"
 #include "mainwindow/frmAcordina.h"
-#include "win32/Paths.h"
+#include "platform/Paths.h"
 
 #include <cassert>
 
@@ -11,8 +12,10 @@ namespace acordina {
 
 Program::Program(win32::Services& services) : services_(services) {}
 
-// The main window goes first: its terminate step still talks to the background window.
+// The comeback, which holds both windows, goes first; then the main window: its terminate step
+// still talks to the background window.
 Program::~Program() {
+    comeback_.reset();
     about_.reset();
     main_.reset();
     background_.reset();
@@ -26,42 +29,28 @@ bool Program::Start(bool religar) {
     ChooseDataFolder();
     background_ = std::make_unique<background::frmAcordina_>(services_, module1, *this);
     main_ = std::make_unique<mainwindow::frmAcordina>(services_, module1, *background_, *this);
+    // Before the main window loads: anything it does may already forget the alarm.
+    comeback_.emplace(services_, module1, dataFolder_, *main_, *background_);
     main_->Load();
-    const std::optional<alarm::RestartRecord> record = FoundRecord(religar);
+    const std::optional<alarm::RestartRecord> record = comeback_->Found(religar);
     // Started by Windows to bring the alarm back, nobody is there to look at the window.
     background_->Load(*main_, !(religar && record));
     if (record) {
-        Religar(*record, religar);
+        comeback_->Religar(*record, religar);
     }
     return true;
 }
 
 bool Program::OnlyCopy(bool religar) {
-    const std::wstring name = services_.comeback.InstanceName();
-    onlyCopy_.reset(CreateMutexW(nullptr, FALSE, name.c_str()));
+    win32::SingleInstance& instance = services_.singleInstance;
     // Without the mutex there is no telling: running twice beats not running.
-    if (!onlyCopy_ || GetLastError() != ERROR_ALREADY_EXISTS) {
+    if (instance.Take() != win32::SingleInstance::Claim::Second) {
         return true;
     }
-    onlyCopy_.reset();
-    if (religar) {
-        return false;
-    }
-    // The first copy makes that window only after drawing its own: a quick second start waits.
-    HWND first = nullptr;
-    for (int tries = 0; !first && tries < 50; ++tries) {
-        first = FindWindowW(background::frmAcordina_::kClassName, name.c_str());
-        if (!first) {
-            Sleep(100);
-        }
-    }
-    if (first) {
-        // The first copy may take the foreground that this newly started one holds.
-        DWORD process = 0;
-        GetWindowThreadProcessId(first, &process);
-        AllowSetForegroundWindow(process);
-        PostMessageW(first, RegisterWindowMessageW(background::frmAcordina_::kRestaurarMessage), 0,
-                     0);
+    // Started by Windows, the first copy already holds the alarm; by hand, the user wants it.
+    if (!religar) {
+        instance.WakeFirst(background::frmAcordina_::kClassName,
+                           background::frmAcordina_::kRestaurarMessage);
     }
     return false;
 }
@@ -79,8 +68,10 @@ void Program::ChooseDataFolder() {
         return;
     }
     dataFolder_ = win32::InFolder(local, L"Acordina");
-    // Already there, or refused: a write there names the reason.
-    CreateDirectoryW(dataFolder_.c_str(), nullptr);
+    // Refused: a write there names the reason to the user.
+    if (!CreateDirectoryW(dataFolder_.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) {
+        win32::Trace(L"CreateDirectoryW (data folder)");
+    }
 }
 
 background::frmAcordina_& Program::Background() {
@@ -95,7 +86,7 @@ mainwindow::frmAcordina& Program::Main() {
 
 void Program::ShowAbout() {
     about_.reset();
-    about_ = std::make_unique<about::frmSobre>();
+    about_ = std::make_unique<about::frmSobre>(services_.monitors);
     about_->ShowModalOver(Main().hwnd());
 }
 
@@ -112,6 +103,22 @@ void Program::EndWithWindows() {
     Leave();
 }
 
+void Program::GuardarAlarme(alarm::TimeOfDay despertar) {
+    comeback_->Guardar(despertar);
+}
+
+void Program::AlarmeTocou() {
+    comeback_->Tocou();
+}
+
+void Program::EsquecerAlarme() {
+    comeback_->Esquecer(true);
+}
+
+void Program::EsquecerAlarmeCalado() {
+    comeback_->Esquecer(false);
+}
+
 void Program::Leave() {
     if (background_) {
         background_->Remove_Systray();
@@ -119,6 +126,33 @@ void Program::Leave() {
     // A program that is gone must not wake the computer.
     services_.power.CancelWakeTimer();
     services_.process.ExitNow();
+}
+
+void Program::Falhou(const std::wstring& reason) noexcept {
+    auto& comeback = services_.comeback;
+    if (failing_) {
+        comeback.ExitFailed();
+        return;
+    }
+    failing_ = true;
+    try {
+        const bool ranAWhile =
+            alarm::LocalSeconds(services_.clock.Now()) - alarm::LocalSeconds(started_) >=
+            kMinimumRunSeconds;
+        if (background_) {
+            background_->Remove_Systray();
+        }
+        // The new copy must not find this one still running.
+        services_.singleInstance.Release();
+        // The record stays: the new copy arms again from it.
+        if (!(module1.blnLigado && ranAWhile && comeback.StartCopy(alarm::kReligar))) {
+            std::wstring text = L"O Acordina encontrou um erro e será fechado:\n";
+            services_.messageBoxes.Show(nullptr, text += reason, L"Acordina", MB_ICONERROR);
+        }
+    } catch (...) {
+        // Ending is all that is left to do.
+    }
+    comeback.ExitFailed();
 }
 
 } // namespace acordina

@@ -1,14 +1,14 @@
 #pragma once
 // The program: the alarm settings shared by the windows, and the three windows, built in
 // order at start and each handed only the operations it needs of the others (the About
-// window only while it is shown).
+// window only while it is shown); the alarm's comeback, the one-copy rule, and the end after a
+// failure.
 
 #include "alarm/Module1.h"
-#include "alarm/RestartRecord.h"
-#include "app/Roles.h"
-#include "win32/Failure.h"
-#include "win32/Handles.h"
-#include "win32/Services.h"
+#include "app/AlarmComeback.h"
+#include "platform/Failure.h"
+#include "roles/Roles.h"
+#include "services/Services.h"
 
 #include <memory>
 #include <optional>
@@ -38,8 +38,6 @@ public:
     // already runs: this one has made nothing and ends.
     bool Start(bool religar = false);
 
-    // Argument of the starts that bring an armed alarm back.
-    static constexpr wchar_t kReligar[] = L"/religar";
     // A failure after this long restarts an armed program; sooner, it might fail again at once.
     static constexpr int kMinimumRunSeconds = 60;
 
@@ -69,20 +67,10 @@ public:
     void Falhou(const std::wstring& reason) noexcept override;
 
 private:
-    // True for the only copy in the session; a plain second start brings the first one's
-    // window up.
+    // True for the only copy in the session, or when there is no telling; a plain second start
+    // brings the first one's window up.
     bool OnlyCopy(bool religar);
     void ChooseDataFolder();
-    // The record found at start; a damaged one is removed with the rest of the traces.
-    std::optional<alarm::RestartRecord> FoundRecord(bool religar);
-    void Religar(const alarm::RestartRecord& record, bool religar);
-    std::wstring RecordPath() const;
-    void WriteRecord();
-    // Removes the traces; tells the user of one left behind only when `avisar`.
-    void Esquecer(bool avisar);
-    // Reports a trace of the alarm that could not be written or removed.
-    void Warn(const std::wstring& what, const win32::WriteResult& result,
-              const wchar_t* consequence);
     void Leave();
 
     win32::Services& services_;
@@ -90,12 +78,11 @@ private:
     std::unique_ptr<mainwindow::frmAcordina> main_;
     std::unique_ptr<about::frmSobre> about_;
     alarm::LocalTime started_;
-    win32::UniqueHandle onlyCopy_;
     win32::FailureScope failureScope_{*this};
     bool failing_ = false;
-    // The alarm's record as last written, while it exists.
-    std::optional<alarm::RestartRecord> record_;
     std::wstring dataFolder_;
+    // From Start on, once the windows are made.
+    std::optional<AlarmComeback> comeback_;
 };
 
 } // namespace acordina

@@ -1,4 +1,5 @@
 // The alerts, the alarm sound and the shutdown request of the background window.
+#include "alarm/AlarmTexts.h"
 #include "alarm/ArmingTimes.h"
 #include "background/frmAcordina_.h"
 #include "shutdown/clsExitWindows.h"
@@ -24,11 +25,16 @@ void frmAcordina_::Avisa(std::uint8_t varOQue) {
 }
 
 void frmAcordina_::AvisaNaoTocou(alarm::TimeOfDay despertar) {
-    const alarm::ClockText hora = alarm::FormatarHora(despertar);
-    ShowAlert(alarm::AlertKind::NotRung,
-              {L"O alarme das " + std::wstring(hora.text, 5) +
-                   L" não tocou: o computador estava em suspensão ou o relógio foi adiantado.",
-               tray::NIIF_WARNING_});
+    ShowAlert(
+        alarm::AlertKind::NotRung,
+        {alarm::AlarmNewsText(alarm::AlarmNews::SleptThrough, despertar), tray::NIIF_WARNING_});
+}
+
+void frmAcordina_::AlertaReligado(const alarm::Balloon& aviso, bool oculto) {
+    if (oculto) {
+        ShowHiddenHint();
+    }
+    Popup(aviso);
 }
 
 void frmAcordina_::ShowAlert(alarm::AlertKind kind, alarm::Balloon balloon) {
@@ -40,7 +46,7 @@ void frmAcordina_::ShowAlert(alarm::AlertKind kind, alarm::Balloon balloon) {
 }
 
 void frmAcordina_::Popup(const alarm::Balloon& balloon) {
-    objTray().PopupBalloon(balloon.message, L"Aviso", balloon.icon);
+    tray_.PopupBalloon(balloon.message, L"Aviso", balloon.icon);
 }
 
 void frmAcordina_::PopupIfAny(const std::optional<alarm::Balloon>& balloon) {

@@ -1,7 +1,7 @@
 #include "background/Sound.h"
 
-#include "win32/DurableFile.h"
-#include "win32/Window.h"
+#include "platform/DurableFile.h"
+#include "ui/Window.h"
 
 #include <mmsystem.h>
 

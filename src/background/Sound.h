@@ -5,7 +5,7 @@
 
 #include "alarm/AlarmSound.h"
 #include "alarm/ArmingWarning.h"
-#include "win32/Services.h"
+#include "services/Services.h"
 
 #include <functional>
 #include <string>

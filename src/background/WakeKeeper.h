@@ -4,7 +4,7 @@
 // keeps the computer awake with the display on while a target is near or the sound rings.
 
 #include "alarm/AlarmCheck.h"
-#include "win32/Services.h"
+#include "services/Services.h"
 
 namespace acordina::background {
 

@@ -1,30 +1,15 @@
 #include "background/frmAcordina_.h"
 
-#include "resource_ids.h"
-#include "win32/Failure.h"
-#include "win32/Paths.h"
-#include "win32/Twips.h"
+#include "platform/AnsiText.h"
+#include "platform/Dpi.h"
+#include "platform/Failure.h"
+#include "platform/Paths.h"
 
 #include <dbt.h>
-#include <shellapi.h>
-
-#include <array>
 
 namespace acordina::background {
 namespace {
 
-struct MenuItem {
-    UINT id; // 0: a separator
-    const wchar_t* caption;
-};
-constexpr std::array<MenuItem, 3> kMnuFile = {{
-    {frmAcordina_::kMnuRestaurar, L"Restaurar"},
-    {0, L"-"},
-    {frmAcordina_::kMnuFechar, L"Fechar"},
-}};
-
-constexpr wchar_t kHiddenHint[] = L"Dê um clique simples ou um clique com o botão direto do mouse "
-                                  L"para restaurar ou fechar o programa ACORDINA";
 constexpr wchar_t kHiddenBalloon[] =
     L"O programa ACORDINA está oculto\r\ndê um clique simples ou um clique com o botão direto "
     L"do mouse para restaurá-lo ou fechá-lo.";
@@ -35,7 +20,7 @@ constexpr wchar_t kNoWakeTimers[] =
 } // namespace
 
 frmAcordina_::frmAcordina_(win32::Services& services, Module1& module1, ProgramRole& program)
-    : services_(services), module1_(module1), program_(program),
+    : services_(services), module1_(module1), program_(program), tray_(services.shell, *this),
       wakeKeeper_(services.power, services.timeZone),
       sound_(services, [this](const std::wstring& text) {
           // Never over the wake-up message: it waits until that one has had its time.
@@ -43,32 +28,18 @@ frmAcordina_::frmAcordina_(win32::Services& services, Module1& module1, ProgramR
           if (alerts_.Warn(warning)) {
               Popup(warning);
           }
-      }) {
-    mnuFile_.reset(CreatePopupMenu());
-    for (const auto& item : kMnuFile) {
-        if (item.id == 0) {
-            AppendMenuW(mnuFile_.get(), MF_SEPARATOR, 0, nullptr);
-        } else {
-            AppendMenuW(mnuFile_.get(), MF_STRING, item.id, item.caption);
-        }
-    }
-}
-
-void frmAcordina_::LoadIcon(const win32::Dpi& dpi) {
-    const int size = dpi.SmallIconSize();
-    icon_.reset(static_cast<HICON>(LoadImageW(win32::ThisModule(), MAKEINTRESOURCEW(IDI_ACORDINA),
-                                              IMAGE_ICON, size, size, 0)));
-}
+      }) {}
 
 void frmAcordina_::CreateTheWindow() {
     const win32::Dpi& dpi = this->dpi();
-    LoadIcon(dpi);
+    const HICON icon = tray_.LoadIcon(dpi);
     // No border, no caption, no task-bar button; never shown. Made at 1 x 1 twip, the size its
     // load step shrinks the designed 4800 x 3600 to, since nothing of it is ever seen.
-    const std::wstring title = services_.comeback.InstanceName();
+    const std::wstring title = services_.singleInstance.Name();
     CreateWindowOfClass(kClassName, WS_EX_TOOLWINDOW, WS_POPUP, title.c_str(), CW_USEDEFAULT,
-                        CW_USEDEFAULT, dpi.PixelsX(1), dpi.PixelsY(1), nullptr, icon_.get());
-    SetIcons(icon_.get(), icon_.get());
+                        CW_USEDEFAULT, dpi.PixelsX(1), dpi.PixelsY(1), nullptr, icon);
+    // Before the timers: a failure to start them takes the icon away.
+    tray_.Attach(hwnd());
     CreateControls();
     services_.notifications.Watch(hwnd());
 }
@@ -77,23 +48,7 @@ frmAcordina_::~frmAcordina_() {
     if (hwnd()) {
         services_.notifications.Unwatch(hwnd());
         KillTimer(hwnd(), kTimer1);
-        KillTimer(hwnd(), kSingleClickTimer);
     }
-}
-
-tray::cTrayBalloon& frmAcordina_::objTray() {
-    if (!objTray_) {
-        objTray_ = std::make_unique<tray::cTrayBalloon>(services_.shell, &win32::ToAnsi);
-    }
-    return *objTray_;
-}
-
-std::uint32_t frmAcordina_::WindowHandle() const {
-    return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(hwnd()));
-}
-
-std::uint32_t frmAcordina_::IconHandle() const {
-    return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(icon_.get()));
 }
 
 void frmAcordina_::Load(MainWindowRole& main, bool mostrar) {
@@ -104,14 +59,12 @@ void frmAcordina_::Load(MainWindowRole& main, bool mostrar) {
         main.Mostrar();
     }
     CreateTheWindow();
-    // Before the timers: a failure to start them takes the icon away.
-    objTray().FormTarget(this);
     // Started beside the main window's timer, the two tick together: the program wakes once a
     // tick, not twice.
     win32::StartRequiredTimer(services_.timers, hwnd(), kTimer1, 100);
     main.IniciarTimer1();
-    objTray().AddSystray(tooltip_);
-    objTray().PopupBalloon(L"O sistema está ativo !", L"TAVU - Acordina", tray::NIIF_WARNING_);
+    tray_.AddSystray();
+    tray_.PopupBalloon(L"O sistema está ativo !", L"TAVU - Acordina", tray::NIIF_WARNING_);
     main.CarregarPainel();
     // The alarm plays a WAV file: a MIDI output alone would arm a silent alarm.
     if (!CanPlayWAVs()) {
@@ -120,13 +73,12 @@ void frmAcordina_::Load(MainWindowRole& main, bool mostrar) {
 }
 
 void frmAcordina_::ShowHiddenHint() {
-    tooltip_ = kHiddenHint;
-    objTray().ToolTipChange(tooltip_);
+    tray_.ShowHiddenHint();
 }
 
 void frmAcordina_::AlertaProgramaOcultado() {
     ShowHiddenHint();
-    objTray().PopupBalloon(kHiddenBalloon, L"Aviso", tray::NIIF_INFO_);
+    tray_.PopupBalloon(kHiddenBalloon, L"Aviso", tray::NIIF_INFO_);
 }
 
 void frmAcordina_::AlertaArmado() {
@@ -144,10 +96,10 @@ void frmAcordina_::AlertaArmado() {
         return;
     }
     ShowHiddenHint();
-    objTray().PopupBalloon(warning == alarm::ArmingWarning::NoWakeTimers
-                               ? kNoWakeTimers
-                               : Sound::ArmingText(warning, SoundPath()),
-                           L"Aviso", tray::NIIF_WARNING_);
+    tray_.PopupBalloon(warning == alarm::ArmingWarning::NoWakeTimers
+                           ? kNoWakeTimers
+                           : Sound::ArmingText(warning, SoundPath()),
+                       L"Aviso", tray::NIIF_WARNING_);
 }
 
 // Only the file inside the folder: a file beside it that merely starts with the folder's name
@@ -157,7 +109,7 @@ std::wstring frmAcordina_::SoundPath() const {
 }
 
 void frmAcordina_::Remove_Systray() {
-    objTray().RemoveSysTray();
+    tray_.RemoveSysTray();
 }
 
 void frmAcordina_::Timer1_Timer() {
@@ -169,7 +121,7 @@ void frmAcordina_::VerificarAlarme(const alarm::LocalTime& now) {
     wakeKeeper_.Check(module1_, now, *this);
     sound_.Tick(now);
     const std::int64_t second = alarm::LocalSeconds(now);
-    objTray().Retry(second);
+    tray_.Retry(second);
     if (alerts_.Pending() && askedAt_ != second) {
         askedAt_ = second;
         ShowAgainIfSeen();
@@ -200,58 +152,8 @@ void frmAcordina_::AlarmeDesarmado() {
     services_.audio.Unwatch();
 }
 
-void frmAcordina_::Form_MouseMove(float X) {
-    switch (objTray().MouseButton(X)) {
-    case tray::kLeftButtonUp:
-        if (swallowNextLeftUp_) {
-            swallowNextLeftUp_ = false;
-            break;
-        }
-        // Wait whether a second click makes this a double-click; a menu open now
-        // would swallow that click.
-        SetTimer(hwnd(), kSingleClickTimer, GetDoubleClickTime(), nullptr);
-        break;
-    case tray::kRightButtonDown:
-        OpenTrayMenu();
-        break;
-    case tray::kLeftButtonDoubleClick:
-        KillTimer(hwnd(), kSingleClickTimer);
-        swallowNextLeftUp_ = true;
-        if (!main_->Mostrado()) {
-            objTray().SetForeground();
-            objTray().RemoveBalloon();
-            Restaurar();
-        }
-        break;
-    default:
-        break;
-    }
-}
-
-void frmAcordina_::OpenTrayMenu() {
-    // A right click may come while a single click still waits: one menu only.
-    KillTimer(hwnd(), kSingleClickTimer);
-    objTray().SetForeground();
-    objTray().RemoveBalloon();
-    POINT at{};
-    GetCursorPos(&at);
-    const UINT chosen = static_cast<UINT>(TrackPopupMenuEx(
-        mnuFile_.get(), TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y, hwnd(), nullptr));
-    // Lets the menu close properly when the user clicks elsewhere.
-    PostMessageW(hwnd(), WM_NULL, 0, 0);
-    if (chosen == kMnuRestaurar) {
-        mnuRestaurar_Click();
-    } else if (chosen == kMnuFechar) {
-        mnuFechar_Click();
-    }
-}
-
-void frmAcordina_::mnuRestaurar_Click() {
-    Restaurar();
-}
-
 // The user is back: nothing waits any more for the wake-up message.
-void frmAcordina_::Restaurar() {
+void frmAcordina_::mnuRestaurar_Click() {
     main_->Mostrar();
     PopupIfAny(alerts_.Released());
 }
@@ -260,12 +162,17 @@ void frmAcordina_::mnuFechar_Click() {
     program_.EndProgram();
 }
 
+bool frmAcordina_::MainWindowShown() const {
+    return main_->Mostrado();
+}
+
+void frmAcordina_::BalloonClosed() {
+    PopupIfAny(alerts_.Closed());
+}
+
 LRESULT frmAcordina_::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
-    // A restarted shell has lost every icon; it asks the programs for them again.
-    static const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
-    if (msg == taskbarCreated && taskbarCreated != 0) {
-        objTray().AddSystray(tooltip_);
-        return 0;
+    if (const auto handled = tray_.OnMessage(msg, wp, lp)) {
+        return *handled;
     }
     // A second start of the program asks this one for its window.
     static const UINT restaurar = RegisterWindowMessageW(kRestaurarMessage);
@@ -283,14 +190,6 @@ LRESULT frmAcordina_::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         // Among others, the end of quiet hours or of a presentation.
         ShowAgainIfSeen();
         break;
-    case WM_DPICHANGED: {
-        // The notification area's icon at the new DPI's size; the shell keeps its own copy.
-        win32::UniqueIcon old = std::move(icon_);
-        LoadIcon({LOWORD(wp), HIWORD(wp)});
-        SetIcons(icon_.get(), icon_.get());
-        objTray().ToolTipChange(tooltip_);
-        return 0;
-    }
     case WM_DEVICECHANGE:
         // Speakers plugged in or out: the sound option follows, and a ringing alarm's sound.
         if (wp == DBT_DEVNODES_CHANGED && main_) {
@@ -316,26 +215,8 @@ LRESULT frmAcordina_::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_TIMER:
         if (wp == kTimer1) {
             Timer1_Timer();
-        } else if (wp == kSingleClickTimer) {
-            KillTimer(hwnd(), kSingleClickTimer);
-            OpenTrayMenu();
         }
         return 0;
-    case WM_MOUSEMOVE: {
-        // The shell reports the icon's mouse and balloon events here, the event number as x.
-        const UINT event = LOWORD(lp);
-        if (event == NIN_BALLOONHIDE || event == NIN_BALLOONTIMEOUT ||
-            event == NIN_BALLOONUSERCLICK) {
-            PopupIfAny(alerts_.Closed());
-        }
-        if (event == WM_LBUTTONDOWN) {
-            // A new press starts a new click, even if a double-click's release got lost.
-            swallowNextLeftUp_ = false;
-        }
-        const float twipsPerPixel = services_.shell.TwipsPerPixelX();
-        Form_MouseMove(static_cast<float>(LOWORD(lp)) * twipsPerPixel);
-        return 0;
-    }
     default:
         break;
     }

@@ -1,22 +1,20 @@
 #pragma once
-// The invisible start-up window: it owns the notification-area icon and its
-// menu, runs the second alarm timer, and performs the alerts, the sound and
-// the shutdown request.
+// The invisible start-up window: it owns the notification-area icon (TrayIcon, which gets the
+// window's messages first and asks back for the restore, the end and the next balloon), runs
+// the second alarm timer, and performs the alerts, the sound and the shutdown request.
 
 #include "alarm/AlarmCheck.h"
 #include "alarm/Module1.h"
 #include "alarm/SeenAlerts.h"
-#include "app/Roles.h"
 #include "background/Sound.h"
+#include "background/TrayIcon.h"
 #include "background/WakeKeeper.h"
-#include "tray/cTrayBalloon.h"
-#include "win32/Controls.h"
-#include "win32/Form.h"
-#include "win32/Handles.h"
-#include "win32/Services.h"
+#include "roles/Roles.h"
+#include "services/Services.h"
+#include "ui/Form.h"
+#include "ui/controls/Controls.h"
 
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 
@@ -25,7 +23,7 @@ namespace acordina::background {
 class frmAcordina_ final : public win32::Form,
                            public alarm::AlarmActions,
                            public BackgroundRole,
-                           private tray::TrayTarget {
+                           private TrayIconOwner {
 public:
     frmAcordina_(win32::Services& services, Module1& module1, ProgramRole& program);
     ~frmAcordina_() override;
@@ -49,9 +47,8 @@ public:
     void Avisa(std::uint8_t varOQue) override;
     void AvisaNaoTocou(alarm::TimeOfDay despertar) override;
     void AlertaProgramaOcultado() override;
-    // The icon's tip tells how to bring the hidden window back.
-    void ShowHiddenHint();
     void AlertaArmado() override;
+    void AlertaReligado(const alarm::Balloon& aviso, bool oculto) override;
     void Remove_Systray() override;
     void Stop_() override;
 
@@ -67,14 +64,11 @@ public:
 
     const std::wstring& strArquivoSom() const { return sound_.Path(); }
     const Sound& sound() const { return sound_; }
-    tray::cTrayBalloon& objTray();
-    HMENU mnuFile() const { return mnuFile_.get(); }
+    const TrayIcon& tray() const { return tray_; }
 
-    // Command identifiers of the tray menu and timer identifiers, for the tests.
+    // Beside the icon's own timer on this window.
     static constexpr UINT_PTR kTimer1 = 1;
-    static constexpr UINT_PTR kSingleClickTimer = 2;
-    static constexpr UINT kMnuRestaurar = 101;
-    static constexpr UINT kMnuFechar = 102;
+    static_assert(kTimer1 != TrayIcon::kSingleClickTimer);
     // Posted while armed with sound when the default output changes (wParam 1) or an output
     // comes or goes (0).
     static constexpr UINT kOutputsMessage = WM_APP + 1;
@@ -87,19 +81,17 @@ protected:
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
-    // TrayTarget: the icon belongs to this window and shows its icon.
-    std::uint32_t WindowHandle() const override;
-    std::uint32_t IconHandle() const override;
+    // The icon's tip tells how to bring the hidden window back.
+    void ShowHiddenHint();
+    // TrayIconOwner: what the icon's clicks, menu and balloons ask for.
+    bool MainWindowShown() const override;
+    void mnuRestaurar_Click() override;
+    void mnuFechar_Click() override;
+    void BalloonClosed() override;
 
     // Made only once the main window is drawn: nothing of it shows.
     void CreateTheWindow();
-    // The icon at the small-icon size of a DPI.
-    void LoadIcon(const win32::Dpi& dpi);
     void Timer1_Timer();
-    void Form_MouseMove(float X);
-    void OpenTrayMenu();
-    void mnuRestaurar_Click();
-    void mnuFechar_Click();
     void Command3_Click();
     std::wstring SoundPath() const;
     // An alert's balloon, kept when the user cannot see it now.
@@ -108,21 +100,14 @@ private:
     void PopupIfAny(const std::optional<alarm::Balloon>& balloon);
     // The kept alert once more, if balloons reach the user now.
     void ShowAgainIfSeen();
-    void Restaurar();
 
     win32::Services& services_;
     Module1& module1_;
     ProgramRole& program_;
     MainWindowRole* main_ = nullptr; // from Load on
-    std::unique_ptr<tray::cTrayBalloon> objTray_;
+    TrayIcon tray_;
     WakeKeeper wakeKeeper_;
     Sound sound_;
-    win32::UniqueIcon icon_;
-    win32::UniqueMenu mnuFile_;
-    // The left button's release after a double-click must not open the menu.
-    bool swallowNextLeftUp_ = false;
-    // The icon's tooltip now, for putting the icon back after the shell restarts.
-    std::wstring tooltip_ = L"Acordina";
     alarm::SeenAlerts alerts_;
     // The tick asks whether balloons are seen once a second, not at each of its ten ticks.
     std::optional<std::int64_t> askedAt_;

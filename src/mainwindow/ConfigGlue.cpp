@@ -1,8 +1,8 @@
 // Config.inf: the settings panel's choices written at arming and restored at start.
 #include "mainwindow/frmAcordina.h"
+#include "platform/DurableFile.h"
+#include "platform/Paths.h"
 #include "settings/ConfigFormat.h"
-#include "win32/DurableFile.h"
-#include "win32/Paths.h"
 
 #include <array>
 #include <string>

@@ -1,8 +1,8 @@
 #include "mainwindow/frmAcordina.h"
 
 #include "alarm/AlarmCheck.h"
-#include "win32/Failure.h"
-#include "win32/Paths.h"
+#include "platform/Failure.h"
+#include "platform/Paths.h"
 
 #include <algorithm>
 #include <cwctype>
@@ -20,7 +20,7 @@ frmAcordina::frmAcordina(win32::Services& services, Module1& module1, Background
     // The outer width is set in twips; the height comes from the designed client area.
     SIZE size = OuterSize(0, kClientHeight, style, exStyle);
     size.cx = dpi().PixelsX(kCollapsedWidth);
-    const POINT at = Centred(size);
+    const POINT at = Centred(size, services_.monitors.WorkArea(nullptr));
     // The class's icon is shared, so it lasts as long as the program; the system takes the title
     // bar's small one from the same resource. Setting the window's own icons as well costs a
     // few milliseconds before the window is first drawn, for the same pictures.
@@ -28,7 +28,7 @@ frmAcordina::frmAcordina(win32::Services& services, Module1& module1, Background
                         nullptr, LoadIconW(win32::ThisModule(), MAKEINTRESOURCEW(IDI_ACORDINA)));
     // The settings panel's controls wait for CarregarPainel.
     CreateControls(&fraConfig);
-    FitMonitor();
+    FitMonitor(services_.monitors);
     vsHH.SetRange(23, 0);
     vsMM.SetRange(59, 0);
     // The big clock needs every pixel of its box; the font's own margins would clip it.
@@ -55,6 +55,8 @@ void frmAcordina::SetOuterWidth(int twips) {
 void frmAcordina::Mostrar() {
     MostrarHora();
     ShowWindow(hwnd(), SW_SHOWNORMAL);
+    // Windows may refuse the foreground to a program the user is not using; the window still
+    // shows, flashing on the task bar.
     SetForegroundWindow(hwnd());
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }

@@ -4,12 +4,18 @@
 
 #include "alarm/ArmingTimes.h"
 #include "alarm/Module1.h"
-#include "app/Roles.h"
+#include "platform/Handles.h"
 #include "resource_ids.h"
-#include "win32/Controls.h"
-#include "win32/Form.h"
-#include "win32/Handles.h"
-#include "win32/Services.h"
+#include "roles/Roles.h"
+#include "services/Services.h"
+#include "ui/Form.h"
+#include "ui/controls/CheckBox.h"
+#include "ui/controls/ComboBox.h"
+#include "ui/controls/Frame.h"
+#include "ui/controls/Label.h"
+#include "ui/controls/Picture.h"
+#include "ui/controls/TextBox.h"
+#include "ui/controls/VScrollBar.h"
 
 #include <array>
 #include <string>

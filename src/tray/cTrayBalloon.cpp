@@ -39,8 +39,7 @@ double RoundHalfEven(double value) {
 
 } // namespace
 
-cTrayBalloon::cTrayBalloon(TrayShell& shell, AnsiEncoder toAnsi)
-    : shell_(shell), toAnsi_(std::move(toAnsi)) {}
+cTrayBalloon::cTrayBalloon(TrayShell& shell, AnsiEncoder toAnsi) : shell_(shell), toAnsi_(toAnsi) {}
 
 void cTrayBalloon::AddSystray(std::wstring_view IconTooltipText) {
     WriteTooltip(Target(), IconTooltipText);
@@ -55,12 +54,14 @@ void cTrayBalloon::AddSystray(std::wstring_view IconTooltipText) {
 void cTrayBalloon::RemoveSysTray() {
     missing_ = balloonHeld_ = false;
     WriteIdentity(Target());
+    // Refused, there is nothing left to try: the shell drops an icon whose window has gone.
     shell_.NotifyIcon(NIM_DELETE_, Pack());
     Raise(&TrayEvents::TrayStop);
 }
 
 void cTrayBalloon::ToolTipChange(std::wstring_view IconTooltipText) {
     WriteTooltip(Target(), IconTooltipText);
+    // Refused, the old tip stays; the record keeps the new one for the next add.
     shell_.NotifyIcon(NIM_MODIFY_, Pack());
 }
 
@@ -98,6 +99,7 @@ bool cTrayBalloon::Add() {
         firstTry_.reset();
         if (std::exchange(balloonHeld_, false)) {
             record_.uFlags = kInfoFlags;
+            // Its last chance: a balloon is asked for again once, after the icon came back.
             shell_.NotifyIcon(NIM_MODIFY_, Pack());
         }
     }
@@ -119,12 +121,9 @@ void cTrayBalloon::Retry(std::int64_t second) {
 
 void cTrayBalloon::RemoveBalloon() {
     WriteBalloon(Target(), {}, {}, NIIF_NONE_);
+    // Refused, the balloon still goes at the end of its time.
     shell_.NotifyIcon(NIM_MODIFY_, Pack());
     Raise(&TrayEvents::BalloonStop);
-}
-
-TrayTarget* cTrayBalloon::FormTarget() const {
-    return target_;
 }
 
 void cTrayBalloon::FormTarget(TrayTarget* NewValue) {
@@ -142,11 +141,15 @@ std::int32_t cTrayBalloon::MouseButton(float X) const {
           message <= std::numeric_limits<std::int32_t>::max())) {
         return kMouseMove;
     }
-    switch (const auto number = static_cast<std::int32_t>(message)) {
+    return MouseButton(static_cast<std::int32_t>(message));
+}
+
+std::int32_t cTrayBalloon::MouseButton(std::int32_t message) {
+    switch (message) {
     case kLeftButtonUp:
     case kLeftButtonDoubleClick:
     case kRightButtonDown:
-        return number;
+        return message;
     default:
         return kMouseMove;
     }

@@ -7,7 +7,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -48,7 +47,7 @@ public:
     virtual ~TrayShell() = default;
     virtual bool NotifyIcon(std::uint32_t message, const NotifyRecordBytes& record) = 0;
     virtual std::int32_t SetForegroundWindow(std::uint32_t windowHandle) = 0;
-    // Twips per pixel along x of the screen (15 at 96 dpi).
+    // Twips per pixel along x of the screen (15 at 96 dpi), for MouseButton in twips.
     virtual float TwipsPerPixelX() const = 0;
 };
 
@@ -63,7 +62,7 @@ public:
 };
 
 // Converts a text field to the system's ANSI code page (one byte a character).
-using AnsiEncoder = std::function<std::string(std::wstring_view)>;
+using AnsiEncoder = std::string (*)(std::wstring_view);
 
 // An icon the shell refuses (Explorer not ready at logon, or too busy to answer) is tried again;
 // a balloon asked for meanwhile waits for it.
@@ -85,11 +84,13 @@ public:
     void Retry(std::int64_t second);
     static constexpr std::int64_t kRetrySeconds = 120;
 
-    TrayTarget* FormTarget() const;
     void FormTarget(TrayTarget* NewValue);
 
     std::int32_t SetForeground();
+    // X is the notification's message number in twips, as a form's mouse event gives it.
     std::int32_t MouseButton(float X) const;
+    // The notification's message number itself, read from the low word of its lParam.
+    static std::int32_t MouseButton(std::int32_t message);
 
     void Listen(TrayEvents* listener);
 

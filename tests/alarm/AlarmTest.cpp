@@ -4,6 +4,7 @@
 #include "ArmedAlarm.h"
 #include "alarm/AlarmSound.h"
 #include "alarm/ArmingWarning.h"
+#include "alarm/CommandLine.h"
 #include "alarm/RestartRecord.h"
 
 #include <gtest/gtest.h>
@@ -181,6 +182,16 @@ TEST(RestartRecord, WrittenAsFourLinesAndReadBackOnlyWhole) {
         std::string text = bytes;
         text.replace(text.find(part), std::strlen(part), damaged);
         EXPECT_FALSE(ParseRecord(text)) << text;
+    }
+}
+
+TEST(CommandLine, TheExecutableIsQuotedAndOnlyTheWordAloneInAnyCaseAsksToReligar) {
+    EXPECT_EQ(CommandLine(L"C:\\A B\\a.exe", kReligar), L"\"C:\\A B\\a.exe\" /religar");
+    const std::pair<const wchar_t*, bool> rows[] = {
+        {L"/religar", true}, {L" \t/ReLIGAR \r\n", true}, {L"", false},
+        {L"religar", false}, {L"/religar x", false},      {L"/religar2", false}};
+    for (const auto& [arguments, religar] : rows) {
+        EXPECT_EQ(StartedToReligar(arguments), religar) << arguments;
     }
 }
 

@@ -2,6 +2,7 @@
 #include "ProgramFixture.h"
 
 #include "alarm/RestartRecord.h"
+#include "services/real/SystemSingleInstance.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -122,18 +123,31 @@ TEST_F(ComebackTest, AFolderThatTakesNoFileKeepsTheChoicesAndTheRecordInTheUsers
 }
 
 TEST_F(ComebackTest, ASecondCopyBringsTheFirstOnesWindowUpOrWithReligarEndsSilently) {
+    using Claim = win32::SingleInstance::Claim;
     Start();
     Click(Main().lblStatus);
+    const std::vector<std::wstring> calls{L"take", L"wake AcordinaBackground Acordina.Restaurar"};
     for (const bool religar : {true, false}) {
         FakeServices second;
-        second.comeback.instanceName = fakes.comeback.instanceName;
+        second.instance.claim = Claim::Second;
         Program copy(second.services);
         EXPECT_FALSE(copy.Start(religar));
-        Pump();
         EXPECT_TRUE(second.shell.calls.empty() && second.comeback.calls.empty() &&
                     second.messageBoxes.shown.empty());
-        EXPECT_EQ(IsWindowVisible(Main().hwnd()) != FALSE, !religar);
+        EXPECT_EQ(second.instance.calls, std::vector(calls.begin(), calls.end() - religar));
     }
+    // The real one: the mutex held once in the session until released, the first window woken.
+    win32::SystemSingleInstance first(fakes.instance.Name()), next(fakes.instance.Name());
+    EXPECT_TRUE(first.Take() == Claim::First && next.Take() == Claim::Second);
+    first.Release();
+    EXPECT_EQ(next.Take(), Claim::First);
+    EXPECT_FALSE(IsWindowVisible(Main().hwnd()));
+    next.WakeFirst(background::frmAcordina_::kClassName,
+                   background::frmAcordina_::kRestaurarMessage);
+    Pump();
+    EXPECT_TRUE(IsWindowVisible(Main().hwnd()));
+    fakes.instance.claim = Claim::Unknown; // no telling: the copy runs
+    EXPECT_TRUE(Start());
 }
 
 // A failure at the arming's box, a minute after the start or sooner, armed or not by then: an
@@ -171,6 +185,7 @@ TEST_F(ComebackTest, AFailureInAClickRestartsAnArmedProgramThatRanAMinuteOrElseS
                             L"Acordina", 16};
         EXPECT_EQ(LastBox() == told, !restarts) << reason;
         EXPECT_EQ(fakes.shell.calls.back().message, tray::NIM_DELETE_);
+        EXPECT_EQ(fakes.instance.calls.back(), L"release") << "the new copy may start";
     }
 }
 

@@ -473,7 +473,7 @@ protected:
     void Minimise() { SendMessageW(Main().hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0); }
     // Stops the single-click timer; true when it was still waiting.
     bool SingleClickWaiting() {
-        return KillTimer(Bg(), background::frmAcordina_::kSingleClickTimer) != FALSE;
+        return KillTimer(Bg(), background::TrayIcon::kSingleClickTimer) != FALSE;
     }
     void LeftClick() {
         Tray(WM_LBUTTONDOWN);
@@ -536,13 +536,12 @@ TEST_F(TrayTest, StartDrawsTheMainWindowThenShowsTheIconAndWelcomeWithTheSoundOp
     const std::unique_ptr<HHOOK__, decltype(&UnhookWindowsHookEx)> hook(
         SetWindowsHookExW(WH_CBT, NoteBackgroundMade, nullptr, GetCurrentThreadId()),
         &UnhookWindowsHookEx);
-    // Wave and MIDI outputs, the sound option's tick as read, whether it is enabled.
-    const std::tuple<std::uint32_t, std::uint32_t, int, bool> rows[] = {
-        {0, 0, 1, false}, {0, 1, 1, false}, {1, 0, 0, true}, {0xFFFFFFFF, 0, 1, true}};
-    for (const auto& [wave, midi, tick, enabled] : rows) {
-        SCOPED_TRACE(::testing::Message() << "wave " << wave << ", MIDI " << midi);
+    // Wave outputs, the sound option's tick as read, whether it is enabled.
+    const std::tuple<std::uint32_t, int, bool> rows[] = {
+        {0, 1, false}, {1, 0, true}, {0xFFFFFFFF, 1, true}};
+    for (const auto& [wave, tick, enabled] : rows) {
+        SCOPED_TRACE(::testing::Message() << "wave " << wave);
         fakes.sound.waveDevices = wave;
-        fakes.sound.midiDevices = midi;
         fakes.folder.Write(L"Config.inf", tick ? " 1 \r\n" : " 0 \r\n");
         program.reset();
         const std::size_t calls = fakes.shell.calls.size();
@@ -562,7 +561,7 @@ TEST_F(TrayTest, StartDrawsTheMainWindowThenShowsTheIconAndWelcomeWithTheSoundOp
               WS_EX_TOOLWINDOW);
     const RECT rc = RectIn(Bg());
     EXPECT_LE(rc.right - rc.left + rc.bottom - rc.top, 2);
-    const HMENU menu = Background().mnuFile();
+    const HMENU menu = Background().tray().mnuFile();
     wchar_t first[16]{}, last[16]{};
     GetMenuStringW(menu, 0, first, 16, MF_BYPOSITION);
     GetMenuStringW(menu, 2, last, 16, MF_BYPOSITION);
@@ -657,7 +656,7 @@ TEST_F(TrayTest, TheMenuOpensAtTheMouseAndItsItemsRestoreOrEnd) {
         }
         if (timeUp) {
             EXPECT_TRUE(menus.empty());
-            SendMessageW(Bg(), WM_TIMER, background::frmAcordina_::kSingleClickTimer, 0);
+            SendMessageW(Bg(), WM_TIMER, background::TrayIcon::kSingleClickTimer, 0);
         }
         EXPECT_FALSE(SingleClickWaiting());
         EXPECT_EQ(Normal(), rowKeys == restaurar);

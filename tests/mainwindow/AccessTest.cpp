@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <stdexcept>
 using std::max; // GDI+ needs min and max unqualified
 using std::min;
 #include <gdiplus.h>
@@ -148,6 +149,18 @@ TEST_F(AccessTest, TheKeyboardReachesEveryActionAndNeverAHiddenControl) {
     ASSERT_NE(program->About(), nullptr);
     Press(VK_ESCAPE);
     EXPECT_EQ(Focused(), L"imgTAVU") << "the focus comes back where it was";
+}
+
+// A handler that throws under a press of the keyboard reaches the failure path, as a click's.
+TEST_F(AccessTest, APressWhoseHandlerThrowsEndsTheProgramWithTheErrorBox) {
+    Main().lblConfig.Click = [] { throw std::logic_error("lblConfig_Click"); };
+    SetFocus(Main().lblConfig.hwnd());
+    Press(VK_SPACE);
+    EXPECT_EQ(LastBox(), (ShownBox{nullptr,
+                                   L"O Acordina encontrou um erro e será fechado:\nerro interno "
+                                   L"(lblConfig_Click)",
+                                   L"Acordina", MB_ICONERROR}));
+    EXPECT_EQ(fakes.comeback.calls.back(), L"exit failed");
 }
 
 // Wine names an edit box after its label; what it lacks (annotation) is checked at the service.

@@ -1,7 +1,7 @@
 // The main window at 96 dpi, its panel and Config.inf; arming, disarming, a night, the end.
 #include "ProgramFixture.h"
 #include "about/frmSobre.h"
-#include "win32/Twips.h"
+#include "platform/Dpi.h"
 
 #include <algorithm>
 #include <array>

@@ -2,8 +2,11 @@
 // Recording stand-ins for every service the windows use: no real sound, box, shutdown or clock.
 
 #include "RecordingShutdownApi.h"
-#include "win32/Services.h"
-#include "win32/WindowsCodePage.h"
+#include "alarm/AlarmCheck.h"
+#include "platform/AnsiText.h"
+#include "services/Services.h"
+#include "services/real/WindowsCodePage.h"
+#include "tray/cTrayBalloon.h"
 
 #include <mmsystem.h>
 
@@ -129,12 +132,11 @@ struct FakeSound final : win32::SoundSystem {
         }
         return waveDevices;
     }
-    std::uint32_t midiOutGetNumDevs() override { return midiDevices; }
 
     std::vector<SoundCall> calls;
     std::function<bool(const SoundCall&)> accepts; // none: every call is accepted
     std::function<void()> onCount;
-    std::uint32_t waveDevices = 1, midiDevices = 1;
+    std::uint32_t waveDevices = 1;
     bool loopEnded = false; // the last sound no longer plays, unnoticed
 };
 
@@ -190,9 +192,14 @@ struct FakeProcess final : win32::Process {
     std::function<void()> onExit;
 };
 
+// The primary monitor's work area for every window, unless a test gives another.
 struct FakeMonitors final : win32::Monitors {
     RECT WorkArea(HWND) const override { return workArea; }
-    RECT workArea{0, 0, 0x7FFF, 0x7FFF}; // no window moves unless a test makes it smaller
+    RECT workArea = [] {
+        RECT rc{};
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &rc, 0);
+        return rc;
+    }();
 };
 
 struct FakePower final : win32::Power {
@@ -250,14 +257,24 @@ struct FakeComeback final : win32::Comeback {
     std::wstring ExecutablePath() const override { return L"C:\\Prog\\Acordina.exe"; }
     bool StartCopy(const std::wstring& args) override { return Log(L"copy " + args).ok; }
     void ExitFailed() override { Log(L"exit failed"); }
-    std::wstring InstanceName() const override { return instanceName; }
 
     std::optional<std::string> record;
     std::wstring recordPath; // where it was written
     std::vector<std::wstring> calls;
     std::wstring failing; // calls that begin so fail
-    // Of this bundle only, unless a test shares it.
-    std::wstring instanceName = L"Local\\Acordina-" + std::to_wstring(std::uintptr_t(this));
+};
+
+struct FakeSingleInstance final : win32::SingleInstance {
+    const wchar_t* Name() const override { return name.c_str(); }
+    Claim Take() override { return calls.emplace_back(L"take"), claim; }
+    void Release() override { calls.emplace_back(L"release"); }
+    void WakeFirst(const wchar_t* windowClass, const wchar_t* message) override {
+        calls.push_back(L"wake " + std::wstring(windowClass) + L" " + message);
+    }
+    std::vector<std::wstring> calls;
+    Claim claim = Claim::First;
+    // Of this bundle only: its background window's title.
+    std::wstring name = L"Local\\Acordina-" + std::to_wstring(std::uintptr_t(this));
 };
 
 struct FakeAccessibility final : win32::Accessibility {
@@ -314,9 +331,10 @@ struct FakeServices {
     FakeAudio audio;
     FakeNotifications notifications;
     FakeTimers timers;
+    FakeSingleInstance instance;
     win32::Services services{clock,    messageBoxes,  shell,    sound,         shutdown, keyboard,
                              folder,   process,       monitors, codePage,      power,    timeZone,
-                             comeback, accessibility, audio,    notifications, timers};
+                             comeback, accessibility, audio,    notifications, timers,   instance};
 };
 
 } // namespace acordina::testing

@@ -5,7 +5,7 @@
 #include "app/Program.h"
 #include "background/frmAcordina_.h"
 #include "mainwindow/frmAcordina.h"
-#include "win32/MessageLoop.h"
+#include "ui/MessageLoop.h"
 
 #include <gtest/gtest.h>
 
@@ -54,11 +54,12 @@ inline std::pair<COLORREF, COLORREF> Painted(HWND control) {
 class ProgramFixture : public ::testing::Test {
 protected:
     // Files and devices are set up before; the program starts (again) as at launch.
-    void Start(bool religar = false) {
+    bool Start(bool religar = false) {
         program.reset();
         program = std::make_unique<Program>(fakes.services);
-        program->Start(religar);
+        const bool started = program->Start(religar);
         Pump();
+        return started;
     }
 
     mainwindow::frmAcordina& Main() { return program->Main(); }

@@ -150,9 +150,9 @@ TEST(cTrayBalloon, ARefusedIconIsTriedAgainAndTheBalloonAskedMeanwhileFollowsIt)
     }
 }
 
-// The message comes as twips: divided by twips per pixel, rounded half to even; anything but the
-// three answered messages is a mouse move. Needs no target.
-TEST(cTrayBalloon, MouseNotificationsAreDecodedFromTwips) {
+// The message comes as twips: divided by twips per pixel, rounded half to even; or as itself, read
+// from the notification. Anything but the three answered messages is a mouse move. Needs no target.
+TEST(cTrayBalloon, MouseNotificationsAreDecodedFromTwipsOrTheirNumber) {
     Recorder shell;
     const cTrayBalloon tray{shell, text::ToWindows1252};
     const std::pair<float, std::int32_t> cases[] = {
@@ -163,6 +163,11 @@ TEST(cTrayBalloon, MouseNotificationsAreDecodedFromTwips) {
         shell.twipsPerPixel = twips;
         for (const auto& [pixels, message] : cases) {
             EXPECT_EQ(tray.MouseButton(pixels * twips), message) << pixels << " px at " << twips;
+        }
+    }
+    for (const auto& [pixels, message] : cases) {
+        if (const auto number = static_cast<std::int32_t>(pixels); number == pixels) {
+            EXPECT_EQ(cTrayBalloon::MouseButton(number), message) << number;
         }
     }
     EXPECT_TRUE(shell.log.empty());
