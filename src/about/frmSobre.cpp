@@ -35,7 +35,7 @@ void frmSobre::ShowModalOver(HWND owner) {
     const POINT at = Centred(size, monitors_.WorkArea(owner));
     CreateWindowOfClass(L"AcordinaSobre", kExStyle, kStyle, L"Sobre", at.x, at.y, size.cx, size.cy,
                         owner, icon_.get());
-    SetIcons(icon_.get(), icon_.get());
+    SetIcons(hwnd(), icon_.get(), icon_.get());
     CreateControls();
     FitMonitor(monitors_);
     // The picture sits in a sunken border and the control is sized to it.

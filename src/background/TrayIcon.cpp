@@ -65,8 +65,7 @@ void TrayIcon::Attach(HWND window) {
 }
 
 void TrayIcon::ShowInWindow() const {
-    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
-    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.get()));
+    win32::SetIcons(window_, icon_.get(), icon_.get());
 }
 
 std::uint32_t TrayIcon::WindowHandle() const {

@@ -90,9 +90,9 @@ void Window::CreateWindowOfClass(const wchar_t* className, DWORD exStyle, DWORD 
                             ThisModule(), this));
 }
 
-void Window::SetIcons(HICON bigIcon, HICON smallIcon) const {
-    SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon));
-    SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
+void SetIcons(HWND hwnd, HICON bigIcon, HICON smallIcon) {
+    SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon));
+    SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
 }
 
 LRESULT Window::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {

@@ -33,9 +33,6 @@ protected:
     // For a window its parent destroys: the object stops hearing it but leaves it alive.
     void Detach();
 
-    // The title-bar and task-switcher pictures.
-    void SetIcons(HICON bigIcon, HICON smallIcon) const;
-
     virtual LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcW(hwnd(), msg, wp, lp); }
 
@@ -45,6 +42,9 @@ private:
 };
 
 HINSTANCE ThisModule();
+
+// A window's title-bar and task-switcher pictures.
+void SetIcons(HWND hwnd, HICON bigIcon, HICON smallIcon);
 
 // The window just created; a window that could not be made ends the start-up loudly.
 HWND Created(HWND hwnd);
