@@ -1,0 +1,42 @@
+cmake_minimum_required(VERSION 3.25)
+# Each source folder includes only from the folders below it in this order, so a change to a
+# window never reaches the toolkit, nor the toolkit the alarm. Subfolders (ui/controls,
+# services/real) belong to their folder; main.cpp to app.
+set(order text alarm settings tray shutdown platform ui services roles background mainwindow
+          about app)
+# Folders on one step: neither includes the other.
+set(peers "alarm settings tray shutdown" "background mainwindow about")
+
+function(rank folder out)
+  list(FIND order ${folder} index)
+  foreach(group IN LISTS peers)
+    string(REPLACE " " ";" group "${group}")
+    if(folder IN_LIST group)
+      list(GET group 0 first)
+      list(FIND order ${first} index)
+    endif()
+  endforeach()
+  set(${out} ${index} PARENT_SCOPE)
+endfunction()
+
+set(wrong "")
+file(GLOB_RECURSE sources RELATIVE ${SRC} ${SRC}/*.h ${SRC}/*.cpp)
+foreach(source IN LISTS sources)
+  string(REGEX MATCH "^[^/]+/" folder "${source}")
+  string(REPLACE "/" "" folder "${folder}")
+  if(folder STREQUAL "")
+    set(folder app)
+  endif()
+  rank(${folder} mine)
+  file(STRINGS ${SRC}/${source} includes REGEX "^#include \"[a-z]+/")
+  foreach(line IN LISTS includes)
+    string(REGEX REPLACE "^#include \"([a-z]+)/.*" "\\1" target "${line}")
+    rank(${target} theirs)
+    if(theirs GREATER_EQUAL 0 AND NOT target STREQUAL folder AND theirs GREATER_EQUAL mine)
+      string(APPEND wrong "\n  ${source}: ${line}")
+    endif()
+  endforeach()
+endforeach()
+if(wrong)
+  message(FATAL_ERROR "includes that go up or sideways:${wrong}")
+endif()
